@@ -1,0 +1,14 @@
+# Settings every target of the project shares: the language level and a clean build under -Wall -Wextra.
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+    set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()
+
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+# Programs and their data folders sit side by side, so the build tree runs as it is.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+
+add_library(velmora_options INTERFACE)
+target_compile_features(velmora_options INTERFACE cxx_std_20)
+target_compile_options(velmora_options INTERFACE -Wall -Wextra)
+target_compile_definitions(velmora_options INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII)

@@ -1,0 +1,29 @@
+#include "common/TextCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace velmora {
+
+namespace {
+
+// Debian's Qt resolves this name through ICU; encodingForName() does not know it.
+constexpr const char* codePageName = "windows-1252";
+
+} // namespace
+
+QByteArray toCp1252(const QString& text) {
+    QStringEncoder encoder(codePageName);
+    QByteArray bytes = encoder.encode(text);
+    // ICU marks characters the code page lacks with the substitute control byte; files of the program
+    // have always shown them as "?".
+    bytes.replace('\x1a', '?');
+    return bytes;
+}
+
+QString fromCp1252(QByteArrayView bytes) {
+    QStringDecoder decoder(codePageName);
+    return decoder.decode(bytes);
+}
+
+} // namespace velmora

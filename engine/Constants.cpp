@@ -1,0 +1,70 @@
+#include "engine/Constants.h"
+
+#include "engine/EngineMath.h"
+#include "engine/WaterState.h"
+
+#include <array>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+// The reference temperature of the constant table is 298.16 K, not 298.15.
+constexpr double referenceTemp = 298.16;
+
+struct ConstantLaw {
+    double WaterState::*lgK;
+    double a; ///< lg K at 298.16 K
+    double b;
+    double c;
+};
+
+constexpr std::array<ConstantLaw, 10> constantLaws{{
+    {&WaterState::lgK1, -6.356, 483.2, 17.2},      // CO2 + H2O = H+ + HCO3-
+    {&WaterState::lgK2, -10.329, 780.9, 15.1},     // HCO3- = H+ + CO3 2-
+    {&WaterState::lgKCaHco3, -1.212, -415.2, 0.0}, // CaHCO3+ = Ca2+ + HCO3-
+    {&WaterState::lgKMgHco3, -1.068, -378.7, 0.0}, // MgHCO3+ = Mg2+ + HCO3-
+    {&WaterState::lgKCaCo3, -3.2, -835.7, 0.0},    // CaCO3(aq) = Ca2+ + CO3 2-
+    {&WaterState::lgKMgCo3, -2.947, -679.0, 3.7},  // MgCO3(aq) = Mg2+ + CO3 2-
+    {&WaterState::lgKCaSo4, -2.31, -397.0, 8.9},   // CaSO4(aq) = Ca2+ + SO4 2-
+    {&WaterState::lgKMgSo4, -2.265, -1071.0, 6.3}, // MgSO4(aq) = Mg2+ + SO4 2-
+    {&WaterState::lgKsp, -8.481, -522.3, 14.1},    // calcite = Ca2+ + CO3 2-
+    {&WaterState::lgKw, -13.996, 2954.0, 10.4},    // H2O = H+ + OH-
+}};
+
+struct ConditionalLaw {
+    double WaterState::*k;
+    double WaterState::*lgK;
+    int chargeTerm; ///< n in 10^(lgK - n lgF1)
+};
+
+constexpr std::array<ConditionalLaw, 10> conditionalLaws{{
+    {&WaterState::ksp, &WaterState::lgKsp, 8},
+    {&WaterState::kw, &WaterState::lgKw, 0},
+    {&WaterState::k1, &WaterState::lgK1, 1},
+    {&WaterState::k2, &WaterState::lgK2, 3},
+    {&WaterState::kCaHco3, &WaterState::lgKCaHco3, 4},
+    {&WaterState::kCaCo3, &WaterState::lgKCaCo3, 8},
+    {&WaterState::kCaSo4, &WaterState::lgKCaSo4, 8},
+    {&WaterState::kMgHco3, &WaterState::lgKMgHco3, 4},
+    {&WaterState::kMgCo3, &WaterState::lgKMgCo3, 8},
+    {&WaterState::kMgSo4, &WaterState::lgKMgSo4, 8},
+}};
+
+} // namespace
+
+void computeConstants(WaterState& water) {
+    const double t = water.temp;
+    const double u = 1.0 / referenceTemp - 1.0 / t;
+    const double v = std::log(t / referenceTemp) + referenceTemp / t - 1.0;
+    for (const ConstantLaw& law : constantLaws)
+        water.*law.lgK = law.a + law.b * u - law.c * v;
+}
+
+void computeConditionalConstants(WaterState& water) {
+    for (const ConditionalLaw& law : conditionalLaws)
+        water.*law.k = pow10(water.*law.lgK - law.chargeTerm * water.lgF1);
+}
+
+} // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace velmora {
+
+struct WaterState;
+
+/// The ten thermodynamic constants (lgK1 ... lgKw) at water.temp (K):
+/// lgK(T) = A + B u - C v with u = 1/298.16 - 1/T and v = ln(T/298.16) + 298.16/T - 1.
+void computeConstants(WaterState& water);
+
+/// The ten conditional constants k = 10^(lgK - n lgF1), n the charge term of each reaction.
+void computeConditionalConstants(WaterState& water);
+
+} // namespace velmora

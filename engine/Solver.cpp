@@ -1,0 +1,264 @@
+#include "engine/Solver.h"
+
+#include "engine/ActivityModel.h"
+#include "engine/ArithmeticFaults.h"
+#include "engine/Bisection.h"
+#include "engine/Constants.h"
+#include "engine/EngineError.h"
+#include "engine/EngineMath.h"
+#include "engine/WaterState.h"
+
+#include <cmath>
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+constexpr int speciationRounds = 5;
+constexpr int twoPointRefinementRounds = 5;
+constexpr double alkalinityTolerance = 1e-10; // mol/l
+
+struct KnownPoint {
+    double temp; ///< K
+    double pH;
+    double capacity; ///< mol/l: 0 for the sample, -ks43 at pH 4.3, kb82 at pH 8.2
+};
+
+void updateCarbonate(WaterState& w) {
+    const double h = w.hActivity;
+    w.co3 = w.dic / (h * h / (w.k1 * w.k2) + (h / w.k2) * w.hco3Factor + w.co3Factor);
+}
+
+void updateSulphate(WaterState& w) {
+    w.so4Free = w.so4Total / (1.0 + w.caFree / w.kCaSo4 + w.mgFree / w.kMgSo4);
+}
+
+void updateMagnesium(WaterState& w) {
+    const double h = w.hActivity;
+    w.mgFree = w.mgTotal / ((h / w.kMgHco3 / w.k2 + 1.0 / w.kMgCo3) * w.co3 + 1.0 + w.so4Free / w.kMgSo4);
+}
+
+void updateCalcium(WaterState& w) {
+    const double h = w.hActivity;
+    w.caFree = w.caTotal / ((h / w.kCaHco3 / w.k2 + 1.0 / w.kCaCo3) * w.co3 + 1.0 + w.so4Free / w.kCaSo4);
+}
+
+void updatePairs(WaterState& w) {
+    const double h = w.hActivity;
+    w.hco3 = w.co3 * h / w.k2;
+    w.co2 = h * w.hco3 / w.k1;
+    w.caHco3 = h * w.co3 * w.caFree / w.kCaHco3 / w.k2;
+    w.mgHco3 = h * w.co3 * w.mgFree / w.kMgHco3 / w.k2;
+    w.caCo3 = w.co3 * w.caFree / w.kCaCo3;
+    w.mgCo3 = w.co3 * w.mgFree / w.kMgCo3;
+    w.caSo4 = w.so4Free * w.caFree / w.kCaSo4;
+    w.mgSo4 = w.so4Free * w.mgFree / w.kMgSo4;
+}
+
+void updateComplexFactors(WaterState& w) {
+    w.hco3Factor = 1.0 + w.caFree / w.kCaHco3 + w.mgFree / w.kMgHco3;
+    w.co3Factor = 1.0 + w.caFree / w.kCaCo3 + w.mgFree / w.kMgCo3;
+}
+
+void prepareAt(WaterState& w, double temp) {
+    w.temp = temp;
+    prepareTemperature(w);
+}
+
+// Alkalinity terms of a known point, first without speciation (ion pairs ignored), then with it.
+void evaluatePoint(WaterState& w, const KnownPoint& point, bool withSpeciation, double& alkPerDic,
+                   double& ohMinusH) {
+    prepareAt(w, point.temp);
+    w.pH = point.pH;
+    setPh(w);
+    if (withSpeciation)
+        speciate(w);
+    computeAlkalinityTerms(w);
+    alkPerDic = w.alkPerDic;
+    ohMinusH = w.ohMinusH;
+}
+
+void balanceTwoPoints(WaterState& w) {
+    if (w.alkPerDic2 == w.alkPerDic1)
+        throw EngineError("Die beiden Messpunkte sind gleichwertig (gleicher pH-Wert bei gleicher "
+                          "Temperatur); c(DIC) lässt sich daraus nicht bestimmen.");
+    w.dic = (w.capPoint2 - w.capPoint1 + w.ohMinusH1 - w.ohMinusH2) / (w.alkPerDic2 - w.alkPerDic1);
+    w.mValue = w.alkPerDic1 * w.dic + w.ohMinusH1 - w.capPoint1;
+}
+
+void solveTwoPoints(WaterState& w, const KnownPoint& p1, const KnownPoint& p2) {
+    w.tPoint1 = p1.temp;
+    w.pHPoint1 = p1.pH;
+    w.capPoint1 = p1.capacity;
+    w.tPoint2 = p2.temp;
+    w.pHPoint2 = p2.pH;
+    w.capPoint2 = p2.capacity;
+
+    w.hco3Factor = 1.0;
+    w.co3Factor = 1.0;
+    w.caFree = w.caTotal;
+    w.mgFree = w.mgTotal;
+    evaluatePoint(w, p1, false, w.alkPerDic1, w.ohMinusH1);
+    evaluatePoint(w, p2, false, w.alkPerDic2, w.ohMinusH2);
+    balanceTwoPoints(w);
+
+    for (int round = 0; round < twoPointRefinementRounds; ++round) {
+        evaluatePoint(w, p1, true, w.alkPerDic1, w.ohMinusH1);
+        evaluatePoint(w, p2, true, w.alkPerDic2, w.ohMinusH2);
+        balanceTwoPoints(w);
+    }
+    throwOnArithmeticFault("solveTwoPoints", w.dic);
+}
+
+void solveOnePoint(WaterState& w, const KnownPoint& p1) {
+    w.temp = p1.temp;
+    w.pHPoint1 = p1.pH;
+    w.capPoint1 = p1.capacity;
+    w.caFree = w.caTotal;
+    w.mgFree = w.mgTotal;
+    prepareTemperature(w);
+    w.pH = w.pHPoint1;
+    setPh(w);
+    w.hco3Factor = 1.0;
+    w.co3Factor = 1.0;
+    speciate(w);
+    computeAlkalinityTerms(w);
+    w.alkPerDic1 = w.alkPerDic;
+    w.ohMinusH1 = w.ohMinusH;
+    w.mValue = w.alkPerDic1 * w.dic + w.ohMinusH1 - w.capPoint1;
+    throwOnArithmeticFault("solveOnePoint", w.mValue);
+}
+
+SearchResult solvePhAt(WaterState& w, double temp, double& pHOut) {
+    w.temp = temp;
+    const SearchResult result = solvePh(w);
+    pHOut = w.pH;
+    return result;
+}
+
+void computeKs43(WaterState& w) {
+    w.ks43 = -capacityAt(w, ks43EndPh, w.tKs);
+}
+
+void computeKb82(WaterState& w) {
+    w.kb82 = capacityAt(w, kb82EndPh, w.tKb);
+}
+
+} // namespace
+
+void setPh(WaterState& water) {
+    water.hActivity = pow10(-water.pH);
+    water.oh = water.kw / water.hActivity;
+}
+
+void computeAlkalinityTerms(WaterState& w) {
+    const double h = w.hActivity;
+    const double hco3Term = h * w.k1 * w.hco3Factor;
+    const double co3Term = w.k1 * w.k2 * w.co3Factor;
+    w.alkPerDic = (hco3Term + 2.0 * co3Term) / (h * h + hco3Term + co3Term);
+    w.ohMinusH = w.oh - w.hActivity;
+}
+
+void speciate(WaterState& w) {
+    ArithmeticFaultScope faults;
+    updateCarbonate(w);
+    updateSulphate(w);
+    updateMagnesium(w);
+    updateCalcium(w);
+    for (int round = 0; round < speciationRounds; ++round) {
+        updatePairs(w);
+        computeIonSums(w);
+        computeIonicStrength(w);
+        computeActivity(w);
+        computeConditionalConstants(w);
+        setPh(w);
+        updateComplexFactors(w);
+        updateCarbonate(w);
+        updateCalcium(w);
+        updateMagnesium(w);
+        updateSulphate(w);
+    }
+    throwOnArithmeticFault("speciate", w.co3);
+}
+
+SearchResult solvePh(WaterState& w) {
+    ArithmeticFaultScope faults;
+    prepareTemperature(w);
+    return bisectPh(w, 1.0, 13.0, alkalinityTolerance, "solvePh", [&w] {
+        setPh(w);
+        speciate(w);
+        computeAlkalinityTerms(w);
+        return w.mValue - w.dic * w.alkPerDic - w.ohMinusH;
+    });
+}
+
+double capacityAt(WaterState& w, double pHx, double tx) {
+    ArithmeticFaultScope faults;
+    w.pH = pHx;
+    w.temp = tx;
+    computeConstants(w);
+    // No setPh here: the first pass of the speciation still sees the previous hActivity.
+    speciate(w);
+    computeAlkalinityTerms(w);
+    w.capPoint1 = w.alkPerDic * w.dic + w.ohMinusH - w.mValue;
+    throwOnArithmeticFault("capacityAt", w.capPoint1);
+    return w.capPoint1;
+}
+
+SearchResult solveMethod(WaterState& w, int method) {
+    ArithmeticFaultScope faults;
+    w.caFree = w.caTotal;
+    w.mgFree = w.mgTotal;
+    w.naFree = w.naTotal;
+    w.kFree = w.kTotal;
+    w.so4Free = w.so4Total;
+    w.no3Free = w.no3Total;
+    w.clFree = w.clTotal;
+
+    const KnownPoint sample{w.tPh, w.pHm, 0.0};
+    const KnownPoint ks43End{w.tKs, ks43EndPh, -w.ks43};
+    const KnownPoint kb82End{w.tKb, kb82EndPh, w.kb82};
+
+    SearchResult result;
+    switch (method) {
+    case 1:
+        solveTwoPoints(w, sample, ks43End);
+        computeKb82(w);
+        break;
+    case 2:
+        solveTwoPoints(w, sample, kb82End);
+        computeKs43(w);
+        break;
+    case 3:
+        solveTwoPoints(w, ks43End, kb82End);
+        result = solvePhAt(w, w.tPh, w.pHm);
+        break;
+    case 4:
+        solveOnePoint(w, ks43End);
+        result = solvePhAt(w, w.tPh, w.pHm);
+        computeKb82(w);
+        break;
+    case 5:
+        solveOnePoint(w, kb82End);
+        result = solvePhAt(w, w.tPh, w.pHm);
+        computeKs43(w);
+        break;
+    case 6:
+        solveOnePoint(w, sample);
+        computeKs43(w);
+        computeKb82(w);
+        break;
+    case 7:
+    case 9:
+        result = solvePhAt(w, w.tPh, w.pHm);
+        computeKs43(w);
+        computeKb82(w);
+        break;
+    default:
+        throw EngineError("Unbekannte Berechnungsmethode " + std::to_string(method) + ".");
+    }
+    return result;
+}
+
+} // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+
+namespace velmora {
+
+struct WaterState;
+
+/// Outcome of one or more bisections: a search converges when its residual met the tolerance before
+/// the bracket stopped shrinking. The water then holds the last midpoint with its speciation.
+struct SearchResult {
+    bool converged = true;
+    int halvings = 0; ///< midpoints tried
+
+    void add(const SearchResult& other) {
+        converged = converged && other.converged;
+        halvings += other.halvings;
+    }
+};
+
+/// The end-point pH values of the titrations.
+inline constexpr double ks43EndPh = 4.3;
+inline constexpr double kb82EndPh = 8.2;
+
+/// hActivity := 10^(-pH); oh := kw / hActivity.
+void setPh(WaterState& water);
+
+/// alkPerDic (eq/mol) and ohMinusH (mol/l) at the current pH, constants and complex factors.
+void computeAlkalinityTerms(WaterState& water);
+
+/// Speciation at fixed pH, dic and temp: a first pass with the factors and conditional constants left by
+/// the previous computation, then five rounds that refresh pairs, ionic strength and constants.
+void speciate(WaterState& water);
+
+/// pH at water.temp from dic, mValue and the totals, by bisection on the alkalinity balance between
+/// pH 1 and 13 (tolerance 1e-10 mol/l). Leaves the full speciation in the water.
+SearchResult solvePh(WaterState& water);
+
+/// Capacity to the end point pHx at temperature tx (K), in mol/l: stored in capPoint1 and returned.
+/// KS(4,3) is minus the capacity at (4.3, tKs); KB(8,2) is the capacity at (8.2, tKb).
+double capacityAt(WaterState& water, double pHx, double tx);
+
+/// The method-specific part of an evaluation (methods 1 to 7 and 9): finds dic, mValue and the
+/// quantities the method does not take. Throws EngineError for another method number.
+SearchResult solveMethod(WaterState& water, int method);
+
+} // namespace velmora
