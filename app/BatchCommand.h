@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+#include <QByteArray>
+#include <QStringList>
+
+class QTextStream;
+
+namespace velmora {
+
+/// Exit codes of velmora-batch.
+enum BatchExit { batchOk = 0, batchRowFailed = 1, batchUnusable = 2 };
+
+/// Runs "velmora-batch ARGS" (the program name not included): results to `out`, messages to `err`.
+/// `readStandardInput` supplies the analyses when the file is "-" or absent.
+int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    const std::function<QByteArray()>& readStandardInput);
+
+} // namespace velmora

@@ -1,0 +1,56 @@
+#include "engine/AnalysisInput.h"
+#include "engine/Engine.h"
+#include "engine/Solver.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace velmora;
+
+// A hard groundwater as the laboratories send it.
+const AnalysisInput groundwater{
+    7.21, 11.4, 4.35, 20, 0.7, 20, 5.0, 4.35, 10, 620, {2.45, 0.82, 0.74, 0.06, 0.95, 0.21, 0.88}};
+
+EngineState evaluated(int method) {
+    EngineState engine;
+    storeAnalysisInput(engine.water, groundwater, method);
+    runEngine(engine, method);
+    return engine;
+}
+
+void runEngineByMethod(benchmark::State& state) {
+    const int method = int(state.range(0));
+    const EngineState start = evaluated(method);
+    for (auto _ : state) {
+        EngineState engine = start;
+        benchmark::DoNotOptimize(runEngine(engine, method));
+        benchmark::DoNotOptimize(engine.results);
+    }
+}
+BENCHMARK(runEngineByMethod)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
+
+void solvePhAtTb(benchmark::State& state) {
+    const WaterState start = evaluated(1).water;
+    for (auto _ : state) {
+        WaterState water = start;
+        water.temp = water.tEval;
+        benchmark::DoNotOptimize(solvePh(water));
+        benchmark::DoNotOptimize(water.pH);
+    }
+}
+BENCHMARK(solvePhAtTb)->Unit(benchmark::kMicrosecond);
+
+void speciateAtTb(benchmark::State& state) {
+    const WaterState start = evaluated(1).water;
+    for (auto _ : state) {
+        WaterState water = start;
+        speciate(water);
+        benchmark::DoNotOptimize(water.co3);
+    }
+}
+BENCHMARK(speciateAtTb);
+
+} // namespace
+
+BENCHMARK_MAIN();
