@@ -1,5 +1,6 @@
 #include "app/BatchInput.h"
 
+#include "common/DelimitedText.h"
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QStringDecoder>
 
 namespace velmora {
 
@@ -103,17 +103,6 @@ BatchAnalysis buildAnalysis(const QHash<QString, QString>& given) {
     return analysis;
 }
 
-// Laboratory files come as UTF-8 or, from older Windows programs, in code page 1252.
-QString decodeText(const QByteArray& content) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(content);
-    if (utf8.hasError())
-        text = fromCp1252(content);
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    return text;
-}
-
 QChar detectSeparator(QStringView headerLine) {
     QChar best = u';';
     qsizetype bestCount = 0;
@@ -125,46 +114,6 @@ QChar detectSeparator(QStringView headerLine) {
         }
     }
     return best;
-}
-
-// Records of a CSV text: quoted fields may hold separators, doubled quotes and line breaks.
-std::vector<QStringList> splitCsv(const QString& text, QChar separator) {
-    std::vector<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += c;
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == separator) {
-            record.append(field);
-            field.clear();
-        } else if (c == u'\n' || c == u'\r') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            record.append(field);
-            field.clear();
-            records.push_back(record);
-            record.clear();
-        } else {
-            field += c;
-        }
-    }
-    if (!field.isEmpty() || !record.isEmpty()) {
-        record.append(field);
-        records.push_back(record);
-    }
-    return records;
 }
 
 bool isBlank(const QStringList& record) {
@@ -183,10 +132,10 @@ void noteUnknownFields(const QStringList& names, QStringList& unknown) {
 } // namespace
 
 BatchInput readCsvAnalyses(const QByteArray& content) {
-    const QString text = decodeText(content);
+    const QString text = decodeTextFile(content);
     BatchInput input;
     input.separator = detectSeparator(QStringView(text).left(text.indexOf(u'\n')));
-    std::vector<QStringList> records = splitCsv(text, input.separator);
+    std::vector<QStringList> records = splitDelimited(text, input.separator);
     std::erase_if(records, isBlank);
     if (records.empty())
         throw BatchInputError(QStringLiteral("Die Datei enthält keine Kopfzeile mit Feldnamen."));

@@ -1,5 +1,6 @@
 #include "app/BatchOutput.h"
 
+#include "common/DelimitedText.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
 #include "engine/Calcite.h"
@@ -23,15 +24,6 @@ const QStringList csvHeader{QStringLiteral("Analyse"), QStringLiteral("pH(tb)"),
 
 QString verdictText(const CalciteAssessment& calcite) {
     return QString::fromUtf8(calcite.verdict.data(), qsizetype(calcite.verdict.size()));
-}
-
-QString quoteCsv(const QString& field, QChar separator) {
-    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r'))
-        return field;
-    QString quoted = field;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 QString statusText(const BatchResult& result) {
@@ -136,7 +128,7 @@ QByteArray writeCsvResults(const std::vector<BatchResult>& results, QChar separa
     for (const BatchResult& result : results) {
         QStringList fields = csvFields(result);
         for (QString& field : fields)
-            field = quoteCsv(field, separator);
+            field = quoteDelimited(field, separator);
         text += fields.join(separator) + u'\n';
     }
     return text.toUtf8();

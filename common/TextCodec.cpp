@@ -26,4 +26,14 @@ QString fromCp1252(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
+QString decodeTextFile(const QByteArray& content) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(content);
+    if (utf8.hasError())
+        text = fromCp1252(content);
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    return text;
+}
+
 } // namespace velmora

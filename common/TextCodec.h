@@ -10,4 +10,8 @@ namespace velmora {
 QByteArray toCp1252(const QString& text);
 QString fromCp1252(QByteArrayView bytes);
 
+/// A text file written by a user's program: UTF-8 (a byte-order mark is dropped) or, where the bytes are
+/// no valid UTF-8, code page 1252 as older Windows programs write it.
+QString decodeTextFile(const QByteArray& content);
+
 } // namespace velmora

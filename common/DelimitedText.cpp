@@ -1,0 +1,54 @@
+#include "common/DelimitedText.h"
+
+namespace velmora {
+
+std::vector<QStringList> splitDelimited(const QString& text, QChar separator) {
+    std::vector<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == separator) {
+            record.append(field);
+            field.clear();
+        } else if (c == u'\n' || c == u'\r') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            record.append(field);
+            field.clear();
+            records.push_back(record);
+            record.clear();
+        } else {
+            field += c;
+        }
+    }
+    if (!field.isEmpty() || !record.isEmpty()) {
+        record.append(field);
+        records.push_back(record);
+    }
+    return records;
+}
+
+QString quoteDelimited(const QString& field, QChar separator) {
+    const bool needsQuotes = field.contains(separator) || field.contains(u'"') || field.contains(u'\n') ||
+                             field.contains(u'\r');
+    if (!needsQuotes)
+        return field;
+    QString quoted = field;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace velmora

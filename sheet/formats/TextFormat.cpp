@@ -1,0 +1,39 @@
+#include "sheet/formats/TextFormat.h"
+
+#include "common/DelimitedText.h"
+#include "common/TextCodec.h"
+#include "sheet/model/SheetError.h"
+
+namespace velmora::sheet {
+
+QByteArray writeText(const Workbook& workbook) {
+    const Sheet& sheet = workbook.sheet(0);
+    const CellRange used = sheet.usedRange();
+    QString text;
+    for (int row = 1; row <= used.bottom; ++row) {
+        QStringList fields;
+        for (int column = 1; column <= used.right; ++column)
+            fields << quoteDelimited(sheet.text({row, column}), u'\t');
+        while (!fields.isEmpty() && fields.back().isEmpty())
+            fields.removeLast();
+        text += fields.join(u'\t') + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+Workbook readText(const QByteArray& content) {
+    Workbook workbook;
+    Sheet& sheet = workbook.sheet(0);
+    const std::vector<QStringList> records = splitDelimited(decodeTextFile(content), u'\t');
+    if (records.size() > std::size_t(maxRows))
+        throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 Zeilen.").arg(maxRows));
+    for (std::size_t row = 0; row < records.size(); ++row) {
+        if (records[row].size() > maxColumns)
+            throw SheetError(QStringLiteral("Zeile %1 der Textdatei hat mehr als %2 Spalten.").arg(row + 1).arg(maxColumns));
+        for (qsizetype column = 0; column < records[row].size(); ++column)
+            sheet.setText({int(row) + 1, int(column) + 1}, records[row][column]);
+    }
+    return workbook;
+}
+
+} // namespace velmora::sheet

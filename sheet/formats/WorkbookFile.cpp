@@ -1,0 +1,113 @@
+#include "sheet/formats/WorkbookFile.h"
+
+#include "sheet/formats/FileCode.h"
+#include "sheet/formats/HtmlFormat.h"
+#include "sheet/formats/TextFormat.h"
+#include "sheet/formats/VtsFormat.h"
+#include "sheet/formats/XlsReader.h"
+#include "sheet/formats/XlsWriter.h"
+#include "sheet/model/SheetError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velmora::sheet {
+
+namespace {
+
+// Workbooks of the text formats larger than this are not taken for workbooks of this program.
+constexpr qint64 maxTextWorkbookSize = 64 * 1024 * 1024;
+
+const QByteArray compoundFileSignature = QByteArray::fromHex("d0cf11e0a1b11ae1");
+
+QByteArray readWhole(const QString& path) {
+    QFile file(path);
+    if (file.size() > maxTextWorkbookSize)
+        throw SheetError(QStringLiteral("Die Datei „%1“ ist zu groß für eine Arbeitsmappe.").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(path));
+    return file.readAll();
+}
+
+bool looksLikeXml(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(256).trimmed();
+    return start.startsWith("<?xml") || start.startsWith("<workbook") || start.startsWith("\xef\xbb\xbf<?xml");
+}
+
+} // namespace
+
+QString extensionOf(int code) {
+    switch (code) {
+    case NativeCode:
+        return QStringLiteral(".vts");
+    case Excel5Code:
+    case Excel97Code:
+        return QStringLiteral(".xls");
+    case HtmlCode:
+        return QStringLiteral(".htm");
+    case TextCode:
+        return QStringLiteral(".txt");
+    default:
+        return {};
+    }
+}
+
+Workbook readWorkbookFile(const QString& path, int& code) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw SheetError(QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(path));
+    if (!info.isFile())
+        throw SheetError(QStringLiteral("„%1“ ist keine Datei.").arg(path));
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(path));
+    const QByteArray signature = probe.read(compoundFileSignature.size());
+    probe.close();
+
+    const QString suffix = info.suffix().toLower();
+    if (signature == compoundFileSignature)
+        return readXls(path, code);
+    if (suffix == u"vts" || looksLikeXml(path)) {
+        Workbook workbook = readVts(readWhole(path));
+        code = NativeCode;
+        return workbook;
+    }
+    if (suffix == u"txt") {
+        Workbook workbook = readText(readWhole(path));
+        code = TextCode;
+        return workbook;
+    }
+    throw SheetError(QStringLiteral("Das Format der Datei „%1“ ist unbekannt.").arg(path));
+}
+
+void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) {
+    QByteArray content;
+    switch (code) {
+    case NativeCode:
+        content = writeVts(workbook);
+        break;
+    case Excel97Code:
+        content = writeXls(workbook, BiffVersion::Biff8);
+        break;
+    case Excel5Code:
+        content = writeXls(workbook, BiffVersion::Biff5);
+        break;
+    case HtmlCode:
+        content = writeHtml(workbook);
+        break;
+    case TextCode:
+        content = writeText(workbook);
+        break;
+    default:
+        throw SheetError(QStringLiteral("Unbekanntes Dateiformat %1.").arg(code));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+}
+
+} // namespace velmora::sheet

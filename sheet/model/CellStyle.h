@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+namespace velmora::sheet {
+
+enum class HorizontalAlignment { General, Left, Centre, Right, CentreAcrossSelection };
+enum class VerticalAlignment { Top, Centre, Bottom };
+
+/// One border line of a cell.
+struct Border {
+    enum class Line { None, Thin, Medium, Thick, Dashed, Dotted, Double };
+    Line line = Line::None;
+    QColor colour = Qt::black;
+
+    bool operator==(const Border&) const = default;
+};
+
+/// How a cell looks. Cells share styles by value; the workbook format stores each distinct style once.
+struct CellStyle {
+    QString fontFamily = QStringLiteral("Arial");
+    double fontSize = 10.0; ///< points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor textColour = Qt::black;
+    QColor fillColour; ///< invalid: no fill
+    HorizontalAlignment horizontal = HorizontalAlignment::General;
+    VerticalAlignment vertical = VerticalAlignment::Bottom;
+    bool wrap = false;
+    QString numberFormat; ///< empty: "General"
+    Border left, top, right, bottom;
+
+    bool operator==(const CellStyle&) const = default;
+};
+
+} // namespace velmora::sheet
