@@ -42,8 +42,8 @@ std::vector<QStringList> splitDelimited(const QString& text, QChar separator) {
 }
 
 QString quoteDelimited(const QString& field, QChar separator) {
-    const bool needsQuotes = field.contains(separator) || field.contains(u'"') || field.contains(u'\n') ||
-                             field.contains(u'\r');
+    const bool needsQuotes =
+        field.contains(separator) || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r');
     if (!needsQuotes)
         return field;
     QString quoted = field;

@@ -31,11 +31,11 @@ int main(int argc, char** argv) {
     }
     if (code == 0) {
         const QString suffix = QFileInfo(arguments[1]).suffix().toLower();
-        code = suffix == u"vts" ? NativeCode
-               : suffix == u"xls" ? Excel97Code
+        code = suffix == u"vts"                        ? NativeCode
+               : suffix == u"xls"                      ? Excel97Code
                : suffix == u"htm" || suffix == u"html" ? HtmlCode
-               : suffix == u"txt" ? TextCode
-                                  : 0;
+               : suffix == u"txt"                      ? TextCode
+                                                       : 0;
         if (code == 0) {
             err << "sheetconv: unbekannte Endung von " << arguments[1] << "; --code angeben\n";
             return 2;

@@ -1,8 +1,7 @@
 #include "sheet/formats/BiffRecords.h"
 
-#include <QtEndian>
-
 #include <bit>
+#include <QtEndian>
 
 namespace velmora::sheet::biff {
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <QByteArray>
 #include <QString>
-
-#include <cstdint>
 
 namespace velmora::sheet::biff {
 

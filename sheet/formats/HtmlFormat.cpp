@@ -38,7 +38,9 @@ QString borderCss(const char* side, const Border& border) {
 }
 
 QString cellCss(const CellStyle& style, const QString& text) {
-    QString css = QStringLiteral("font-family:'%1';font-size:%2pt;").arg(style.fontFamily.toHtmlEscaped()).arg(style.fontSize);
+    QString css = QStringLiteral("font-family:'%1';font-size:%2pt;")
+                      .arg(style.fontFamily.toHtmlEscaped())
+                      .arg(style.fontSize);
     if (style.bold)
         css += QStringLiteral("font-weight:bold;");
     if (style.italic)
@@ -79,8 +81,9 @@ QString cellCss(const CellStyle& style, const QString& text) {
 
 QString sheetTable(const Sheet& sheet) {
     const CellRange used = sheet.usedRange();
-    QString html = QStringLiteral("<h2>%1</h2>\n<table style=\"border-collapse:collapse;table-layout:fixed\">\n")
-                       .arg(sheet.name().toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h2>%1</h2>\n<table style=\"border-collapse:collapse;table-layout:fixed\">\n")
+            .arg(sheet.name().toHtmlEscaped());
     html += QStringLiteral("<colgroup>");
     for (int column = 1; column <= used.right; ++column)
         if (!sheet.isColumnHidden(column))
@@ -114,9 +117,10 @@ QString sheetTable(const Sheet& sheet) {
 } // namespace
 
 QByteArray writeHtml(const Workbook& workbook) {
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
-                                  "</head>\n<body>\n")
-                       .arg(workbook.title().toHtmlEscaped());
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
+                       "</head>\n<body>\n")
+            .arg(workbook.title().toHtmlEscaped());
     for (const Sheet& sheet : workbook.sheets())
         html += sheetTable(sheet);
     html += QStringLiteral("</body>\n</html>\n");

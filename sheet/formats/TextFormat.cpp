@@ -29,7 +29,9 @@ Workbook readText(const QByteArray& content) {
         throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 Zeilen.").arg(maxRows));
     for (std::size_t row = 0; row < records.size(); ++row) {
         if (records[row].size() > maxColumns)
-            throw SheetError(QStringLiteral("Zeile %1 der Textdatei hat mehr als %2 Spalten.").arg(row + 1).arg(maxColumns));
+            throw SheetError(QStringLiteral("Zeile %1 der Textdatei hat mehr als %2 Spalten.")
+                                 .arg(row + 1)
+                                 .arg(maxColumns));
         for (qsizetype column = 0; column < records[row].size(); ++column)
             sheet.setText({int(row) + 1, int(column) + 1}, records[row][column]);
     }

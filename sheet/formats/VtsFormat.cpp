@@ -2,11 +2,10 @@
 
 #include "sheet/model/SheetError.h"
 
+#include <array>
 #include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-#include <array>
 
 namespace velmora::sheet {
 
@@ -70,7 +69,8 @@ QString colourName(const QColor& colour) {
 bool needsEncoding(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if ((c.unicode() < 0x20 && c != u'\t' && c != u'\n') || c.unicode() == 0xFFFE || c.unicode() == 0xFFFF)
+        if ((c.unicode() < 0x20 && c != u'\t' && c != u'\n') || c.unicode() == 0xFFFE ||
+            c.unicode() == 0xFFFF)
             return true;
         if (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
             return true;
@@ -149,7 +149,8 @@ private:
         m_xml.writeStartElement(QStringLiteral("styles"));
         for (std::size_t i = 0; i < m_styles.size(); ++i) {
             const CellStyle& s = m_styles[i];
-            const bool hasBorders = s.left != Border{} || s.top != Border{} || s.right != Border{} || s.bottom != Border{};
+            const bool hasBorders =
+                s.left != Border{} || s.top != Border{} || s.right != Border{} || s.bottom != Border{};
             if (hasBorders)
                 m_xml.writeStartElement(QStringLiteral("style"));
             else
@@ -353,9 +354,13 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& reason) const {
-        throw SheetError(QStringLiteral("Die Arbeitsmappe ist beschädigt (Zeile %1): %2").arg(m_xml.lineNumber()).arg(reason));
+        throw SheetError(QStringLiteral("Die Arbeitsmappe ist beschädigt (Zeile %1): %2")
+                             .arg(m_xml.lineNumber())
+                             .arg(reason));
     }
-    [[noreturn]] void unexpected() const { fail(QStringLiteral("unerwartetes Element „%1“").arg(m_xml.name())); }
+    [[noreturn]] void unexpected() const {
+        fail(QStringLiteral("unerwartetes Element „%1“").arg(m_xml.name()));
+    }
 
     bool nextElement() {
         while (!m_xml.atEnd()) {
@@ -378,8 +383,9 @@ private:
 
     QString text(const char16_t* name, const QString& fallback = {}) const {
         const QXmlStreamAttributes attributes = m_xml.attributes();
-        return attributes.hasAttribute(QString::fromUtf16(name)) ? attributes.value(QString::fromUtf16(name)).toString()
-                                                                 : fallback;
+        return attributes.hasAttribute(QString::fromUtf16(name))
+                   ? attributes.value(QString::fromUtf16(name)).toString()
+                   : fallback;
     }
 
     QString required(const char16_t* name) const {
@@ -392,7 +398,10 @@ private:
         bool ok = false;
         const int value = required(name).toInt(&ok);
         if (!ok || value < min || value > max)
-            fail(QStringLiteral("Attribut „%1“ ist keine Zahl von %2 bis %3").arg(QString::fromUtf16(name)).arg(min).arg(max));
+            fail(QStringLiteral("Attribut „%1“ ist keine Zahl von %2 bis %3")
+                     .arg(QString::fromUtf16(name))
+                     .arg(min)
+                     .arg(max));
         return value;
     }
 
@@ -429,7 +438,8 @@ private:
         for (const auto& entry : names)
             if (value == entry.name)
                 return entry.value;
-        fail(QStringLiteral("Attribut „%1“ hat den unbekannten Wert „%2“").arg(QString::fromUtf16(name), value));
+        fail(QStringLiteral("Attribut „%1“ hat den unbekannten Wert „%2“")
+                 .arg(QString::fromUtf16(name), value));
     }
 
     CellRange range(const char16_t* name) const {
@@ -500,7 +510,8 @@ private:
         sheet.setDefaultStyle(style(required(u"style")));
         sheet.setDefaultColumnWidth(real(u"column-width", Sheet::standardColumnWidth, 0.0, 10000.0));
         sheet.setDefaultRowHeight(real(u"row-height", Sheet::standardRowHeight, 0.0, 10000.0));
-        sheet.setFrozen(optionalInteger(u"frozen-rows", 0, 0, maxRows), optionalInteger(u"frozen-columns", 0, 0, maxColumns));
+        sheet.setFrozen(optionalInteger(u"frozen-rows", 0, 0, maxRows),
+                        optionalInteger(u"frozen-columns", 0, 0, maxColumns));
         sheet.setProtected(flag(u"protected"));
         while (nextChild()) {
             const auto name = m_xml.name();
@@ -540,12 +551,14 @@ private:
         const bool encoded = m_xml.attributes().hasAttribute(QStringLiteral("encoding"));
         if (encoded && text(u"encoding") != u"utf16le-base64")
             fail(QStringLiteral("unbekannte Kodierung „%1“").arg(text(u"encoding")));
-        const CellStyle cellStyle = m_xml.attributes().hasAttribute(QStringLiteral("s")) ? style(text(u"s")) : sheet.defaultStyle();
+        const CellStyle cellStyle =
+            m_xml.attributes().hasAttribute(QStringLiteral("s")) ? style(text(u"s")) : sheet.defaultStyle();
         QString content = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (m_xml.hasError())
             fail(m_xml.errorString());
         if (encoded) {
-            const auto decoded = QByteArray::fromBase64Encoding(content.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+            const auto decoded =
+                QByteArray::fromBase64Encoding(content.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
             if (!decoded)
                 fail(QStringLiteral("Zelle %1 ist falsch kodiert").arg(cellReference(pos)));
             content = fromUtf16Bytes(*decoded);
@@ -563,8 +576,9 @@ private:
             print.titleRows = range(u"title-rows");
         if (m_xml.attributes().hasAttribute(QStringLiteral("title-columns")))
             print.titleColumns = range(u"title-columns");
-        print.margins = QMarginsF(real(u"margin-left", 20.0, 0.0, 500.0), real(u"margin-top", 20.0, 0.0, 500.0),
-                                  real(u"margin-right", 20.0, 0.0, 500.0), real(u"margin-bottom", 20.0, 0.0, 500.0));
+        print.margins =
+            QMarginsF(real(u"margin-left", 20.0, 0.0, 500.0), real(u"margin-top", 20.0, 0.0, 500.0),
+                      real(u"margin-right", 20.0, 0.0, 500.0), real(u"margin-bottom", 20.0, 0.0, 500.0));
         while (nextChild()) {
             if (m_xml.name() != u"break")
                 unexpected();
@@ -587,7 +601,8 @@ private:
         object.fillColour = colour(u"fill", QColor());
         while (nextChild()) {
             if (m_xml.name() == u"point") {
-                object.points.append(QPointF(real(u"x", 0.0, -extent, extent), real(u"y", 0.0, -extent, extent)));
+                object.points.append(
+                    QPointF(real(u"x", 0.0, -extent, extent), real(u"y", 0.0, -extent, extent)));
                 m_xml.skipCurrentElement();
             } else if (m_xml.name() == u"text") {
                 object.text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);

@@ -35,7 +35,8 @@ bool looksLikeXml(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray start = file.read(256).trimmed();
-    return start.startsWith("<?xml") || start.startsWith("<workbook") || start.startsWith("\xef\xbb\xbf<?xml");
+    return start.startsWith("<?xml") || start.startsWith("<workbook") ||
+           start.startsWith("\xef\xbb\xbf<?xml");
 }
 
 } // namespace
@@ -107,7 +108,8 @@ void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) 
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+        throw SheetError(
+            QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString()));
 }
 
 } // namespace velmora::sheet

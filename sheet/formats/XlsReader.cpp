@@ -9,13 +9,11 @@
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-utils.h>
-
+#include <map>
+#include <memory>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtEndian>
-
-#include <map>
-#include <memory>
 
 namespace velmora::sheet {
 
@@ -67,7 +65,9 @@ QByteArray readWorkbookStream(const QString& path) {
 // values only; without the formats "7.500" would come back as "7.5".
 std::vector<CellDecimals> scanNumberDecimals(const QString& path) {
     const QByteArray stream = readWorkbookStream(path);
-    const auto u16 = [&stream](qsizetype at) { return qFromLittleEndian<quint16>(stream.constData() + at); };
+    const auto u16 = [&stream](qsizetype at) {
+        return qFromLittleEndian<quint16>(stream.constData() + at);
+    };
     std::map<int, int> formatDecimalsByIndex;
     std::vector<int> xfFormats;
     std::vector<CellDecimals> sheets;
@@ -109,14 +109,17 @@ std::vector<CellDecimals> scanNumberDecimals(const QString& path) {
             break;
         case RecordId::Format:
             if (biff8 && size >= 5) {
-                const qsizetype length = std::min<qsizetype>(u16(body + 2), (size - 5) / ((stream[body + 4] & 1) ? 2 : 1));
+                const qsizetype length =
+                    std::min<qsizetype>(u16(body + 2), (size - 5) / ((stream[body + 4] & 1) ? 2 : 1));
                 QString text;
                 for (qsizetype i = 0; i < length; ++i)
-                    text += (stream[body + 4] & 1) ? QChar(u16(body + 5 + 2 * i)) : QChar(char16_t(uchar(stream[body + 5 + i])));
+                    text += (stream[body + 4] & 1) ? QChar(u16(body + 5 + 2 * i))
+                                                   : QChar(char16_t(uchar(stream[body + 5 + i])));
                 formatDecimalsByIndex[u16(body)] = formatDecimals(text);
             } else if (!biff8 && size >= 3) {
                 const qsizetype length = std::min<qsizetype>(uchar(stream[body + 2]), size - 3);
-                formatDecimalsByIndex[u16(body)] = formatDecimals(QString::fromLatin1(stream.constData() + body + 3, length));
+                formatDecimalsByIndex[u16(body)] =
+                    formatDecimals(QString::fromLatin1(stream.constData() + body + 3, length));
             }
             break;
         case RecordId::Xf:

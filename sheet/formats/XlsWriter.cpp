@@ -4,18 +4,16 @@
 #include "sheet/formats/BiffRecords.h"
 #include "sheet/model/SheetError.h"
 
+#include <array>
+#include <cmath>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
-
-#include <QRegularExpression>
-#include <QtEndian>
-
-#include <array>
-#include <cmath>
 #include <map>
 #include <optional>
+#include <QRegularExpression>
+#include <QtEndian>
 #include <tuple>
 
 namespace velmora::sheet {
@@ -81,7 +79,7 @@ struct XfKey {
     HorizontalAlignment horizontal;
     VerticalAlignment vertical;
     bool wrap;
-    int fill; // palette index, or -1
+    int fill;                                   // palette index, or -1
     std::array<std::pair<int, int>, 4> borders; // left, top, right, bottom: line style, palette index
     auto operator<=>(const XfKey&) const = default;
 };
@@ -173,8 +171,8 @@ private:
     }
 
     int fontIndex(const CellStyle& style) {
-        const FontKey key{style.fontFamily, style.fontSize, style.bold, style.italic, style.underline,
-                          style.textColour.rgb() & 0xFFFFFF};
+        const FontKey key{style.fontFamily, style.fontSize,  style.bold,
+                          style.italic,     style.underline, style.textColour.rgb() & 0xFFFFFF};
         const auto [it, inserted] = m_fonts.try_emplace(key, int(m_fonts.size()));
         if (inserted)
             m_fontOrder.push_back(key);
@@ -189,12 +187,18 @@ private:
     }
 
     int xfIndex(const CellStyle& style, const QString& numberFormat) {
-        XfKey key{fontIndex(style), formatIndex(numberFormat), style.horizontal, style.vertical, style.wrap,
-                  style.fillColour.isValid() ? paletteIndex(style.fillColour) : -1, {}};
+        XfKey key{fontIndex(style),
+                  formatIndex(numberFormat),
+                  style.horizontal,
+                  style.vertical,
+                  style.wrap,
+                  style.fillColour.isValid() ? paletteIndex(style.fillColour) : -1,
+                  {}};
         const Border* borders[] = {&style.left, &style.top, &style.right, &style.bottom};
         for (int i = 0; i < 4; ++i)
-            key.borders[std::size_t(i)] = {lineStyle(borders[i]->line),
-                                           borders[i]->line == Border::Line::None ? 0 : paletteIndex(borders[i]->colour)};
+            key.borders[std::size_t(i)] = {
+                lineStyle(borders[i]->line),
+                borders[i]->line == Border::Line::None ? 0 : paletteIndex(borders[i]->colour)};
         const auto [it, inserted] = m_xfs.try_emplace(key, styleXfCount + 1 + int(m_xfs.size()));
         if (inserted)
             m_xfOrder.push_back(key);
@@ -262,7 +266,7 @@ private:
 
     void writeXf(Stream& out, int font, int format, bool isStyle, const XfKey* cell) {
         const std::uint16_t type = isStyle ? 0xFFF5 : 0x0001; // style XF with parent 0xFFF, or locked cell XF
-        std::uint8_t alignment = 0x20;                           // bottom
+        std::uint8_t alignment = 0x20;                        // bottom
         std::uint32_t lines = 0;
         std::uint32_t moreLines = 0;
         int fill = -1;
@@ -271,7 +275,9 @@ private:
                                      (verticalCode(cell->vertical) << 4));
             fill = cell->fill;
         }
-        const auto border = [cell](int side) { return cell ? cell->borders[std::size_t(side)] : std::pair{0, 0}; };
+        const auto border = [cell](int side) {
+            return cell ? cell->borders[std::size_t(side)] : std::pair{0, 0};
+        };
         const auto [leftStyle, leftColour] = border(0);
         const auto [topStyle, topColour] = border(1);
         const auto [rightStyle, rightColour] = border(2);
@@ -285,15 +291,16 @@ private:
             lines = std::uint32_t(leftStyle) | std::uint32_t(rightStyle) << 4 | std::uint32_t(topStyle) << 8 |
                     std::uint32_t(bottomStyle) << 12 | std::uint32_t(leftColour) << 16 |
                     std::uint32_t(rightColour) << 23;
-            moreLines = std::uint32_t(topColour) | std::uint32_t(bottomColour) << 7 | std::uint32_t(pattern) << 26;
+            moreLines =
+                std::uint32_t(topColour) | std::uint32_t(bottomColour) << 7 | std::uint32_t(pattern) << 26;
             body.u8(alignment).u8(0).u8(0).u8(usedAttributes).u32(lines).u32(moreLines);
             body.u16(std::uint16_t(foreground | 65 << 7));
         } else {
             lines = std::uint32_t(foreground) | std::uint32_t(65) << 7 | std::uint32_t(pattern) << 16 |
                     std::uint32_t(bottomStyle) << 22 | std::uint32_t(bottomColour) << 25;
-            moreLines = std::uint32_t(topStyle) | std::uint32_t(leftStyle) << 3 | std::uint32_t(rightStyle) << 6 |
-                        std::uint32_t(topColour) << 9 | std::uint32_t(leftColour) << 16 |
-                        std::uint32_t(rightColour) << 23;
+            moreLines = std::uint32_t(topStyle) | std::uint32_t(leftStyle) << 3 |
+                        std::uint32_t(rightStyle) << 6 | std::uint32_t(topColour) << 9 |
+                        std::uint32_t(leftColour) << 16 | std::uint32_t(rightColour) << 23;
             body.u8(alignment).u8(usedAttributes).u32(lines).u32(moreLines);
         }
         out.add(Xf, body);
@@ -317,7 +324,9 @@ private:
         Bytes first;
         first.u32(m_sstTotal).u32(std::uint32_t(m_sst.size()));
         QByteArray current = first.data();
-        const auto room = [&current, this] { return maxBody() - current.size(); };
+        const auto room = [&current, this] {
+            return maxBody() - current.size();
+        };
         for (const QString& text : m_sst) {
             if (room() < 5) {
                 records.push_back(current);
@@ -349,7 +358,8 @@ private:
         Stream out(maxBody());
         out.add(Bof, bof(0x0005));
         out.add(Codepage, Bytes().u16(m_biff8 ? 1200 : 1252));
-        out.add(Window1, Bytes().u16(0).u16(0).u16(0x4000).u16(0x2000).u16(0x0038).u16(0).u16(0).u16(1).u16(0x0258));
+        out.add(Window1,
+                Bytes().u16(0).u16(0).u16(0x4000).u16(0x2000).u16(0x0038).u16(0).u16(0).u16(1).u16(0x0258));
 
         // Fonts may add colours to the palette; their records are built before the palette is written.
         Stream fonts(maxBody());
@@ -371,7 +381,10 @@ private:
         Bytes palette;
         palette.u16(paletteSize);
         for (QRgb rgb : m_palette)
-            palette.u8(std::uint8_t(qRed(rgb))).u8(std::uint8_t(qGreen(rgb))).u8(std::uint8_t(qBlue(rgb))).u8(0);
+            palette.u8(std::uint8_t(qRed(rgb)))
+                .u8(std::uint8_t(qGreen(rgb)))
+                .u8(std::uint8_t(qBlue(rgb)))
+                .u8(0);
         out.add(Palette, palette);
 
         for (const Sheet& sheet : m_book.sheets()) {
@@ -405,8 +418,11 @@ private:
         out.add(Dimensions, dimensions);
 
         // Widths in characters: a digit of Arial 10 is 7 pixels wide, and a column has 5 pixels of padding.
-        const auto characters = [](double pixels) { return std::max(0.0, (pixels - 5.0) / 7.0); };
-        out.add(DefColWidth, Bytes().u16(std::uint16_t(std::min(255.0, std::round(characters(sheet.defaultColumnWidth()))))));
+        const auto characters = [](double pixels) {
+            return std::max(0.0, (pixels - 5.0) / 7.0);
+        };
+        out.add(DefColWidth, Bytes().u16(std::uint16_t(
+                                 std::min(255.0, std::round(characters(sheet.defaultColumnWidth()))))));
         out.add(DefaultRowHeight, Bytes().u16(0).u16(twips(sheet.defaultRowHeight())));
         std::set<int> columns(sheet.hiddenColumns());
         for (const auto& entry : sheet.columnWidths())
@@ -417,7 +433,8 @@ private:
             out.add(ColInfo, Bytes()
                                  .u16(std::uint16_t(column - 1))
                                  .u16(std::uint16_t(column - 1))
-                                 .u16(std::uint16_t(std::min(65535.0, std::round(characters(sheet.columnWidth(column)) * 256.0))))
+                                 .u16(std::uint16_t(std::min(
+                                     65535.0, std::round(characters(sheet.columnWidth(column)) * 256.0))))
                                  .u16(defaultCellXf)
                                  .u16(sheet.isColumnHidden(column) ? 1 : 0)
                                  .u16(0));
@@ -446,7 +463,9 @@ private:
             if (xf == xfs.end())
                 continue;
             Bytes body;
-            body.u16(std::uint16_t(pos.row - 1)).u16(std::uint16_t(pos.column - 1)).u16(std::uint16_t(xf->second));
+            body.u16(std::uint16_t(pos.row - 1))
+                .u16(std::uint16_t(pos.column - 1))
+                .u16(std::uint16_t(xf->second));
             if (cell.text.isEmpty()) {
                 out.add(Blank, body);
             } else if (const std::optional<PlainNumber> number = plainNumber(cell.text)) {
@@ -512,7 +531,8 @@ QByteArray writeXls(const Workbook& workbook, BiffVersion version) {
     gsf_init();
     GsfOutput* memory = gsf_output_memory_new();
     GsfOutfile* compound = gsf_outfile_msole_new(memory);
-    GsfOutput* child = gsf_outfile_new_child(compound, version == BiffVersion::Biff8 ? "Workbook" : "Book", FALSE);
+    GsfOutput* child =
+        gsf_outfile_new_child(compound, version == BiffVersion::Biff8 ? "Workbook" : "Book", FALSE);
     const bool written = child && gsf_output_write(child, std::size_t(stream.size()),
                                                    reinterpret_cast<const guint8*>(stream.constData()));
     const bool childClosed = child && gsf_output_close(child);

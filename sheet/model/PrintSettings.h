@@ -2,9 +2,8 @@
 
 #include "sheet/model/CellRange.h"
 
-#include <QMarginsF>
-
 #include <optional>
+#include <QMarginsF>
 #include <set>
 
 namespace velmora::sheet {

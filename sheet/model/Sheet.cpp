@@ -81,8 +81,8 @@ void Sheet::unmerge(const CellRange& range) {
 }
 
 const CellRange* Sheet::mergeAt(CellPos pos) const {
-    const auto it =
-        std::find_if(m_merges.begin(), m_merges.end(), [pos](const CellRange& merged) { return merged.contains(pos); });
+    const auto it = std::find_if(m_merges.begin(), m_merges.end(),
+                                 [pos](const CellRange& merged) { return merged.contains(pos); });
     return it == m_merges.end() ? nullptr : &*it;
 }
 

@@ -5,9 +5,8 @@
 #include "sheet/model/DrawingObject.h"
 #include "sheet/model/PrintSettings.h"
 
-#include <QString>
-
 #include <map>
+#include <QString>
 #include <set>
 #include <vector>
 

@@ -2,9 +2,8 @@
 
 #include "sheet/model/Sheet.h"
 
-#include <QString>
-
 #include <map>
+#include <QString>
 #include <vector>
 
 namespace velmora::sheet {

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "sheet/model/Workbook.h"
+
+namespace velmora::sheet::test {
+
+/// Texts a German laboratory report holds, with gaps between them.
+inline Workbook germanTexts() {
+    Workbook book;
+    Sheet& report = book.sheet(0);
+    report.setName(QStringLiteral("Bericht"));
+    report.setText({1, 1}, QStringLiteral("Wasseranalyse Brunnen Süd"));
+    report.setText({2, 1}, QStringLiteral("Temperatur"));
+    report.setText({2, 2}, QStringLiteral("12.500"));
+    report.setText({2, 3}, QStringLiteral("°C"));
+    report.setText({3, 1}, QStringLiteral("Leitfähigkeit"));
+    report.setText({3, 2}, QStringLiteral("-0.250"));
+    report.setText({3, 4}, QStringLiteral("µS/cm"));
+    report.setText({5, 1}, QStringLiteral("Maß, Größe, Straße"));
+    report.setText({5, 5}, QStringLiteral("25"));
+    report.setText({6, 2}, QStringLiteral("007"));
+    report.setText({6, 3}, QStringLiteral("1.234,5"));
+    report.setText({7, 1}, QString(255, u'ä'));
+    report.setText({9, 7}, QStringLiteral("*034*"));
+    Sheet& second = book.addSheet(QStringLiteral("Zweite Tabelle"));
+    second.setText({1, 1}, QStringLiteral("0"));
+    second.setText({2, 2}, QStringLiteral("Ende"));
+    return book;
+}
+
+/// A workbook that uses every feature of the model.
+inline Workbook everyFeature() {
+    Workbook book = germanTexts();
+    book.setTitle(QStringLiteral("Velmora - Brunnen Süd"));
+    book.definedNames()[QStringLiteral("Ergebnis")] = QStringLiteral("Bericht!B2:B3");
+    Sheet& sheet = book.sheet(0);
+    CellStyle heading;
+    heading.fontFamily = QStringLiteral("DejaVu Sans");
+    heading.fontSize = 14.5;
+    heading.bold = heading.italic = heading.underline = true;
+    heading.textColour = QColor(0x12, 0x34, 0x56);
+    heading.fillColour = QColor(0xee, 0xee, 0xcc);
+    heading.horizontal = HorizontalAlignment::CentreAcrossSelection;
+    heading.vertical = VerticalAlignment::Centre;
+    heading.wrap = true;
+    heading.numberFormat = QStringLiteral("#,##0.00");
+    heading.left = {Border::Line::Thin, Qt::black};
+    heading.top = {Border::Line::Medium, QColor(0x80, 0, 0)};
+    heading.right = {Border::Line::Dashed, Qt::blue};
+    heading.bottom = {Border::Line::Double, QColor(0, 0x80, 0, 0x80)};
+    sheet.setStyle({1, 1}, heading);
+    CellStyle number;
+    number.horizontal = HorizontalAlignment::Right;
+    sheet.setStyle({2, 2}, number);
+    sheet.setStyle({4, 4}, heading); // styled, no text
+    sheet.setText({8, 1}, QStringLiteral("Zeile 1\r\nZeile 2\tmit Tab \x01 und \"Anführung\" <&>"));
+    sheet.setText({8, 2}, QStringLiteral("  führende und folgende Leerzeichen  "));
+    sheet.setColumnWidth(1, 180.5);
+    sheet.setColumnWidth(3, 40);
+    sheet.setRowHeight(1, 30);
+    sheet.setRowHidden(10, true);
+    sheet.setColumnHidden(6, true);
+    sheet.setDefaultColumnWidth(70);
+    sheet.setDefaultRowHeight(18);
+    sheet.merge({1, 1, 1, 4});
+    sheet.merge({11, 2, 13, 3});
+    sheet.setFrozen(2, 1);
+    sheet.setProtected(true);
+    PrintSettings& print = sheet.print();
+    print.area = CellRange{1, 1, 120, 20};
+    print.titleRows = CellRange{1, 1, 2, 256};
+    print.orientation = PrintSettings::Orientation::Landscape;
+    print.margins = {15, 10, 12.5, 20};
+    print.rowBreaks = {40, 80};
+    print.columnBreaks = {10};
+    DrawingObject line;
+    line.kind = DrawingObject::Kind::Line;
+    line.bounds = {10, 20, 300, 0};
+    line.lineWidth = 2;
+    DrawingObject box;
+    box.kind = DrawingObject::Kind::TextBox;
+    box.bounds = {50, 60, 120.25, 40};
+    box.fillColour = QColor(255, 255, 200);
+    box.text = QStringLiteral("Hinweis: Probe gekühlt");
+    DrawingObject polygon;
+    polygon.kind = DrawingObject::Kind::Polygon;
+    polygon.bounds = {5, 5, 30, 30};
+    polygon.points = {{0, 0}, {30, 0}, {15, 30}};
+    sheet.drawings() = {line, box, polygon};
+    book.sheet(1).setDefaultStyle(number);
+    return book;
+}
+
+} // namespace velmora::sheet::test

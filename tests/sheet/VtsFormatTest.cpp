@@ -1,0 +1,90 @@
+#include "sheet/formats/VtsFormat.h"
+
+#include "SampleWorkbooks.h"
+#include "sheet/model/SheetError.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora::sheet;
+
+TEST(VtsFormat, EveryFeatureSurvivesWriteAndRead) {
+    const Workbook original = test::everyFeature();
+    const Workbook read = readVts(writeVts(original));
+    EXPECT_EQ(read.title(), original.title());
+    EXPECT_EQ(read.definedNames(), original.definedNames());
+    ASSERT_EQ(read.sheetCount(), original.sheetCount());
+    for (int i = 0; i < original.sheetCount(); ++i) {
+        const Sheet& a = original.sheet(i);
+        const Sheet& b = read.sheet(i);
+        EXPECT_EQ(b.cells(), a.cells()) << "sheet " << i;
+        EXPECT_EQ(b.merges(), a.merges());
+        EXPECT_EQ(b.print(), a.print());
+        EXPECT_EQ(b.drawings(), a.drawings());
+        EXPECT_EQ(b, a) << "sheet " << i;
+    }
+    EXPECT_EQ(read, original);
+}
+
+TEST(VtsFormat, IsReadableTextWithStylesByReference) {
+    const QString document = QString::fromUtf8(writeVts(test::everyFeature()));
+    EXPECT_TRUE(document.contains(QStringLiteral("<c r=\"A1\" s=\"s")));
+    EXPECT_TRUE(document.contains(QStringLiteral("<c r=\"C2\">°C</c>")));
+    EXPECT_TRUE(document.contains(QStringLiteral("encoding=\"utf16le-base64\"")));
+    EXPECT_EQ(document.count(QStringLiteral("<style ")), 3); // plain, heading, right-aligned
+}
+
+TEST(VtsFormat, RejectsOtherVersionsAndForeignDocuments) {
+    QByteArray document = writeVts(test::germanTexts());
+    document.replace("version=\"1\"", "version=\"2\"");
+    try {
+        readVts(document);
+        FAIL() << "version 2 was read";
+    } catch (const SheetError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("Version"))) << error.what();
+        EXPECT_FALSE(error.isCancelled());
+    }
+    EXPECT_THROW(readVts("<?xml version=\"1.0\"?><html/>"), SheetError);
+    EXPECT_THROW(readVts("<workbook xmlns=\"urn:velmora:workbook\" version=\"1\"/>"), SheetError);
+    EXPECT_THROW(readVts(""), SheetError);
+    EXPECT_THROW(readVts("\x89PNG\r\n\x1a\n"), SheetError);
+}
+
+TEST(VtsFormat, RejectsDamagedContent) {
+    const QByteArray good = writeVts(test::germanTexts());
+    const std::pair<const char*, const char*> damages[] = {
+        {"r=\"A1\"", "r=\"A0\""},
+        {"r=\"A1\"", "r=\"A1:B2\""},
+        {"r=\"B2\"", "r=\"IW2\""},
+        {"style=\"s0\"", "style=\"s9\""},
+        {"<c r=\"A1\">", "<x r=\"A1\">"},
+        {"size=\"10\"", "size=\"zehn\""},
+        {"column-width=\"64\"", "column-width=\"-1\""},
+    };
+    for (const auto& [from, to] : damages) {
+        QByteArray damaged = good;
+        damaged.replace(from, to);
+        EXPECT_THROW(readVts(damaged), SheetError) << from << " -> " << to;
+    }
+}
+
+TEST(VtsFormat, EveryTruncatedPrefixAndFlippedByteFailsCleanly) {
+    const QByteArray good = writeVts(test::everyFeature());
+    int failures = 0;
+    for (qsizetype length = 0; length < good.size(); ++length) {
+        try {
+            readVts(good.left(length));
+        } catch (const SheetError&) {
+            ++failures;
+        }
+    }
+    // Only the final line end may go missing: every shorter prefix is an unfinished document.
+    EXPECT_EQ(failures, good.lastIndexOf("</workbook>") + qsizetype(sizeof("</workbook>") - 1));
+    for (qsizetype at = 0; at < good.size(); at += 7) {
+        QByteArray flipped = good;
+        flipped[at] = char(flipped[at] ^ 0x5A);
+        try {
+            readVts(flipped);
+        } catch (const SheetError&) {
+        }
+    }
+}

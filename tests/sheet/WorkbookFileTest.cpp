@@ -1,0 +1,80 @@
+#include "sheet/formats/WorkbookFile.h"
+
+#include "SampleWorkbooks.h"
+#include "sheet/formats/FileCode.h"
+#include "sheet/model/SheetError.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace velmora::sheet;
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(WorkbookFile, RecognisesEachReadableFormat) {
+    QTemporaryDir dir;
+    const Workbook book = test::germanTexts();
+    const std::pair<const char*, int> files[] = {
+        {"a.vts", NativeCode}, {"b.xls", Excel97Code}, {"c.xls", Excel5Code}, {"d.txt", TextCode}};
+    for (const auto& [name, code] : files) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        writeWorkbookFile(book, path, code);
+        int readCode = 0;
+        const Workbook read = readWorkbookFile(path, readCode);
+        EXPECT_EQ(readCode, code) << name;
+        EXPECT_EQ(read.sheet(0).text({2, 2}), QStringLiteral("12.500")) << name;
+    }
+    // Contents decide before the extension.
+    QFile::copy(dir.filePath(QStringLiteral("a.vts")), dir.filePath(QStringLiteral("vorlage.dat")));
+    int code = 0;
+    readWorkbookFile(dir.filePath(QStringLiteral("vorlage.dat")), code);
+    EXPECT_EQ(code, NativeCode);
+}
+
+TEST(WorkbookFile, MissingDamagedAndForeignFilesRaiseTheError) {
+    QTemporaryDir dir;
+    int code = 0;
+    EXPECT_THROW(readWorkbookFile(dir.filePath(QStringLiteral("fehlt.vts")), code), SheetError);
+    EXPECT_THROW(readWorkbookFile(dir.path(), code), SheetError);
+    const std::pair<const char*, QByteArray> files[] = {
+        {"leer.vts", QByteArray()},
+        {"leer.xls", QByteArray()},
+        {"bild.vts", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"html.vts", QByteArray("<html><body>x</body></html>")},
+        {"fremd.bin", QByteArray("irgendwas")},
+        {"kaputt.xls", QByteArray::fromHex("d0cf11e0a1b11ae1") + QByteArray(600, '\x11')},
+    };
+    for (const auto& [name, bytes] : files) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        writeBytes(path, bytes);
+        EXPECT_THROW(readWorkbookFile(path, code), SheetError) << name;
+    }
+}
+
+TEST(WorkbookFile, AFailedWriteLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bleibt.vts"));
+    writeWorkbookFile(test::germanTexts(), path, NativeCode);
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    EXPECT_THROW(writeWorkbookFile(test::everyFeature(), path, 7), SheetError);
+    EXPECT_THROW(
+        writeWorkbookFile(test::everyFeature(), dir.filePath(QStringLiteral("fehlt/x.vts")), NativeCode),
+        SheetError);
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
