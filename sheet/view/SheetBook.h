@@ -1,0 +1,92 @@
+#pragma once
+
+#include "sheet/model/Workbook.h"
+
+#include <functional>
+#include <QWidget>
+
+class QPrinter;
+class QTabBar;
+
+namespace velmora::sheet {
+
+class SheetView;
+
+/// The spreadsheet component: one workbook shown one sheet at a time (with sheet tabs when there are
+/// several), read from and written to files, printed, and exchanged with the clipboard. Every operation
+/// that fails raises SheetError; a cancelled one raises it with isCancelled().
+class SheetBook : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int ViewScale READ viewScale WRITE setViewScale)
+    Q_PROPERTY(QString Title READ title WRITE setTitle)
+    Q_PROPERTY(int TopRow READ topRow WRITE setTopRow)
+    Q_PROPERTY(bool AllowDesigner READ allowDesigner WRITE setAllowDesigner)
+public:
+    /// Shows the print dialog for `printer`; false when the user cancels. The program sets its own seam.
+    using PrintDialog = std::function<bool(QPrinter& printer)>;
+
+    explicit SheetBook(QWidget* parent = nullptr);
+    ~SheetBook() override;
+
+    /// The text of a cell of the shown sheet as shown; empty for an empty cell. Rows and columns from 1.
+    QString getCellText(int row, int column) const;
+    /// The cell shows exactly `text` afterwards.
+    void setCellText(int row, int column, const QString& text);
+
+    /// Replaces the whole workbook by the file and returns its file-type code (12 for ".vts").
+    int readWorkbook(const QString& path);
+    /// Writes the workbook in the format of `code`: 12 ".vts", 11 and 4 ".xls", 9 ".htm", 3 ".txt".
+    void writeWorkbook(const QString& path, int code);
+
+    /// Prints every used page, the Title in each page header; with `showDialog` after the print dialog.
+    void printBook(bool showDialog);
+    void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
+    /// Where printBook() prints; the default printer unless set (tests print to a PDF file).
+    void setPrinter(QPrinter* printer) { m_printer = printer; }
+
+    void copySelection() const;
+    void cutSelection();
+    void pasteClipboard();
+
+    /// Starts the workbook designer from the program directory as its own process.
+    void startDesigner() const;
+
+    int viewScale() const;
+    void setViewScale(int percent);
+    QString title() const { return m_workbook.title(); }
+    void setTitle(const QString& title) { m_workbook.setTitle(title); }
+    int topRow() const;
+    void setTopRow(int row);
+    bool allowDesigner() const { return m_allowDesigner; }
+    void setAllowDesigner(bool allow) { m_allowDesigner = allow; }
+
+    /// Result windows show their sheet read-only; the designer edits it.
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
+
+    const Workbook& workbook() const { return m_workbook; }
+    /// Replaces the workbook, e.g. by one a program built.
+    void setWorkbook(Workbook workbook);
+    int currentSheet() const { return m_current; }
+    void setCurrentSheet(int index);
+    SheetView* view() const { return m_view; }
+
+Q_SIGNALS:
+    /// A cell's text changed through editing or pasting.
+    void modified();
+
+private:
+    Sheet& shownSheet() { return m_workbook.sheet(m_current); }
+    const Sheet& shownSheet() const { return m_workbook.sheet(m_current); }
+    void rebuildTabs();
+
+    Workbook m_workbook;
+    int m_current = 0;
+    bool m_allowDesigner = true;
+    SheetView* m_view;
+    QTabBar* m_tabs;
+    PrintDialog m_printDialog;
+    QPrinter* m_printer = nullptr;
+};
+
+} // namespace velmora::sheet

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "sheet/model/Sheet.h"
+#include "sheet/view/SheetGeometry.h"
+
+#include <memory>
+#include <QAbstractScrollArea>
+
+class QLineEdit;
+
+namespace velmora::sheet {
+
+/// Shows one sheet with row and column headers, gridlines, styles, merged cells and drawing objects at a
+/// zoom of 10 to 200 %, and keeps a selection: a range of cells, whole rows or whole columns, with the
+/// current cell at its anchor. In read-only mode typed keys are discarded; otherwise typing, F2 or a
+/// double click edit the current cell.
+class SheetView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    enum class SelectionKind { Cells, Rows, Columns };
+
+    explicit SheetView(QWidget* parent = nullptr);
+    ~SheetView() override;
+
+    /// The shown sheet; it must outlive the view or be replaced first.
+    void setSheet(Sheet* sheet);
+    Sheet* sheet() const { return m_sheet; }
+    /// Re-reads sizes and contents after the sheet changed.
+    void sheetChanged();
+
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
+
+    int topRow() const;
+    void setTopRow(int row);
+
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
+
+    CellPos currentCell() const { return m_current; }
+    CellRange selection() const { return m_selection; }
+    SelectionKind selectionKind() const { return m_kind; }
+    void select(const CellRange& range, SelectionKind kind = SelectionKind::Cells);
+    void setCurrentCell(CellPos pos);
+
+Q_SIGNALS:
+    void selectionChanged();
+    /// The user changed a cell's text.
+    void cellEdited(int row, int column);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Hit { Corner, ColumnHeader, RowHeader, Cell };
+
+    double scale() const { return m_zoom / 100.0; }
+    void rebuildGeometry();
+    /// Extends the rows the view can scroll through to at least `rows`.
+    void ensureRows(int rows);
+    void updateScrollBars();
+    /// Sheet coordinates (pixels at 100 %) of a viewport position in the cell area.
+    QPointF toSheet(QPoint viewportPos) const;
+    Hit hitTest(QPoint viewportPos, CellPos& pos) const;
+    void extendSelection(CellPos to);
+    void moveCurrent(int rows, int columns, bool extend);
+    void ensureVisible(CellPos pos);
+    void startEditing(const QString& initialText);
+    void finishEditing(bool commit);
+    void paintHeaders(QPainter& painter, const CellRange& visible);
+    CellRange visibleCells() const;
+
+    Sheet* m_sheet = nullptr;
+    std::unique_ptr<SheetGeometry> m_geometry;
+    int m_zoom = 100;
+    bool m_readOnly = false;
+    CellPos m_current{1, 1};
+    CellPos m_anchor{1, 1};
+    CellRange m_selection{1, 1, 1, 1};
+    SelectionKind m_kind = SelectionKind::Cells;
+    Hit m_dragging = Hit::Corner;
+    int m_extraRows = 0; ///< rows reached by scrolling beyond the used range
+    QLineEdit* m_editor = nullptr;
+};
+
+} // namespace velmora::sheet

@@ -1,0 +1,179 @@
+#include "sheet/view/SheetBook.h"
+
+#include "SampleWorkbooks.h"
+#include "sheet/formats/FileCode.h"
+#include "sheet/model/SheetError.h"
+#include "sheet/view/SheetView.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora::sheet;
+
+namespace {
+
+void typeChar(QWidget* widget, QChar c) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+int pdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
+               pdf.count("/Type /Page>") + pdf.count("/Type /Page/"));
+}
+
+class SheetBookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_book.resize(800, 600);
+        m_book.setWorkbook(test::germanTexts());
+        m_book.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_book));
+    }
+
+    SheetBook m_book;
+};
+
+} // namespace
+
+TEST_F(SheetBookTest, ZoomStaysWithin10And200Percent) {
+    m_book.setViewScale(10);
+    EXPECT_EQ(m_book.viewScale(), 10);
+    m_book.setViewScale(200);
+    EXPECT_EQ(m_book.viewScale(), 200);
+    m_book.setViewScale(5);
+    EXPECT_EQ(m_book.viewScale(), 10);
+    m_book.setViewScale(1000);
+    EXPECT_EQ(m_book.viewScale(), 200);
+    EXPECT_EQ(m_book.property("ViewScale").toInt(), 200);
+}
+
+TEST_F(SheetBookTest, TopRowScrollsAtEveryZoom) {
+    for (int zoom : {10, 75, 100, 137, 200}) {
+        m_book.setViewScale(zoom);
+        m_book.setTopRow(50);
+        EXPECT_EQ(m_book.topRow(), 50) << zoom << " %";
+        m_book.setTopRow(1);
+        EXPECT_EQ(m_book.topRow(), 1) << zoom << " %";
+    }
+    m_book.setTopRow(3000);
+    EXPECT_EQ(m_book.topRow(), 3000);
+}
+
+TEST_F(SheetBookTest, CellTextsAreShownExactly) {
+    m_book.setCellText(4, 2, QStringLiteral("  7.500 mmol/l "));
+    EXPECT_EQ(m_book.getCellText(4, 2), QStringLiteral("  7.500 mmol/l "));
+    EXPECT_EQ(m_book.getCellText(2, 3), QStringLiteral("°C"));
+    EXPECT_EQ(m_book.getCellText(200, 200), QString());
+    EXPECT_THROW(m_book.setCellText(0, 1, QStringLiteral("x")), SheetError);
+}
+
+TEST_F(SheetBookTest, CopiesTheSelectionAsTextAndHtml) {
+    m_book.view()->select({2, 1, 3, 3});
+    m_book.copySelection();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text(), QStringLiteral("Temperatur\t12.500\t°C\nLeitfähigkeit\t-0.250\t\n"));
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<td>Leitfähigkeit</td>")));
+}
+
+TEST_F(SheetBookTest, ReadOnlyModeDiscardsTypedKeys) {
+    m_book.setReadOnly(true);
+    m_book.view()->setCurrentCell({2, 1});
+    typeChar(m_book.view(), u'x');
+    QTest::keyClick(m_book.view(), Qt::Key_Delete);
+    QTest::keyClick(m_book.view(), Qt::Key_F2);
+    EXPECT_EQ(m_book.getCellText(2, 1), QStringLiteral("Temperatur"));
+    EXPECT_EQ(m_book.view()->findChild<QLineEdit*>(QStringLiteral("cellEditor")), nullptr);
+    // Navigation still works.
+    QTest::keyClick(m_book.view(), Qt::Key_Down);
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{3, 1}));
+    m_book.pasteClipboard();
+    m_book.cutSelection();
+    EXPECT_EQ(m_book.getCellText(3, 1), QStringLiteral("Leitfähigkeit"));
+}
+
+TEST_F(SheetBookTest, EditingModeTypesIntoTheCurrentCell) {
+    m_book.view()->setCurrentCell({10, 2});
+    typeChar(m_book.view(), u'7');
+    auto* editor = m_book.view()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
+    ASSERT_NE(editor, nullptr);
+    typeChar(editor, u',');
+    typeChar(editor, u'5');
+    typeChar(editor, u'ä');
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(m_book.getCellText(10, 2), QStringLiteral("7,5ä"));
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{11, 2}));
+
+    QApplication::clipboard()->setText(QStringLiteral("a\tb\nc\td\n"));
+    m_book.view()->setCurrentCell({20, 3});
+    m_book.pasteClipboard();
+    EXPECT_EQ(m_book.getCellText(20, 4), QStringLiteral("b"));
+    EXPECT_EQ(m_book.getCellText(21, 3), QStringLiteral("c"));
+}
+
+TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
+    m_book.setCurrentSheet(1);
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("Ende"));
+    m_book.setCurrentSheet(0);
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("12.500"));
+}
+
+TEST_F(SheetBookTest, PrintsEveryUsedPageToPdf) {
+    Workbook book = test::germanTexts();
+    for (int row = 1; row <= 120; ++row)
+        book.sheet(0).setText({row, 1}, QStringLiteral("Zeile %1").arg(row));
+    m_book.setWorkbook(book);
+    m_book.setTitle(QStringLiteral("Velmora - Probe"));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+    m_book.setPrinter(&printer);
+    int dialogs = 0;
+    m_book.setPrintDialog([&dialogs](QPrinter&) { return ++dialogs > 0; });
+    m_book.printBook(true);
+    EXPECT_EQ(dialogs, 1);
+    // 120 rows of 17 px do not fit one A4 page; the second sheet has a page of its own.
+    EXPECT_GE(pdfPageCount(printer.outputFileName()), 3);
+
+    m_book.setPrintDialog([](QPrinter&) { return false; });
+    try {
+        m_book.printBook(true);
+        FAIL() << "no error for a cancelled print";
+    } catch (const SheetError& error) {
+        EXPECT_TRUE(error.isCancelled());
+    }
+}
+
+TEST_F(SheetBookTest, ReadsFilesAndReportsFailures) {
+    QTemporaryDir dir;
+    m_book.setTitle(QStringLiteral("Titel bleibt"));
+    m_book.writeWorkbook(dir.filePath(QStringLiteral("a.vts")), NativeCode);
+    m_book.setCellText(1, 1, QStringLiteral("geändert"));
+    EXPECT_EQ(m_book.readWorkbook(dir.filePath(QStringLiteral("a.vts"))), NativeCode);
+    EXPECT_EQ(m_book.getCellText(1, 1), QStringLiteral("Wasseranalyse Brunnen Süd"));
+    EXPECT_EQ(m_book.title(), QStringLiteral("Titel bleibt"));
+    try {
+        m_book.readWorkbook(dir.filePath(QStringLiteral("fehlt.vts")));
+        FAIL() << "a missing file was read";
+    } catch (const SheetError& error) {
+        EXPECT_FALSE(error.isCancelled());
+        EXPECT_TRUE(error.message().contains(QStringLiteral("fehlt.vts")));
+    }
+    EXPECT_EQ(m_book.getCellText(1, 1), QStringLiteral("Wasseranalyse Brunnen Süd"));
+}
+
+TEST_F(SheetBookTest, StartingAMissingDesignerFails) {
+    EXPECT_THROW(m_book.startDesigner(), SheetError);
+}
