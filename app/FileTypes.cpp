@@ -1,0 +1,111 @@
+#include "app/FileTypes.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QXmlStreamWriter>
+
+namespace velmora {
+
+const std::array<FileType, 13> fileTypes{{
+    {u".was", u"VelmoraGleichgewicht", u"Velmora Wasserdatei", false},
+    {u".wam", u"VelmoraMischwasser", u"Velmora Mischwasserdatei", false},
+    {u".wat", u"VelmoraTemperaturabhaengigkeit", u"Velmora Temperaturdatei", false},
+    {u".wse", u"VelmoraSchnellentcarbonisierung", u"Velmora Schnellentcarbonisierungsdatei", false},
+    {u".whe", u"VelmoraH-Entcarbonisierung", u"Velmora H-Entcarbonisierungsdatei", false},
+    {u".weh", u"VelmoraEnthaertung", u"Velmora Enthärtungsdatei", false},
+    {u".wak", u"VelmoraKorrosion", u"Velmora Korrosionsdatei", false},
+    {u".waf", u"VelmoraAktivkohlefilter", u"Velmora Aktivkohle-Filterdatei", false},
+    {u".wff", u"VelmoraEnteisenungsfilter", u"Velmora Enteisenungsfilterdatei", false},
+    {u".wsf", u"VelmoraSandfilter", u"Velmora Sandfilterdatei", false},
+    {u".wdt", u"VelmoraDesktopzustand", u"Velmora Desktopzustand", false},
+    {u".wpr", u"WasserProjekt", u"Velmora Projektdatei", false},
+    {u".vts", u"Tabrix.Document", u"Velmora Vorlage", true},
+}};
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+}
+
+QByteArray mimePackage() {
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeDefaultNamespace(QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info"));
+    writer.writeStartElement(QStringLiteral("mime-info"));
+    for (const FileType& type : fileTypes) {
+        writer.writeStartElement(QStringLiteral("mime-type"));
+        writer.writeAttribute(QStringLiteral("type"), mimeType(type));
+        writer.writeTextElement(QStringLiteral("comment"), QString::fromUtf16(type.description));
+        writer.writeEmptyElement(QStringLiteral("glob"));
+        writer.writeAttribute(QStringLiteral("pattern"), u'*' + QString::fromUtf16(type.extension));
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return xml;
+}
+
+QByteArray desktopEntry(const QString& name, const QString& comment, const QString& executable,
+                        bool designer) {
+    QStringList types;
+    for (const FileType& type : fileTypes)
+        if (type.openedByDesigner == designer)
+            types << mimeType(type);
+    // Exec takes the path quoted, so that a program directory with blanks works.
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%2\nExec=\"%3\" %f\n"
+                          "Terminal=false\nCategories=Science;Chemistry;\nMimeType=%4;\n")
+        .arg(name, comment, executable, types.join(u';'))
+        .toUtf8();
+}
+
+void refreshDatabase(const QString& tool, const QString& directory) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (!program.isEmpty())
+        QProcess::execute(program, {directory});
+}
+
+} // namespace
+
+QString mimeType(const FileType& type) {
+    return QStringLiteral("application/x-") + QString::fromUtf16(type.typeName).toLower().replace(u'.', u'-');
+}
+
+bool registerFileTypes(const QString& dataHome, const QString& programDirectory) {
+    const QString mimeDirectory = dataHome + QStringLiteral("/mime");
+    const QString applications = dataHome + QStringLiteral("/applications");
+    const bool written =
+        writeFile(mimeDirectory + QStringLiteral("/packages/velmora.xml"), mimePackage()) &&
+        writeFile(applications + QStringLiteral("/velmora.desktop"),
+                  desktopEntry(QStringLiteral("Velmora"),
+                               QStringLiteral("Kalk-Kohlensäure-Gleichgewicht von Wässern"),
+                               programDirectory + QStringLiteral("velmora"), false)) &&
+        writeFile(applications + QStringLiteral("/tabrix.desktop"),
+                  desktopEntry(QStringLiteral("Tabrix"), QStringLiteral("Vorlagen für Velmora bearbeiten"),
+                               programDirectory + QStringLiteral("tabrix"), true));
+    if (!written)
+        return false;
+    refreshDatabase(QStringLiteral("update-mime-database"), mimeDirectory);
+    refreshDatabase(QStringLiteral("update-desktop-database"), applications);
+    return true;
+}
+
+bool ensureFileTypesRegistered(const IniFile& profile, const QString& dataHome,
+                               const QString& programDirectory) {
+    const QString section = QStringLiteral("Registrierung");
+    if (profile.read(section, QStringLiteral("Wert")) == u"1")
+        return true;
+    if (!registerFileTypes(dataHome, programDirectory))
+        return false;
+    profile.write(section, QStringLiteral("Wert"), QStringLiteral("1"));
+    return true;
+}
+
+} // namespace velmora

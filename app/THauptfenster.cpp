@@ -1,0 +1,576 @@
+#include "app/THauptfenster.h"
+
+#include "app/FileTypes.h"
+#include "app/TInfoBox.h"
+#include "app/TOptionenF.h"
+#include "app/TrayController.h"
+#include "common/DialogSeam.h"
+#include "sheet/model/SheetError.h"
+#include "sheet/view/SheetBook.h"
+#include "windows/TMDIChild.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QUrl>
+
+namespace velmora {
+
+namespace {
+
+constexpr int zoomEntries = 20;
+constexpr int zoomEntry100 = 10;
+constexpr int explorerStartWidth = 337;
+
+QString caption(const QMdiSubWindow* window) {
+    return window->widget() ? window->widget()->windowTitle() : window->windowTitle();
+}
+
+} // namespace
+
+THauptfenster::THauptfenster(Settings settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(std::move(settings)) {
+    setObjectName(QStringLiteral("THauptfenster"));
+    setWindowTitle(QStringLiteral("Velmora Version 2.0"));
+    setMinimumSize(650, 600);
+    resize(905, 645);
+    setAcceptDrops(true);
+
+    m_directories = resolveDirectories(m_settings.profile, m_settings.programDirectory);
+    if (!ensureFileTypesRegistered(m_settings.profile, m_settings.dataHome, m_directories.program))
+        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
+                          QStringLiteral("Die Dateitypen konnten nicht beim Desktop angemeldet werden."));
+    m_recent.load(m_settings.recentFiles);
+
+    buildWindow();
+    m_tray = new TrayController(*this, m_settings.trayAvailable);
+    m_infoBox = new TInfoBox(this);
+    m_options = new TOptionenF(m_directories, m_settings.profile, this);
+    // Only there to start the designer.
+    m_designerBook = new sheet::SheetBook(this);
+    m_designerBook->hide();
+    connectCommands();
+    subWindowActivated(nullptr);
+    updateRecentFilesMenu();
+}
+
+THauptfenster::~THauptfenster() = default;
+
+void THauptfenster::buildWindow() {
+    auto* toolBar = addToolBar(QStringLiteral("Werkzeuge"));
+    toolBar->setObjectName(QStringLiteral("werkzeuge"));
+    toolBar->setMovable(false);
+    toolBar->setFixedHeight(30);
+    QAction* zoomPosition = nullptr;
+    m_actions = createMainActions(this, menuBar(), toolBar, &zoomPosition);
+    // The hidden "&Ansicht" commands work through their keys only.
+    addAction(m_actions.explorerUmschalten);
+    addAction(m_actions.dateibrowserAktualisieren);
+
+    m_zoomBox = new QComboBox(toolBar);
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    m_zoomBox->setToolTip(QStringLiteral("Zoomfaktor festlegen"));
+    m_zoomBox->setStatusTip(QStringLiteral("Zoomfaktor festlegen"));
+    m_zoomBox->setFixedWidth(71);
+    for (int i = 0; i < zoomEntries; ++i)
+        m_zoomBox->addItem(QStringLiteral("%1 %").arg(200 - 10 * i));
+    m_zoomBox->setCurrentIndex(zoomEntry100);
+    toolBar->insertWidget(zoomPosition, m_zoomBox);
+
+    m_explorer = new QTabWidget;
+    m_explorer->setObjectName(QStringLiteral("explorer"));
+    auto* projects = new QWidget;
+    projects->setObjectName(QStringLiteral("projekte"));
+    auto* files = new QWidget;
+    files->setObjectName(QStringLiteral("dateien"));
+    m_explorer->addTab(projects, QStringLiteral("Projekte"));
+    m_explorer->addTab(files, QStringLiteral("Dateien"));
+    m_explorer->setMaximumWidth(maxExplorerWidth);
+    m_explorer->setMinimumWidth(minExplorerWidth);
+
+    m_workspace = new QMdiArea;
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->setHandleWidth(5);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(m_explorer);
+    m_splitter->addWidget(m_workspace);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({explorerStartWidth, 905 - explorerStartWidth});
+    setCentralWidget(m_splitter);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+}
+
+void THauptfenster::connectCommands() {
+    const MainActions& a = m_actions;
+    connect(m_workspace, &QMdiArea::subWindowActivated, this, &THauptfenster::subWindowActivated);
+    connect(m_zoomBox, &QComboBox::activated, this, &THauptfenster::zoomChosen);
+
+    connect(a.oeffnen, &QAction::triggered, this, &THauptfenster::openFiles);
+    connect(a.schliessen, &QAction::triggered, m_workspace, &QMdiArea::closeActiveSubWindow);
+    connect(a.alleSchliessen, &QAction::triggered, this, &THauptfenster::closeAll);
+    connect(a.drucken, &QAction::triggered, this, [this] {
+        if (TMDIChild* window = activeResultWindow())
+            window->PrintSheet();
+    });
+    connect(a.beenden, &QAction::triggered, this, &QWidget::close);
+    connect(a.ausschneiden, &QAction::triggered, this, [this] {
+        if (TMDIChild* window = activeResultWindow())
+            window->CutToClipboard();
+    });
+    connect(a.kopieren, &QAction::triggered, this, [this] {
+        if (TMDIChild* window = activeResultWindow())
+            window->CopyToClipboard();
+    });
+    connect(a.einfuegen, &QAction::triggered, this, [this] {
+        if (TMDIChild* window = activeResultWindow())
+            window->PasteFromClipboard();
+    });
+    // Commands whose calculations, files and projects are not part of this version yet.
+    for (QAction* later : {a.neu,
+                           a.speichernUnter,
+                           a.importieren,
+                           a.alleDateienOeffnen,
+                           a.neuesProjekt,
+                           a.projektUmbenennen,
+                           a.projektLoeschen,
+                           a.dateiHinzufuegen,
+                           a.mischwasser,
+                           a.temperatur,
+                           a.zugabe,
+                           a.korrosion,
+                           a.entsaeuerung,
+                           a.entcarbonisierung,
+                           a.schnellentcarbonisierung,
+                           a.hEntcarbonisierung,
+                           a.enthaertung,
+                           a.aktivkohlefilter,
+                           a.enteisenungsfilter,
+                           a.sandfilter,
+                           a.grafikPh,
+                           a.grafikSi,
+                           a.desktopSpeichern,
+                           a.desktopLaden})
+        connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
+
+    connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
+    connect(a.formulardesigner, &QAction::triggered, this, &THauptfenster::startDesigner);
+    connect(a.ueberlappend, &QAction::triggered, m_workspace, &QMdiArea::cascadeSubWindows);
+    connect(a.horizontal, &QAction::triggered, this, [this] { tile(Qt::Horizontal); });
+    connect(a.vertikal, &QAction::triggered, this, [this] { tile(Qt::Vertical); });
+    connect(a.alleVerkleinern, &QAction::triggered, this, [this] {
+        for (QMdiSubWindow* window : openWindows())
+            window->showMinimized();
+    });
+    connect(a.alleAnordnen, &QAction::triggered, this, [this] {
+        for (QMdiSubWindow* window : openWindows())
+            window->showNormal();
+    });
+    connect(a.hilfe, &QAction::triggered, this, &THauptfenster::openHelp);
+    connect(a.dokumentation, &QAction::triggered, this, &THauptfenster::openDocumentation);
+    connect(a.buch, &QAction::triggered, this, &THauptfenster::openBook);
+    connect(a.info, &QAction::triggered, this, &THauptfenster::showAbout);
+
+    const auto toggleExplorer = [this] {
+        setExplorerVisible(m_explorer->isHidden());
+    };
+    connect(a.explorerUmschalten, &QAction::triggered, this, toggleExplorer);
+    connect(a.explorerButton, &QAction::triggered, this, toggleExplorer);
+    connect(a.projektverwaltung, &QAction::triggered, this, [this] {
+        if (!m_explorer->isHidden() && m_explorer->currentIndex() == 0) {
+            setExplorerVisible(false);
+        } else {
+            setExplorerVisible(true);
+            m_explorer->setCurrentIndex(0);
+        }
+    });
+
+    connect(a.berechnenMenu, &QMenu::aboutToShow, this,
+            [this] { m_actions.mischwasser->setEnabled(hasChildren()); });
+    connect(a.extrasMenu, &QMenu::aboutToShow, this,
+            [this] { m_actions.desktopSpeichern->setEnabled(hasChildren()); });
+    connect(a.projektMenu, &QMenu::aboutToShow, this, &THauptfenster::updateProjectMenu);
+    connect(a.fensterMenu, &QMenu::aboutToShow, this, &THauptfenster::updateWindowMenu);
+    updateWindowMenu();
+
+    connect(m_tray, &TrayController::quitRequested, this, &QWidget::close);
+    connect(m_options, &TOptionenF::minimizeToTrayChanged, m_tray, &TrayController::setOn);
+    connect(m_infoBox, &QDialog::finished, this, [this] { setEnabled(true); });
+}
+
+QList<QMdiSubWindow*> THauptfenster::openWindows(QMdiArea::WindowOrder order) const {
+    // A closed window stays in the list until it is deleted; it is hidden from the moment it closes.
+    QList<QMdiSubWindow*> windows = m_workspace->subWindowList(order);
+    windows.removeIf([](const QMdiSubWindow* window) { return window->isHidden(); });
+    return windows;
+}
+
+bool THauptfenster::hasChildren() const {
+    return !openWindows().isEmpty();
+}
+
+TMDIChild* THauptfenster::activeResultWindow() const {
+    QMdiSubWindow* active = m_workspace->activeSubWindow();
+    return active ? qobject_cast<TMDIChild*>(active->widget()) : nullptr;
+}
+
+void THauptfenster::addResultWindowType(const QString& extension, ResultWindowFactory factory) {
+    m_windowTypes[extension.toLower()] = std::move(factory);
+}
+
+// ---- enabling rules ----
+
+void THauptfenster::subWindowActivated(QMdiSubWindow* subWindow) {
+    const MainActions& a = m_actions;
+    a.alleSchliessen->setEnabled(hasChildren());
+    if (!subWindow)
+        return;
+    auto* window = qobject_cast<TMDIChild*>(subWindow->widget());
+    if (!window) {
+        // A chart window: the calculations and charts are off, files and editing keep their state.
+        for (QAction* command : a.waterCommands())
+            command->setEnabled(false);
+        setChartCommands(a, ChartCommands::Plain, false);
+        return;
+    }
+    for (QAction* command : a.resultWindowCommands())
+        command->setEnabled(true);
+    m_zoomBox->setCurrentIndex(window->ZoomIndex);
+    setChartCommands(a, ChartCommands::Plain, false);
+
+    const QString& kind = window->KindName;
+    const bool water = kind == u"Wasserfenster";
+    const bool mixing = kind == u"Mischwasserfenster";
+    const bool temperature = kind == u"Temperaturfenster";
+    const bool corrosion = kind == u"Korrosionsfenster";
+    a.mischwasser->setEnabled(!temperature && !corrosion);
+    for (QAction* command : {a.temperatur, a.zugabe, a.entsaeuerung, a.entcarbonisierung, a.korrosion})
+        command->setEnabled(water);
+    if (mixing)
+        setChartCommands(a, ChartCommands::Mixing, true);
+    else if (temperature)
+        setChartCommands(a, ChartCommands::Temperature, true);
+}
+
+void THauptfenster::resultWindowClosing(TMDIChild* window) {
+    const MainActions& a = m_actions;
+    for (QAction* command : a.resultWindowCommands())
+        command->setEnabled(false);
+    setChartCommands(a, ChartCommands::Plain, false);
+    if (window->KindName == u"Wasserfenster" || window->KindName == u"Mischwasserfenster")
+        for (QAction* command : a.waterCommands())
+            command->setEnabled(false);
+    // The window list changes once the window is gone.
+    QMetaObject::invokeMethod(
+        this, [this] { m_actions.alleSchliessen->setEnabled(hasChildren()); }, Qt::QueuedConnection);
+}
+
+void THauptfenster::updateProjectMenu() {
+    const MainActions& a = m_actions;
+    // A project is chosen in the explorer's project box, which comes with the project explorer.
+    const bool projectChosen = false;
+    for (QAction* command : {a.alleDateienOeffnen, a.projektUmbenennen, a.projektLoeschen})
+        command->setEnabled(projectChosen);
+    a.dateiHinzufuegen->setEnabled(hasChildren());
+    if (m_explorer->isHidden())
+        a.projektverwaltung->setText(QStringLiteral("Projekt&verwaltung einblenden"));
+    else if (m_explorer->currentIndex() == 0)
+        a.projektverwaltung->setText(QStringLiteral("Projekt&verwaltung ausblenden"));
+    else
+        a.projektverwaltung->setText(QStringLiteral("Projekt&verwaltung anzeigen"));
+}
+
+void THauptfenster::updateWindowMenu() {
+    QMenu* menu = m_actions.fensterMenu;
+    menu->clear();
+    menu->addActions({m_actions.ueberlappend, m_actions.horizontal, m_actions.vertikal,
+                      m_actions.alleVerkleinern, m_actions.alleAnordnen});
+    const QList<QMdiSubWindow*> windows = openWindows();
+    if (!windows.isEmpty())
+        menu->addSeparator();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption(window)));
+        entry->setCheckable(true);
+        entry->setChecked(window == m_workspace->activeSubWindow());
+        connect(entry, &QAction::triggered, this,
+                [this, window] { m_workspace->setActiveSubWindow(window); });
+    }
+}
+
+// ---- zoom ----
+
+int THauptfenster::zoomIndex() const {
+    return m_zoomBox->currentIndex();
+}
+
+void THauptfenster::setZoomIndex(int index) {
+    m_zoomBox->setCurrentIndex(index);
+}
+
+QString THauptfenster::zoomText() const {
+    return m_zoomBox->currentText();
+}
+
+void THauptfenster::zoomChosen(int) {
+    if (TMDIChild* window = activeResultWindow())
+        window->SetZoom(m_zoomBox->currentText());
+}
+
+QList<QString> THauptfenster::childCaptions() const {
+    QList<QString> captions;
+    for (const QMdiSubWindow* window : openWindows())
+        captions << caption(window);
+    return captions;
+}
+
+QString THauptfenster::activeChildCaption() const {
+    const QMdiSubWindow* active = m_workspace->activeSubWindow();
+    return active ? caption(active) : QString();
+}
+
+// ---- files ----
+
+void THauptfenster::handlePath(const QString& path) {
+    if (path.isEmpty())
+        return;
+    if (path.endsWith(QStringLiteral(".wdt")))
+        notYetAvailable();
+    else
+        OpenDataFile(path);
+}
+
+void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {
+    const QFileInfo info(path);
+    const auto type = m_windowTypes.find(QLatin1Char('.') + info.suffix().toLower());
+    if (type == m_windowTypes.end() || !info.isFile())
+        return;
+    // A file is open once, however it was named (links, relative paths).
+    const QString canonical = info.canonicalFilePath();
+    for (QMdiSubWindow* window : openWindows()) {
+        auto* child = qobject_cast<TMDIChild*>(window->widget());
+        if (child && !child->FileName.isEmpty() &&
+            QFileInfo(child->FileName).canonicalFilePath() == canonical) {
+            m_workspace->setActiveSubWindow(window);
+            return;
+        }
+    }
+    NewWindowCaption = info.completeBaseName();
+    TMDIChild* window = CreateResultWindow(canonical);
+    if (!window)
+        return;
+    window->LoadFile(canonical);
+    if (addToRecentFiles) {
+        m_recent.add(canonical);
+        updateRecentFilesMenu();
+    }
+}
+
+TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
+    const auto type = m_windowTypes.find(QLatin1Char('.') + QFileInfo(fileName).suffix().toLower());
+    if (type == m_windowTypes.end())
+        return nullptr;
+    TMDIChild* window = type->second(*this);
+    window->setWindowTitle(NewWindowCaption);
+    window->FileName = fileName;
+    QMdiSubWindow* subWindow = m_workspace->addSubWindow(window);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    subWindow->showMaximized();
+    m_workspace->setActiveSubWindow(subWindow);
+    window->showContents();
+    return window;
+}
+
+void THauptfenster::updateRecentFilesMenu() {
+    QMenu* menu = m_actions.zuletztMenu;
+    menu->clear();
+    menu->setEnabled(!m_recent.paths().isEmpty());
+    for (const QString& path : m_recent.paths()) {
+        QAction* entry = menu->addAction(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (QFileInfo::exists(path)) {
+                OpenDataFile(path, false);
+            } else {
+                m_recent.remove(path);
+                updateRecentFilesMenu();
+            }
+        });
+    }
+}
+
+void THauptfenster::openFiles() {
+    QString filter;
+    const QStringList paths = dialogs().openFiles(
+        this, QStringLiteral("Öffnen"), m_directories.data,
+        QStringLiteral("Velmora-Dateien (*.was *.wam *.wat *.wak *.wse *.whe *.weh *.waf *.wff *.wsf);;"
+                       "Alle Dateien (*)"),
+        &filter);
+    for (const QString& path : paths)
+        OpenDataFile(path);
+}
+
+void THauptfenster::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void THauptfenster::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            OpenDataFile(url.toLocalFile());
+    event->acceptProposedAction();
+}
+
+void THauptfenster::mouseDoubleClickEvent(QMouseEvent*) {
+    openFiles();
+}
+
+// ---- windows ----
+
+void THauptfenster::closeAll() {
+    QList<QMdiSubWindow*> windows = openWindows(QMdiArea::StackingOrder);
+    // The last in the window order first; a window whose question is answered with Cancel stays.
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        (*it)->close();
+}
+
+void THauptfenster::tile(Qt::Orientation orientation) {
+    const QList<QMdiSubWindow*> windows = openWindows();
+    if (windows.isEmpty())
+        return;
+    const QSize area = m_workspace->viewport()->size();
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
+        windows[i]->showNormal();
+        // Horizontal: the windows stand one above the other, each the full width.
+        if (orientation == Qt::Horizontal)
+            windows[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
+        else
+            windows[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
+    }
+}
+
+void THauptfenster::setExplorerVisible(bool visible) {
+    m_explorer->setVisible(visible);
+    m_actions.explorerButton->setChecked(visible);
+    m_splitter->handle(1)->setEnabled(visible);
+}
+
+// ---- dialogs, help and documents ----
+
+void THauptfenster::showOptions() {
+    m_options->prepare(m_tray->isOn());
+    m_options->exec();
+}
+
+void THauptfenster::showAbout() {
+    setEnabled(false);
+    m_infoBox->setEnabled(true);
+    m_infoBox->show();
+}
+
+void THauptfenster::openHelp() {
+    dialogs().openUrl(QUrl::fromLocalFile(m_directories.program + QStringLiteral("Hilfe/index.htm")));
+}
+
+void THauptfenster::openDocumentation() {
+    dialogs().openUrl(
+        QUrl::fromLocalFile(m_directories.program + QStringLiteral("Dokumentation/Dokumentation.pdf")));
+}
+
+void THauptfenster::openBook() {
+    const QString book = m_directories.program + QStringLiteral("Velmora");
+    if (!QFileInfo(book).isFile()) {
+        dialogs().message(this, DialogSeam::Icon::Information, QStringLiteral("Velmora"),
+                          QStringLiteral("Das Dokument ist nicht verfügbar!"));
+        return;
+    }
+    if (!dialogs().openUrl(QUrl::fromLocalFile(book)))
+        dialogs().message(
+            this, DialogSeam::Icon::Information, QStringLiteral("Velmora"),
+            QStringLiteral("Das Dokument konnte nicht geöffnet werden.\r\nBitte stellen Sie sicher, daß der "
+                           "Acrobat Reader installiert ist.\r\nDie Version 4.05 des Adobe Acrobat Reader® "
+                           "finden Sie auf der Velmora Installations-CD."));
+}
+
+void THauptfenster::startDesigner() {
+    try {
+        m_designerBook->startDesigner();
+    } catch (const sheet::SheetError& error) {
+        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
+    }
+}
+
+void THauptfenster::notYetAvailable() {
+    dialogs().message(
+        this, DialogSeam::Icon::Information, QStringLiteral("Velmora"),
+        QStringLiteral("Diese Funktion ist in dieser Version von Velmora noch nicht verfügbar."));
+}
+
+// ---- showing and closing ----
+
+void THauptfenster::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    m_zoomBox->setCurrentIndex(zoomEntry100);
+    handlePath(m_commandLinePath);
+    applyPlacement();
+}
+
+void THauptfenster::applyPlacement() {
+    const Placement placement = readPlacement(m_settings.profile);
+    if (placement.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        move(placement.normalGeometry.topLeft());
+        resize(placement.normalGeometry.size());
+    }
+    setExplorerVisible(placement.explorerVisible);
+    m_splitter->setSizes({placement.explorerWidth, std::max(1, width() - placement.explorerWidth)});
+    m_explorer->setCurrentIndex(placement.filesTabActive ? 1 : 0);
+    m_tray->setOn(placement.minimizeToTray);
+}
+
+void THauptfenster::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        m_tray->windowMinimized();
+}
+
+void THauptfenster::closeEvent(QCloseEvent* event) {
+    closeAll();
+    if (hasChildren()) {
+        event->ignore();
+        return;
+    }
+    Placement placement;
+    placement.maximized = windowState() & (Qt::WindowMaximized | Qt::WindowMinimized);
+    placement.normalGeometry = QRect(pos(), size());
+    placement.explorerVisible = !m_explorer->isHidden();
+    placement.explorerWidth = m_explorer->width();
+    placement.filesTabActive = m_explorer->currentIndex() == 1;
+    writePlacement(m_settings.profile, placement);
+    m_recent.store(m_settings.recentFiles);
+    event->accept();
+}
+
+} // namespace velmora

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "common/DialogSeam.h"
+
+#include <deque>
+#include <functional>
+#include <QUrl>
+
+namespace velmora::test {
+
+/// Answers the program's dialogs from a script and records what was asked. Installed as the
+/// program-wide seam for its lifetime. An unscripted message is answered with Ok (or Yes), an
+/// unscripted file or folder dialog is cancelled.
+class ScriptedDialogs : public DialogSeam {
+public:
+    struct Message {
+        Icon icon;
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+
+    ScriptedDialogs() { setDialogs(this); }
+    ~ScriptedDialogs() override { setDialogs(nullptr); }
+
+    std::deque<Answer> answers;
+    std::deque<QStringList> openAnswers;
+    std::deque<QString> saveAnswers; ///< a path, optionally followed by "|" and the chosen filter
+    std::deque<QString> directoryAnswers;
+    std::deque<std::optional<QString>> textAnswers;
+    std::function<bool(QPrinter&)> printAnswer = [](QPrinter&) {
+        return false;
+    };
+    bool urlOpens = true;
+
+    std::vector<Message> messages;
+    std::vector<QUrl> openedUrls;
+    std::vector<QString> saveProposals;
+    int printDialogs = 0;
+
+    Answer message(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
+        messages.push_back({icon, title, text, buttons});
+        if (!answers.empty()) {
+            const Answer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+
+    QStringList openFiles(QWidget*, const QString&, const QString&, const QString&, QString*) override {
+        return pop(openAnswers, QStringList());
+    }
+
+    QString saveFile(QWidget*, const QString&, const QString& proposal, const QString&,
+                     QString* filter) override {
+        saveProposals.push_back(proposal);
+        const QString answer = pop(saveAnswers, QString());
+        const qsizetype bar = answer.indexOf(u'|');
+        if (bar >= 0 && filter)
+            *filter = answer.mid(bar + 1);
+        return bar >= 0 ? answer.left(bar) : answer;
+    }
+
+    QString directory(QWidget*, const QString&, const QString&) override {
+        return pop(directoryAnswers, QString());
+    }
+
+    bool print(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        return printAnswer(printer);
+    }
+
+    std::optional<QString> text(QWidget*, const QString&, const QString&, const QString&) override {
+        return pop(textAnswers, std::optional<QString>());
+    }
+
+    bool openUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return urlOpens;
+    }
+
+private:
+    template <typename T>
+    static T pop(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+} // namespace velmora::test
