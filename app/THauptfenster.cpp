@@ -62,6 +62,13 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
     connectCommands();
+    // What needs a result window or a chosen project starts disabled.
+    for (QAction* command : m_actions.resultWindowCommands() + m_actions.waterCommands())
+        command->setEnabled(false);
+    for (QAction* command :
+         {m_actions.alleDateienOeffnen, m_actions.projektUmbenennen, m_actions.projektLoeschen})
+        command->setEnabled(false);
+    setChartCommands(m_actions, ChartCommands::Plain, false);
     subWindowActivated(nullptr);
     updateRecentFilesMenu();
 }
@@ -354,6 +361,13 @@ void THauptfenster::handlePath(const QString& path) {
         notYetAvailable();
     else
         OpenDataFile(path);
+}
+
+void THauptfenster::pathFromSecondInstance(const QString& path) {
+    if (!m_shownOnce)
+        return;
+    m_tray->restore();
+    handlePath(path);
 }
 
 void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {

@@ -50,6 +50,9 @@ public:
 
     /// The path of the command line or of a second instance: a desktop (".wdt" exactly) or a data file.
     void handlePath(const QString& path);
+    /// A path handed over by a second instance: brings the program to the front and handles the path,
+    /// unless the window has not been shown yet.
+    void pathFromSecondInstance(const QString& path);
     /// The path of the command line, handled when the window is first shown.
     void setCommandLinePath(const QString& path) { m_commandLinePath = path; }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui_TInfoBox.h"
+#include "ui_TInfoBox.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "app/Configuration.h"
 #include "app/IniFile.h"
-#include "app/ui_TOptionenF.h"
+#include "ui_TOptionenF.h"
 
 #include <QDialog>
 

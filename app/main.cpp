@@ -1,7 +1,6 @@
 #include "app/Configuration.h"
 #include "app/SingleInstance.h"
 #include "app/THauptfenster.h"
-#include "app/TrayController.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -38,13 +37,7 @@ int main(int argc, char** argv) {
 
     InstanceServer server;
     server.listen();
-    QObject::connect(&server, &InstanceServer::pathReceived, &window, [&window](const QString& path) {
-        // Paths that arrive before the window shows are not opened.
-        if (!window.isVisible() && !window.tray().isInTray())
-            return;
-        window.tray().restore();
-        window.handlePath(path);
-    });
+    QObject::connect(&server, &InstanceServer::pathReceived, &window, &THauptfenster::pathFromSecondInstance);
     window.show();
     return QApplication::exec();
 }

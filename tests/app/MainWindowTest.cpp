@@ -1,0 +1,297 @@
+#include "app/THauptfenster.h"
+#include "app/TOptionenF.h"
+#include "app/TrayController.h"
+#include "ScriptedDialogs.h"
+#include "sheet/view/SheetBook.h"
+#include "TemplateFolder.h"
+#include "windows/TMDIChild.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+// A result window of any kind that reads nothing from its file.
+class KindWindow : public TMDIChild {
+public:
+    KindWindow(MdiHost& host, const QString& kind) : TMDIChild(host, kind) {}
+    void LoadFile(const QString& path) override {
+        loadedFrom = path;
+        Saved = true;
+    }
+    QString loadedFrom;
+};
+
+const std::pair<const char16_t*, const char16_t*> kinds[] = {
+    {u".was", u"Wasserfenster"},     {u".wam", u"Mischwasserfenster"}, {u".wat", u"Temperaturfenster"},
+    {u".wak", u"Korrosionsfenster"}, {u".wsf", u"Sandfilter-Fenster"},
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sheet::Workbook page;
+        page.sheet(0).setText({1, 1}, QStringLiteral("Ergebnis"));
+        for (const auto& [extension, kind] : kinds)
+            program.writeTemplate(QString::fromUtf16(kind), page);
+        window = std::make_unique<THauptfenster>(THauptfenster::Settings{
+            program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false});
+        for (const auto& [extension, kind] : kinds) {
+            const QString kindName = QString::fromUtf16(kind);
+            window->addResultWindowType(QString::fromUtf16(extension),
+                                        [kindName](MdiHost& host) { return new KindWindow(host, kindName); });
+        }
+    }
+
+    // A data file of the given extension in the data folder.
+    QString dataFile(const QString& name) {
+        const QString path = data.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("x");
+        return path;
+    }
+
+    KindWindow* open(const QString& name) {
+        window->OpenDataFile(dataFile(name));
+        return dynamic_cast<KindWindow*>(window->activeResultWindow());
+    }
+
+    const MainActions& actions() const { return window->actions(); }
+
+    test::ScriptedDialogs dialogs;
+    test::ProgramFolder program;
+    QTemporaryDir config;
+    QTemporaryDir dataHome;
+    QTemporaryDir data;
+    std::unique_ptr<THauptfenster> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithTheWindowCommandsDisabled) {
+    for (QAction* command : actions().resultWindowCommands())
+        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+    for (QAction* command :
+         {actions().mischwasser, actions().temperatur, actions().grafikPh, actions().grafikSi})
+        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+    for (QAction* command :
+         {actions().schnellentcarbonisierung, actions().hEntcarbonisierung, actions().enthaertung,
+          actions().aktivkohlefilter, actions().enteisenungsfilter, actions().sandfilter})
+        EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora Version 2.0"));
+    EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("zoomBox"))->currentText(),
+              QStringLiteral("100 %"));
+}
+
+TEST_F(MainWindowTest, EnablingFollowsTheActiveWindowType) {
+    KindWindow* water = open(QStringLiteral("a.was"));
+    ASSERT_NE(water, nullptr);
+    for (QAction* command : actions().resultWindowCommands())
+        EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
+    EXPECT_TRUE(actions().mischwasser->isEnabled());
+    EXPECT_TRUE(actions().temperatur->isEnabled());
+    EXPECT_TRUE(actions().korrosion->isEnabled());
+    EXPECT_FALSE(actions().grafikPh->isEnabled());
+
+    open(QStringLiteral("b.wam"));
+    EXPECT_TRUE(actions().mischwasser->isEnabled());
+    EXPECT_FALSE(actions().temperatur->isEnabled());
+    EXPECT_TRUE(actions().grafikPh->isEnabled());
+    EXPECT_EQ(actions().grafikPh->text(), QStringLiteral("pH bei tb"));
+    EXPECT_EQ(actions().grafikSi->statusTip(), QStringLiteral("Sättigungsindex bei Bewertungstemperatur"));
+
+    open(QStringLiteral("c.wat"));
+    EXPECT_FALSE(actions().mischwasser->isEnabled());
+    EXPECT_EQ(actions().grafikSi->text(), QStringLiteral("SI = F(tb)"));
+    // Opening "&Berechnen" enables the mixing whenever a window is open.
+    Q_EMIT actions().berechnenMenu->aboutToShow();
+    EXPECT_TRUE(actions().mischwasser->isEnabled());
+
+    open(QStringLiteral("d.wak"));
+    EXPECT_FALSE(actions().mischwasser->isEnabled());
+    EXPECT_FALSE(actions().grafikPh->isEnabled());
+    EXPECT_EQ(actions().grafikPh->text(), QStringLiteral("pH"));
+    open(QStringLiteral("e.wsf"));
+    EXPECT_TRUE(actions().mischwasser->isEnabled());
+    EXPECT_FALSE(actions().zugabe->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingAWaterWindowDisablesTheWaterCommands) {
+    open(QStringLiteral("a.was"));
+    EXPECT_TRUE(actions().alleSchliessen->isEnabled());
+    window->workspace()->closeActiveSubWindow();
+    EXPECT_FALSE(actions().temperatur->isEnabled());
+    EXPECT_FALSE(actions().speichernUnter->isEnabled());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(actions().alleSchliessen->isEnabled());
+    EXPECT_TRUE(window->workspace()->subWindowList().isEmpty() ||
+                window->workspace()->subWindowList().front()->isHidden());
+}
+
+TEST_F(MainWindowTest, EachWindowRemembersItsZoom) {
+    auto* zoomBox = window->findChild<QComboBox*>(QStringLiteral("zoomBox"));
+    KindWindow* first = open(QStringLiteral("a.was"));
+    QMdiSubWindow* firstSub = window->workspace()->activeSubWindow();
+    zoomBox->setCurrentIndex(14);
+    Q_EMIT zoomBox->activated(14);
+    EXPECT_EQ(first->ZoomIndex, 14);
+    EXPECT_EQ(first->Book()->viewScale(), 60);
+
+    open(QStringLiteral("b.was"));
+    EXPECT_EQ(zoomBox->currentText(), QStringLiteral("100 %"));
+    window->workspace()->setActiveSubWindow(firstSub);
+    EXPECT_EQ(zoomBox->currentText(), QStringLiteral("60 %"));
+}
+
+TEST_F(MainWindowTest, AFileIsOpenOnceAndUnknownFilesAreIgnored) {
+    const QString path = dataFile(QStringLiteral("Brunnen.was"));
+    window->OpenDataFile(path);
+    QFile::link(path, data.filePath(QStringLiteral("verweis.was")));
+    window->OpenDataFile(data.filePath(QStringLiteral("verweis.was")));
+    window->OpenDataFile(dataFile(QStringLiteral("notiz.txt")));
+    window->OpenDataFile(data.filePath(QStringLiteral("fehlt.was")));
+    window->OpenDataFile(dataFile(QStringLiteral("gross.WAS.bak")));
+    ASSERT_EQ(window->workspace()->subWindowList().size(), 1);
+    auto* opened = dynamic_cast<KindWindow*>(window->activeResultWindow());
+    EXPECT_EQ(opened->loadedFrom, QFileInfo(path).canonicalFilePath());
+    EXPECT_EQ(opened->caption(), QStringLiteral("Brunnen"));
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{QFileInfo(path).canonicalFilePath()});
+    // A desktop written in capitals is no desktop and no data file.
+    window->handlePath(dataFile(QStringLiteral("Sitzung.WDT")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, PathsFromASecondInstanceWaitForTheWindowToShow) {
+    const QString path = dataFile(QStringLiteral("spaet.was"));
+    window->pathFromSecondInstance(path);
+    EXPECT_TRUE(window->workspace()->subWindowList().isEmpty());
+    window->show();
+    window->pathFromSecondInstance(path);
+    EXPECT_EQ(window->workspace()->subWindowList().size(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingAsksEveryUnsavedWindowAndCancelKeepsTheProgram) {
+    KindWindow* unsaved = open(QStringLiteral("a.was"));
+    unsaved->Saved = false;
+    window->show();
+    dialogs.answers = {DialogSeam::Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->workspace()->subWindowList().front()->isHidden());
+
+    EXPECT_TRUE(window->close());
+    IniFile profile(config.filePath(QStringLiteral("velmora.ini")));
+    EXPECT_EQ(profile.read(QStringLiteral("Explorer"), QStringLiteral("Zustand")), QStringLiteral("1"));
+    IniFile mru(config.filePath(QStringLiteral("mru.ini")));
+    EXPECT_FALSE(mru.read(QStringLiteral("MRUList"), QStringLiteral("H0")).isEmpty());
+}
+
+TEST_F(MainWindowTest, HelpAndBookGoThroughTheShell) {
+    actions().hilfe->trigger();
+    ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs.openedUrls[0].toLocalFile(), program.path() + QStringLiteral("Hilfe/index.htm"));
+
+    actions().buch->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Das Dokument ist nicht verfügbar!"));
+
+    QFile book(program.path() + QStringLiteral("Velmora"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.close();
+    dialogs.urlOpens = false;
+    actions().buch->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith(
+        QStringLiteral("Das Dokument konnte nicht geöffnet werden.\r\n")));
+}
+
+TEST_F(MainWindowTest, TheProjectMenuCaptionFollowsTheExplorer) {
+    auto* explorer = window->findChild<QTabWidget*>(QStringLiteral("explorer"));
+    window->show();
+    Q_EMIT actions().projektMenu->aboutToShow();
+    EXPECT_EQ(actions().projektverwaltung->text(), QStringLiteral("Projekt&verwaltung ausblenden"));
+    actions().explorerUmschalten->trigger();
+    EXPECT_TRUE(explorer->isHidden());
+    Q_EMIT actions().projektMenu->aboutToShow();
+    EXPECT_EQ(actions().projektverwaltung->text(), QStringLiteral("Projekt&verwaltung einblenden"));
+    actions().projektverwaltung->trigger();
+    EXPECT_FALSE(explorer->isHidden());
+    EXPECT_EQ(explorer->currentIndex(), 0);
+    explorer->setCurrentIndex(1);
+    Q_EMIT actions().projektMenu->aboutToShow();
+    EXPECT_EQ(actions().projektverwaltung->text(), QStringLiteral("Projekt&verwaltung anzeigen"));
+    EXPECT_FALSE(actions().projektLoeschen->isEnabled());
+}
+
+TEST_F(MainWindowTest, OptionsCheckTheDataDirectoryAndStoreTheirValues) {
+    auto* options = window->findChild<TOptionenF*>();
+    ASSERT_NE(options, nullptr);
+    options->prepare(false);
+    auto* dataField = options->findChild<QLineEdit*>(QStringLiteral("datenverzeichnis"));
+    auto* projectField = options->findChild<QLineEdit*>(QStringLiteral("projektverzeichnis"));
+    auto* tray = options->findChild<QCheckBox*>(QStringLiteral("minimizeToTray"));
+    IniFile profile(config.filePath(QStringLiteral("velmora.ini")));
+
+    dataField->setText(QStringLiteral("/gibt/es/nicht"));
+    options->speichernClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Bitte geben Sie ein gültiges Datenverzeichnis an!"));
+    EXPECT_EQ(profile.read(QStringLiteral("Verzeichnisse"), QStringLiteral("Datenverzeichnis")),
+              program.path());
+
+    dataField->clear();
+    tray->setChecked(true);
+    options->speichernClick();
+    EXPECT_EQ(profile.read(QStringLiteral("Verzeichnisse"), QStringLiteral("Datenverzeichnis")),
+              program.path());
+    EXPECT_EQ(profile.read(QStringLiteral("System"), QStringLiteral("MinimizeToTray")), QStringLiteral("1"));
+    EXPECT_TRUE(window->tray().isOn());
+
+    // A new project directory: the projects move there on Yes.
+    QFile project(program.path() + QStringLiteral("Kläranlage.wpr"));
+    ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+    project.close();
+    options->prepare(true);
+    tray->setChecked(false);
+    projectField->setText(data.path());
+    dialogs.answers = {DialogSeam::Answer::Yes};
+    options->speichernClick();
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("Kläranlage.wpr"))));
+    EXPECT_FALSE(QFile::exists(program.path() + QStringLiteral("Kläranlage.wpr")));
+    EXPECT_EQ(window->directories().projects, data.path());
+    EXPECT_FALSE(window->tray().isOn());
+    EXPECT_EQ(profile.read(QStringLiteral("System"), QStringLiteral("MinimizeToTray")), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingStaysOnTheTaskBar) {
+    window->tray().setOn(true);
+    window->show();
+    window->showMinimized();
+    EXPECT_FALSE(window->tray().isInTray());
+}
+
+TEST_F(MainWindowTest, ARecentEntryOfADeletedFileIsRemovedWhenChosen) {
+    const QString path = dataFile(QStringLiteral("weg.was"));
+    window->OpenDataFile(path);
+    window->workspace()->closeAllSubWindows();
+    QFile::remove(path);
+    QMenu* recent = window->findChild<QMenu*>(QStringLiteral("zuletzt"));
+    ASSERT_EQ(recent->actions().size(), 1);
+    recent->actions().front()->trigger();
+    EXPECT_TRUE(window->recentFiles().paths().isEmpty());
+    EXPECT_FALSE(recent->isEnabled());
+}
