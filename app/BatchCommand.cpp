@@ -1,9 +1,11 @@
 #include "app/BatchCommand.h"
 
+#include "app/BatchFiles.h"
 #include "app/BatchInput.h"
 #include "app/BatchOutput.h"
 
 #include <algorithm>
+#include <optional>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -12,11 +14,18 @@ namespace velmora {
 
 namespace {
 
-const char16_t* const helpText = uR"(Aufruf: velmora-batch evaluate [--json] [DATEI|-]
+const char16_t* const helpText =
+    uR"(Aufruf: velmora-batch evaluate [--json] [--save-dir VERZEICHNIS] [DATEI|-]
+       velmora-batch export DATENDATEI AUSGABEDATEI [--code 4]
 
-Wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und schreibt
-ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
-Standardeingabe gelesen.
+evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und
+schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
+Standardeingabe gelesen. Mit --save-dir entsteht zusätzlich je Analyse eine Wasserdatei
+(".was", benannt nach der Analyse) im VERZEICHNIS.
+
+export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
+der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"
+oder ".vts".
 
 Eingabe
   CSV mit Kopfzeile; Trennzeichen ";", "," oder Tabulator (aus der Kopfzeile erkannt).
@@ -51,29 +60,49 @@ Rückgabewert: 0 alles ausgewertet, 1 mindestens eine Analyse fehlerhaft,
 )";
 
 struct BatchArguments {
+    QString command;
     bool json = false;
-    QString file; ///< empty or "-" for the standard input
+    QString saveDirectory;
+    std::optional<int> excelCode;
+    QStringList files;
 };
 
 bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QString& problem) {
-    if (arguments.isEmpty() || arguments.front() != u"evaluate") {
-        problem = QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“.");
+    if (arguments.isEmpty() || (arguments.front() != u"evaluate" && arguments.front() != u"export")) {
+        problem = QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“ oder „export“.");
         return false;
     }
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument == u"--json") {
+    parsed.command = arguments.front();
+    const bool evaluate = parsed.command == u"evaluate";
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (evaluate && argument == u"--json") {
             parsed.json = true;
+        } else if (evaluate && argument == u"--save-dir" && hasValue) {
+            parsed.saveDirectory = arguments[++i];
+        } else if (!evaluate && argument == u"--code" && hasValue) {
+            const QString code = arguments[++i];
+            if (code != u"4" && code != u"11") {
+                problem = QStringLiteral("--code nimmt 4 (Excel 5/95) oder 11 (Excel 97).");
+                return false;
+            }
+            parsed.excelCode = code.toInt();
         } else if (argument.startsWith(u"--")) {
             problem = QStringLiteral("Unbekannte Option „%1“.").arg(argument);
             return false;
-        } else if (parsed.file.isEmpty()) {
-            parsed.file = argument;
         } else {
-            problem = QStringLiteral("Mehr als eine Datei angegeben.");
-            return false;
+            parsed.files << argument;
         }
     }
-    if (parsed.file.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+    const qsizetype allowedFiles = evaluate ? 1 : 2;
+    if (parsed.files.size() > allowedFiles || (!evaluate && parsed.files.size() != 2)) {
+        problem = evaluate ? QStringLiteral("Mehr als eine Datei angegeben.")
+                           : QStringLiteral("export braucht eine Datendatei und eine Ausgabedatei.");
+        return false;
+    }
+    if (evaluate && !parsed.files.isEmpty() &&
+        parsed.files.front().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
         parsed.json = true;
     return true;
 }
@@ -93,16 +122,21 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return batchUnusable;
     }
 
+    if (parsed.command == u"export")
+        return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, err) ? batchOk
+                                                                                       : batchUnusable;
+
     QByteArray content;
-    if (parsed.file.isEmpty() || parsed.file == u"-") {
+    const QString file = parsed.files.value(0);
+    if (file.isEmpty() || file == u"-") {
         content = readStandardInput();
     } else {
-        QFile file(parsed.file);
-        if (QFileInfo(parsed.file).isDir() || !file.open(QIODevice::ReadOnly)) {
-            err << QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(parsed.file) << u'\n';
+        QFile input(file);
+        if (QFileInfo(file).isDir() || !input.open(QIODevice::ReadOnly)) {
+            err << QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(file) << u'\n';
             return batchUnusable;
         }
-        content = file.readAll();
+        content = input.readAll();
     }
 
     BatchInput input;
@@ -118,6 +152,8 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const std::vector<BatchResult> results = evaluateAnalyses(input.analyses);
     out << QString::fromUtf8(parsed.json ? writeJsonResults(results)
                                          : writeCsvResults(results, input.separator));
+    if (!parsed.saveDirectory.isEmpty() && !saveWaterFiles(results, parsed.saveDirectory, err))
+        return batchUnusable;
     const bool anyFailed =
         std::any_of(results.begin(), results.end(), [](const BatchResult& r) { return r.failed(); });
     return anyFailed ? batchRowFailed : batchOk;

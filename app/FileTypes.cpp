@@ -10,16 +10,27 @@
 namespace velmora {
 
 const std::array<FileType, 13> fileTypes{{
-    {u".was", u"VelmoraGleichgewicht", u"Velmora Wasserdatei", false},
-    {u".wam", u"VelmoraMischwasser", u"Velmora Mischwasserdatei", false},
-    {u".wat", u"VelmoraTemperaturabhaengigkeit", u"Velmora Temperaturdatei", false},
-    {u".wse", u"VelmoraSchnellentcarbonisierung", u"Velmora Schnellentcarbonisierungsdatei", false},
-    {u".whe", u"VelmoraH-Entcarbonisierung", u"Velmora H-Entcarbonisierungsdatei", false},
-    {u".weh", u"VelmoraEnthaertung", u"Velmora Enthärtungsdatei", false},
-    {u".wak", u"VelmoraKorrosion", u"Velmora Korrosionsdatei", false},
-    {u".waf", u"VelmoraAktivkohlefilter", u"Velmora Aktivkohle-Filterdatei", false},
-    {u".wff", u"VelmoraEnteisenungsfilter", u"Velmora Enteisenungsfilterdatei", false},
-    {u".wsf", u"VelmoraSandfilter", u"Velmora Sandfilterdatei", false},
+    {u".was", u"VelmoraGleichgewicht", u"Velmora Wasserdatei", false, u"Wasserfenster",
+     u"Wasserdateien (*.was)", u"Velmora Wasser"},
+    {u".wam", u"VelmoraMischwasser", u"Velmora Mischwasserdatei", false, u"Mischwasserfenster",
+     u"Mischwasserdateien (*.wam)", u"Velmora Mischwasser"},
+    {u".wat", u"VelmoraTemperaturabhaengigkeit", u"Velmora Temperaturdatei", false, u"Temperaturfenster",
+     u"Temperaturdateien (*.wat)", u"Velmora Temperaturabhängigkeit"},
+    {u".wse", u"VelmoraSchnellentcarbonisierung", u"Velmora Schnellentcarbonisierungsdatei", false,
+     u"Schnellentcarbonisierungsfenster", u"Schnellentcarbonisierungsdateien (*.wse)",
+     u"Velmora Schnellentcarbonisierung"},
+    {u".whe", u"VelmoraH-Entcarbonisierung", u"Velmora H-Entcarbonisierungsdatei", false,
+     u"H-Entcarbonisierungsfenster", u"H-Entcarbonisierungsdateien (*.whe)", u"Velmora H-Entcarbonisierung"},
+    {u".weh", u"VelmoraEnthaertung", u"Velmora Enthärtungsdatei", false, u"Enthärtungsfenster",
+     u"Enthärtungsdateien (*.weh)", u"Velmora Enthärtung"},
+    {u".wak", u"VelmoraKorrosion", u"Velmora Korrosionsdatei", false, u"Korrosionsfenster",
+     u"Korrosionsdateien (*.wak)", u"Velmora Korrosion"},
+    {u".waf", u"VelmoraAktivkohlefilter", u"Velmora Aktivkohle-Filterdatei", false, u"Aktivkohlefenster",
+     u"Aktivkohle-Filterdateien (*.waf)", u"Velmora Aktivkohle-Filter"},
+    {u".wff", u"VelmoraEnteisenungsfilter", u"Velmora Enteisenungsfilterdatei", false, u"Enteisenungsfenster",
+     u"Enteisenungsfilterdateien (*.wff)", u"Velmora Enteisenung"},
+    {u".wsf", u"VelmoraSandfilter", u"Velmora Sandfilterdatei", false, u"Sandfilter-Fenster",
+     u"Sandfilterdateien (*.wsf)", u"Velmora Sandfilter"},
     {u".wdt", u"VelmoraDesktopzustand", u"Velmora Desktopzustand", false},
     {u".wpr", u"WasserProjekt", u"Velmora Projektdatei", false},
     {u".vts", u"Tabrix.Document", u"Velmora Vorlage", true},
@@ -73,6 +84,36 @@ void refreshDatabase(const QString& tool, const QString& directory) {
 }
 
 } // namespace
+
+const FileType* fileTypeOfKind(const QString& kindName) {
+    for (const FileType& type : fileTypes)
+        if (type.kindName && kindName == type.kindName)
+            return &type;
+    return nullptr;
+}
+
+QString openDialogFilters() {
+    QStringList patterns;
+    QStringList filters;
+    for (const FileType& type : fileTypes) {
+        if (!type.openFilter)
+            continue;
+        const QString pattern = u'*' + QString::fromUtf16(type.extension);
+        patterns << pattern;
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf16(type.openFilter), pattern);
+    }
+    filters.prepend(QStringLiteral("Velmora (alle Typen) (%1)").arg(patterns.join(u' ')));
+    return filters.join(QStringLiteral(";;"));
+}
+
+QStringList saveDialogFilters(const QString& kindName) {
+    QStringList filters{QStringLiteral("Excel 5 und 7/95 (*.xls)"),
+                        QStringLiteral("Excel 97/Excel 8 (*.xls)"), QStringLiteral("HTML Dateien (*.htm)"),
+                        QStringLiteral("Text mit Tabulator (*.txt)")};
+    if (const FileType* type = fileTypeOfKind(kindName))
+        filters.prepend(QString::fromUtf16(type->saveFilter));
+    return filters;
+}
 
 QString mimeType(const FileType& type) {
     return QStringLiteral("application/x-") + QString::fromUtf16(type.typeName).toLower().replace(u'.', u'-');

@@ -7,7 +7,11 @@
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
+#include "windows/DataFile.h"
+#include "windows/ResultWindowTypes.h"
+#include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
+#include "windows/TWasserF.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,6 +62,11 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_tray = new TrayController(*this, m_settings.trayAvailable);
     m_infoBox = new TInfoBox(this);
     m_options = new TOptionenF(m_directories, m_settings.profile, this);
+    m_analysisDialog = new TEingabeform(*this, *m_settings.engine, this);
+    for (const QString& extension : resultWindowExtensions())
+        addResultWindowType(extension, [this, extension](MdiHost& host) {
+            return velmora::createResultWindow(extension, host, *m_settings.engine);
+        });
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -218,7 +227,7 @@ void THauptfenster::connectCommands() {
 
     connect(m_tray, &TrayController::quitRequested, this, &QWidget::close);
     connect(m_options, &TOptionenF::minimizeToTrayChanged, m_tray, &TrayController::setOn);
-    connect(m_infoBox, &QDialog::finished, this, [this] { setEnabled(true); });
+    connect(m_infoBox, &QDialog::finished, this, [this] { setMainWindowEnabled(true); });
 }
 
 QList<QMdiSubWindow*> THauptfenster::openWindows(QMdiArea::WindowOrder order) const {
@@ -387,9 +396,8 @@ void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {
     }
     NewWindowCaption = info.completeBaseName();
     TMDIChild* window = CreateResultWindow(canonical);
-    if (!window)
+    if (!window || !window->LoadFile(canonical))
         return;
-    window->LoadFile(canonical);
     if (addToRecentFiles) {
         m_recent.add(canonical);
         updateRecentFilesMenu();
@@ -402,6 +410,7 @@ TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
         return nullptr;
     TMDIChild* window = type->second(*this);
     window->setWindowTitle(NewWindowCaption);
+    // Paths on this system are case-sensitive: the name is kept as it is, only its extension is matched.
     window->FileName = fileName;
     QMdiSubWindow* subWindow = m_workspace->addSubWindow(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
@@ -430,13 +439,54 @@ void THauptfenster::updateRecentFilesMenu() {
 
 void THauptfenster::openFiles() {
     QString filter;
-    const QStringList paths = dialogs().openFiles(
-        this, QStringLiteral("Öffnen"), m_directories.data,
-        QStringLiteral("Velmora-Dateien (*.was *.wam *.wat *.wak *.wse *.whe *.weh *.waf *.wff *.wsf);;"
-                       "Alle Dateien (*)"),
-        &filter);
+    const QStringList paths =
+        dialogs().openFiles(this, QStringLiteral("Öffnen"), m_directories.data, openDialogFilters(), &filter);
     for (const QString& path : paths)
         OpenDataFile(path);
+}
+
+void THauptfenster::saveActiveWindowAs() {
+    TMDIChild* window = activeResultWindow();
+    if (!window)
+        return;
+    const QString proposal = proposedFileName(window->caption(), window->KindName);
+    const QStringList filters = saveDialogFilters(window->KindName);
+    QString filter = filters.value(m_saveFilterIndex - 1, filters.front());
+    const QString path = dialogs().saveFile(this, QStringLiteral("Speichern unter"),
+                                            QDir(m_directories.data).filePath(proposal),
+                                            filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty())
+        return;
+    m_saveFilterIndex = int(std::max<qsizetype>(filters.indexOf(filter), 0)) + 1;
+    try {
+        window->SaveFileAs(path, m_saveFilterIndex);
+    } catch (const sheet::SheetError& error) {
+        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
+    }
+    window->FileName = path;
+    m_recent.add(path);
+    updateRecentFilesMenu();
+}
+
+void THauptfenster::showAnalysisDialog() {
+    m_analysisDialog->prepare();
+    m_analysisDialog->show();
+}
+
+TWasserF* THauptfenster::activeWaterWindow() const {
+    return qobject_cast<TWasserF*>(activeResultWindow());
+}
+
+void THauptfenster::setMainWindowEnabled(bool enabled) {
+    // The dialogs stay usable while the frame around them is disabled.
+    menuBar()->setEnabled(enabled);
+    centralWidget()->setEnabled(enabled);
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        bar->setEnabled(enabled);
+}
+
+void THauptfenster::openHelpPage(const QString& page) {
+    dialogs().openUrl(QUrl::fromLocalFile(m_directories.program + QStringLiteral("Hilfe/") + page));
 }
 
 void THauptfenster::dragEnterEvent(QDragEnterEvent* event) {
@@ -494,13 +544,12 @@ void THauptfenster::showOptions() {
 }
 
 void THauptfenster::showAbout() {
-    setEnabled(false);
-    m_infoBox->setEnabled(true);
+    setMainWindowEnabled(false);
     m_infoBox->show();
 }
 
 void THauptfenster::openHelp() {
-    dialogs().openUrl(QUrl::fromLocalFile(m_directories.program + QStringLiteral("Hilfe/index.htm")));
+    openHelpPage(QStringLiteral("index.htm"));
 }
 
 void THauptfenster::openDocumentation() {

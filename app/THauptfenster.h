@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "app/MainActions.h"
 #include "app/RecentFiles.h"
+#include "windows/CalculationHost.h"
 #include "windows/MdiHost.h"
 
 #include <functional>
@@ -21,14 +22,16 @@ namespace velmora {
 namespace sheet {
 class SheetBook;
 }
+class TEingabeform;
 class TInfoBox;
 class TMDIChild;
+struct EngineState;
 class TOptionenF;
 class TrayController;
 
 /// The main window: the frame of the result windows with the menus, tool bar and zoom box, the status
 /// bar, the explorer panel and the notification-area icon. Every command starts here.
-class THauptfenster : public QMainWindow, public MdiHost {
+class THauptfenster : public QMainWindow, public MdiHost, public CalculationHost {
     Q_OBJECT
 public:
     /// Creates a result window of one type, for data files of one extension.
@@ -40,6 +43,7 @@ public:
         IniFile recentFiles;      ///< "mru.ini"
         QString dataHome;         ///< where the desktop keeps MIME types and application entries
         bool trayAvailable;
+        EngineState* engine; ///< the records the calculations work on
     };
 
     explicit THauptfenster(Settings settings, QWidget* parent = nullptr);
@@ -81,6 +85,17 @@ public:
     QString activeChildCaption() const override;
     void resultWindowClosing(TMDIChild* window) override;
 
+    // CalculationHost
+    TWasserF* activeWaterWindow() const override;
+    bool importPending() const override { return m_importPending; }
+    void setImportPending(bool pending) override { m_importPending = pending; }
+    void setNewWindowCaption(const QString& caption) override { NewWindowCaption = caption; }
+    void createResultWindow(const QString& fileName) override { CreateResultWindow(fileName); }
+    void setMainWindowEnabled(bool enabled) override;
+    void openHelpPage(const QString& page) override;
+
+    TEingabeform& analysisDialog() const { return *m_analysisDialog; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +117,8 @@ private:
     void tile(Qt::Orientation orientation);
     void closeAll();
     void openFiles();
+    void saveActiveWindowAs();
+    void showAnalysisDialog();
     void showOptions();
     void showAbout();
     void openHelp();
@@ -123,6 +140,9 @@ private:
     TrayController* m_tray = nullptr;
     TInfoBox* m_infoBox = nullptr;
     TOptionenF* m_options = nullptr;
+    TEingabeform* m_analysisDialog = nullptr;
+    int m_saveFilterIndex = 1; ///< the entry chosen last in "Speichern unter", for every window type
+    bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     std::map<QString, ResultWindowFactory> m_windowTypes;
     QString m_commandLinePath;

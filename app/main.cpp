@@ -1,6 +1,7 @@
 #include "app/Configuration.h"
 #include "app/SingleInstance.h"
 #include "app/THauptfenster.h"
+#include "engine/Engine.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
 
     THauptfenster window({QApplication::applicationDirPath() + u'/', programProfile(), recentFilesProfile(),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QSystemTrayIcon::isSystemTrayAvailable()});
+                          QSystemTrayIcon::isSystemTrayAvailable(), &programEngine()});
     window.setCommandLinePath(arguments.join(QString()));
 
     InstanceServer server;

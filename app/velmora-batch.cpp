@@ -1,15 +1,18 @@
 #include "app/BatchCommand.h"
 
 #include <cstdio>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QTextStream>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The exports fill a result window's sheet; no window is ever shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = velmora::runBatchCommand(QCoreApplication::arguments().mid(1), out, err, [] {
+    const int code = velmora::runBatchCommand(QApplication::arguments().mid(1), out, err, [] {
         QFile input;
         return input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
     });

@@ -68,14 +68,29 @@ bool TMDIChild::showContents() {
         return false;
     }
     m_book->setViewScale(readInteger(m_host.zoomText()).value_or(100));
-    prepareShow();
     replaceMarkers();
     return true;
 }
 
 void TMDIChild::rejectTemplate(const QString& message) {
-    dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), message);
     SkipTemplate = true;
+    closeWithError(message);
+}
+
+void TMDIChild::reportLoadFailure(const QString& path) {
+    closeWithError(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
+}
+
+void TMDIChild::reportSaveFailure(const QString& target) {
+    dialogs().message(
+        this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
+        QStringLiteral("Die Datei %1 konnte nicht gespeichert werden\n\rFolgende Zeichen dürfen nicht im "
+                       "Dateinamen enthalten sein:\n\r\\ / : * ? \" < > |")
+            .arg(target));
+}
+
+void TMDIChild::closeWithError(const QString& message) {
+    dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), message);
     Saved = true;
     // The window is being created or shown; it closes once that has finished.
     QTimer::singleShot(0, this, [this] {
@@ -102,9 +117,9 @@ std::optional<QString> TMDIChild::markerText(int) const {
     return std::nullopt;
 }
 
-void TMDIChild::prepareShow() {}
-
-void TMDIChild::LoadFile(const QString&) {}
+bool TMDIChild::LoadFile(const QString&) {
+    return true;
+}
 
 void TMDIChild::SaveFile(const QString&) {}
 

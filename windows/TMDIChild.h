@@ -39,7 +39,9 @@ public:
     /// used: the user has been told and the window closes itself.
     bool showContents();
 
-    virtual void LoadFile(const QString& path);
+    /// Reads the window's data file and shows the window again; false when it could not be read (the user
+    /// has been told and the window closes itself).
+    virtual bool LoadFile(const QString& path);
     virtual void SaveFile(const QString& path);
     /// 1: SaveFile; 2 to 5: export as Excel 5/95, Excel 97, HTML, text; others: nothing. Throws
     /// sheet::SheetError when an export fails.
@@ -63,15 +65,19 @@ public:
 protected:
     /// The value of marker `number` as its cell shows it; empty for a number the window does not use.
     virtual std::optional<QString> markerText(int number) const;
-    /// The derived window's part of the show step, before the marker scan (e.g. taking the pending header).
-    virtual void prepareShow();
 
     void closeEvent(QCloseEvent* event) override;
     MdiHost& host() const { return m_host; }
+    /// "Die Datei ... konnte nicht geöffnet werden"; the window closes without a question.
+    void reportLoadFailure(const QString& path);
+    /// "Die Datei ... konnte nicht gespeichert werden" with the characters a file name may not hold.
+    void reportSaveFailure(const QString& target);
 
 private:
     void replaceMarkers();
     void rejectTemplate(const QString& message);
+    /// Tells the user `message`, then closes the window once the current event is done.
+    void closeWithError(const QString& message);
 
     MdiHost& m_host;
     sheet::SheetBook* m_book;

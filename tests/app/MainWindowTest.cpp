@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "sheet/view/SheetBook.h"
 #include "TemplateFolder.h"
+#include "engine/Engine.h"
 #include "windows/TMDIChild.h"
 
 #include <gtest/gtest.h>
@@ -26,9 +27,10 @@ namespace {
 class KindWindow : public TMDIChild {
 public:
     KindWindow(MdiHost& host, const QString& kind) : TMDIChild(host, kind) {}
-    void LoadFile(const QString& path) override {
+    bool LoadFile(const QString& path) override {
         loadedFrom = path;
         Saved = true;
+        return true;
     }
     QString loadedFrom;
 };
@@ -47,7 +49,7 @@ protected:
             program.writeTemplate(QString::fromUtf16(kind), page);
         window = std::make_unique<THauptfenster>(THauptfenster::Settings{
             program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
-            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false});
+            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
         for (const auto& [extension, kind] : kinds) {
             const QString kindName = QString::fromUtf16(kind);
             window->addResultWindowType(QString::fromUtf16(extension),
@@ -72,6 +74,7 @@ protected:
     const MainActions& actions() const { return window->actions(); }
 
     test::ScriptedDialogs dialogs;
+    EngineState engine;
     test::ProgramFolder program;
     QTemporaryDir config;
     QTemporaryDir dataHome;

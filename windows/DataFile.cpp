@@ -1,0 +1,41 @@
+#include "windows/DataFile.h"
+
+#include "common/FixedRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace velmora {
+
+QByteArray readDataFile(const QString& path, qsizetype size) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(path));
+    const QByteArray records = file.read(size);
+    if (records.size() < size)
+        throw FileError(QStringLiteral("Die Datei %1 ist zu kurz.").arg(path));
+    return records;
+}
+
+bool writeDataFile(const QString& path, const QByteArray& records) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(records) == records.size() && file.commit();
+}
+
+QString proposedFileName(const QString& caption, const QString& kindName) {
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    QString name = caption;
+    name.remove(forbidden);
+    return name.isEmpty() ? kindName : name;
+}
+
+QString nativeFileName(const QString& name, const QString& extension) {
+    const QFileInfo info(name);
+    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(base + extension);
+}
+
+} // namespace velmora

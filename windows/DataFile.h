@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmora {
+
+/// The first `size` bytes of a data file (more are ignored); throws FileError for a file that is missing,
+/// unreadable or shorter.
+QByteArray readDataFile(const QString& path, qsizetype size);
+
+/// Writes a data file whole or not at all: an existing file stays as it was when writing fails.
+bool writeDataFile(const QString& path, const QByteArray& records);
+
+/// The name "Speichern unter" proposes for a window: its caption without the characters a file name may
+/// not hold (\ / : * ? " < > |), or the window's kind name when nothing is left.
+QString proposedFileName(const QString& caption, const QString& kindName);
+
+/// Where a native save of `name` goes: its folder and base name with the type's extension
+/// ("/daten/Analyse 1.xyz" becomes "/daten/Analyse 1.was").
+QString nativeFileName(const QString& name, const QString& extension);
+
+} // namespace velmora

@@ -1,0 +1,10 @@
+#include "windows/PendingHeader.h"
+
+namespace velmora {
+
+AnalysisHeader& pendingHeader() {
+    static AnalysisHeader header;
+    return header;
+}
+
+} // namespace velmora

@@ -1,0 +1,274 @@
+#include "windows/TEingabeform.h"
+
+#include "common/DialogSeam.h"
+#include "common/NumberText.h"
+#include "common/NumericKeyFilter.h"
+#include "common/Units.h"
+#include "engine/AnalysisInput.h"
+#include "engine/Engine.h"
+#include "engine/EngineError.h"
+#include "windows/CalculationHost.h"
+#include "windows/PendingHeader.h"
+#include "windows/TWasserF.h"
+#include "windows/UniqueTitle.h"
+
+#include <pwd.h>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLocale>
+#include <unistd.h>
+
+namespace velmora {
+
+namespace {
+
+using units::celsiusToKelvin;
+using units::kelvinToCelsius;
+using units::molToMmol;
+
+// The user's name from the system: the full name of the account, else its login.
+QString userName() {
+    if (const passwd* account = getpwuid(getuid())) {
+        const QString fullName = QString::fromLocal8Bit(account->pw_gecos).section(u',', 0, 0).trimmed();
+        return fullName.isEmpty() ? QString::fromLocal8Bit(account->pw_name) : fullName;
+    }
+    return {};
+}
+
+void showWithLabels(QWidget* dialog, QLineEdit* edit, bool visible) {
+    edit->setVisible(visible);
+    for (const QString& prefix : {QStringLiteral("l"), QStringLiteral("u")})
+        if (auto* label = dialog->findChild<QLabel*>(prefix + edit->objectName()))
+            label->setVisible(visible);
+}
+
+} // namespace
+
+TEingabeform::TEingabeform(CalculationHost& host, EngineState& engine, QWidget* parent)
+    : QDialog(parent), m_host(host), m_engine(engine) {
+    m_ui.setupUi(this);
+    m_amounts = {m_ui.cCa, m_ui.cMg, m_ui.cNa, m_ui.cK, m_ui.cSO4, m_ui.cNO3, m_ui.cCl};
+    m_masses = {m_ui.rCa, m_ui.rMg, m_ui.rNa, m_ui.rK, m_ui.rSO4, m_ui.rNO3, m_ui.rCl};
+    for (int i = 0; i < int(inputMethods.size()); ++i)
+        m_methods.addButton(findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item%1").arg(i)), i);
+    m_ui.Bearbeiter->setText(userName());
+
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        const bool isText = edit == m_ui.Analyse || edit == m_ui.Bearbeiter || edit == m_ui.Anmerkung1 ||
+                            edit == m_ui.Anmerkung2 || edit->parent() == m_ui.DateTimePicker1;
+        if (!isText)
+            NumericKeyFilter::install(edit);
+    }
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+
+    connect(&m_methods, &QButtonGroup::idClicked, this, &TEingabeform::showEditsOfItem);
+    connect(m_ui.BitBtn1, &QPushButton::clicked, this, &TEingabeform::BitBtn1Click);
+    connect(m_ui.BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui.BitBtn3, &QPushButton::clicked, this,
+            [this] { m_host.openHelpPage(QStringLiteral("eingabe.htm")); });
+}
+
+int TEingabeform::method() const {
+    return std::max(m_methods.checkedId(), 0) + 1;
+}
+
+void TEingabeform::selectItem(int item) {
+    m_methods.button(std::clamp(item, 0, int(inputMethods.size()) - 1))->setChecked(true);
+    showEditsOfItem();
+}
+
+void TEingabeform::prepare() {
+    m_host.setMainWindowEnabled(false);
+    selectItem(0);
+    const TWasserF* water = m_host.activeWaterWindow();
+    if (water && !m_host.importPending())
+        prefillFrom(*water);
+    if (!m_host.importPending())
+        setWindowTitle(QStringLiteral("Eingabe der Wasserkenndaten"));
+    m_ui.DateTimePicker1->setDate(QDate::currentDate());
+    showEditsOfItem();
+    m_ui.Analyse->setFocus();
+}
+
+void TEingabeform::prefillFrom(const TWasserF& window) {
+    window.LoadWaterState(m_engine.water);
+    const WaterState& w = m_engine.water;
+    m_ui.Analyse->setText(window.header.text(AnalysisHeader::Name));
+    m_ui.Bearbeiter->setText(window.header.text(AnalysisHeader::Editor));
+    m_ui.Anmerkung1->setText(window.header.text(AnalysisHeader::Remark1));
+    m_ui.Anmerkung2->setText(window.header.text(AnalysisHeader::Remark2));
+    // Methods above 7 (the mixing's 9) select the last item, those below 1 the first.
+    selectItem(window.data().method - 1);
+    m_ui.pHe->setText(formatNumber(w.pHm));
+    m_ui.KS43->setText(formatNumber(molToMmol(w.ks43)));
+    m_ui.KB82->setText(formatNumber(molToMmol(w.kb82)));
+    m_ui.DIC->setText(formatNumber(molToMmol(w.dic)));
+    m_ui.mWert->setText(formatNumber(molToMmol(w.mValue)));
+    m_ui.tpHe->setText(formatNumber(kelvinToCelsius(w.tPh)));
+    m_ui.tKS43->setText(formatNumber(kelvinToCelsius(w.tKs)));
+    m_ui.tKB82->setText(formatNumber(kelvinToCelsius(w.tKb)));
+    m_ui.tb->setText(formatNumber(kelvinToCelsius(w.tEval)));
+    m_ui.k25->setText(formatNumber(w.k25));
+    const double totals[] = {w.caTotal, w.mgTotal, w.naTotal, w.kTotal, w.so4Total, w.no3Total, w.clTotal};
+    for (std::size_t i = 0; i < m_amounts.size(); ++i) {
+        m_amounts[i]->setText(formatNumber(molToMmol(totals[i])));
+        m_masses[i]->setText(formatNumber(molToMmol(totals[i]) * units::molarMasses[i]));
+    }
+}
+
+void TEingabeform::showEditsOfItem() {
+    const InputMethod& shown = inputMethod(method());
+    showWithLabels(this, m_ui.pHe, shown.takesPh);
+    showWithLabels(this, m_ui.KS43, shown.takesKs43);
+    showWithLabels(this, m_ui.KB82, shown.takesKb82);
+    showWithLabels(this, m_ui.DIC, shown.takesDic);
+    showWithLabels(this, m_ui.mWert, shown.takesMValue);
+}
+
+void TEingabeform::convertIon(int ion, bool fromAmount) {
+    QLineEdit* source = fromAmount ? m_amounts[std::size_t(ion)] : m_masses[std::size_t(ion)];
+    QLineEdit* partner = fromAmount ? m_masses[std::size_t(ion)] : m_amounts[std::size_t(ion)];
+    if (source->text().isEmpty())
+        return;
+    // A text that cannot be read leaves the partner as it is.
+    const std::optional<double> value = readNumber(source->text());
+    if (!value)
+        return;
+    const double mass = units::molarMasses[ion];
+    partner->setText(formatNumber(fromAmount ? *value * mass : *value / mass));
+}
+
+QList<QLineEdit*> TEingabeform::checkedEdits() const {
+    const InputMethod& shown = inputMethod(method());
+    QList<QLineEdit*> edits;
+    if (shown.takesPh)
+        edits << m_ui.pHe;
+    if (shown.takesKs43)
+        edits << m_ui.KS43;
+    if (shown.takesKb82)
+        edits << m_ui.KB82;
+    if (shown.takesDic)
+        edits << m_ui.DIC;
+    if (shown.takesMValue)
+        edits << m_ui.mWert;
+    edits << m_ui.tpHe << m_ui.tKS43 << m_ui.tKB82 << m_ui.tb << m_ui.k25;
+    for (QLineEdit* edit : m_amounts)
+        edits << edit;
+    for (QLineEdit* edit : m_masses)
+        edits << edit;
+    return edits;
+}
+
+bool TEingabeform::textsAreValid() const {
+    const QLocale locale;
+    const QString separator = locale.decimalPoint();
+    const QString other = separator == u"," ? QStringLiteral(".") : QStringLiteral(",");
+    for (const QLineEdit* edit : checkedEdits()) {
+        bool ok = false;
+        locale.toDouble(QString(edit->text()).replace(other, separator), &ok);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+std::optional<AnalysisInput> TEingabeform::readInput() const {
+    AnalysisInput input;
+    const std::pair<const QLineEdit*, double*> fields[] = {
+        {m_ui.pHe, &input.pHe},     {m_ui.tpHe, &input.tpHe}, {m_ui.KS43, &input.ks43},
+        {m_ui.tKS43, &input.tKs43}, {m_ui.KB82, &input.kb82}, {m_ui.tKB82, &input.tKb82},
+        {m_ui.DIC, &input.dic},     {m_ui.tb, &input.tb},     {m_ui.mWert, &input.mWert},
+        {m_ui.k25, &input.k25},
+    };
+    const QList<QLineEdit*> checked = checkedEdits();
+    for (const auto& [edit, target] : fields) {
+        // Edits the method hides are not read.
+        if (!checked.contains(const_cast<QLineEdit*>(edit)))
+            continue;
+        const std::optional<double> value = readNumber(edit->text());
+        if (!value)
+            return std::nullopt;
+        *target = *value;
+    }
+    for (std::size_t i = 0; i < m_amounts.size(); ++i) {
+        const std::optional<double> value = readNumber(m_amounts[i]->text());
+        if (!value)
+            return std::nullopt;
+        input.totals[i] = *value;
+    }
+    return input;
+}
+
+void TEingabeform::BitBtn1Click() {
+    const auto warn = [this](const char* text) {
+        dialogs().message(this, DialogSeam::Icon::Warning, QStringLiteral("Velmora"),
+                          QString::fromUtf8(text));
+    };
+    if (!textsAreValid())
+        return warn("Bitte geben Sie gültige Werte ein!");
+    if (m_ui.Analyse->text().trimmed().isEmpty()) {
+        warn("Bitte geben Sie einen Namen für die Analyse ein!");
+        m_ui.Analyse->setFocus();
+        return;
+    }
+    const std::optional<AnalysisInput> input = readInput();
+    if (!input)
+        return warn("Bitte geben Sie gültige Werte ein!");
+    storeAnalysisInput(m_engine.water, *input, method());
+    SearchResult search;
+    try {
+        search = runEngine(m_engine, method());
+    } catch (const EngineError&) {
+        return warn("Bitte geben Sie gültige Werte ein!");
+    }
+    if (!search.converged)
+        dialogs().message(
+            this, DialogSeam::Icon::Information, QStringLiteral("Velmora"),
+            QStringLiteral("Die Berechnung hat die geforderte Genauigkeit nicht erreicht. Das "
+                           "Ergebnisfenster zeigt die zuletzt berechneten Näherungswerte; bitte prüfen "
+                           "Sie die Eingaben."));
+
+    m_pendingTitle = makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions());
+    m_host.setNewWindowCaption(m_pendingTitle);
+    pendingHeader() = AnalysisHeader(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
+                                     QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
+                                     m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    m_host.createResultWindow(QStringLiteral("NONAME1.was"));
+    accept();
+}
+
+void TEingabeform::done(int result) {
+    m_host.setImportPending(false);
+    m_host.setMainWindowEnabled(true);
+    QDialog::done(result);
+}
+
+bool TEingabeform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        for (int ion = 0; ion < int(m_amounts.size()); ++ion) {
+            if (watched == m_amounts[std::size_t(ion)])
+                convertIon(ion, true);
+            else if (watched == m_masses[std::size_t(ion)])
+                convertIon(ion, false);
+        }
+    } else if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn) {
+        if (auto* control = qobject_cast<QWidget*>(watched); control && !control->statusTip().isEmpty())
+            m_ui.statusBar->showMessage(control->statusTip());
+    } else if (event->type() == QEvent::KeyPress) {
+        // The form sees every key first: Enter and the arrows move between the controls.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched != m_ui.BitBtn1 && watched != m_ui.BitBtn2 && watched != m_ui.BitBtn3 &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down || key == Qt::Key_Right)) {
+            focusNextChild();
+            return true;
+        }
+        if (key == Qt::Key_Up || key == Qt::Key_Left) {
+            focusPreviousChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui_TEingabeform.h"
+
+#include <optional>
+#include <QButtonGroup>
+#include <QDialog>
+
+namespace velmora {
+
+class CalculationHost;
+struct AnalysisInput;
+struct EngineState;
+
+/// "Eingabe der Wasserkenndaten": the analysis as the user measured it, evaluated with the chosen input
+/// method into a new water-analysis window.
+class TEingabeform : public QDialog {
+    Q_OBJECT
+public:
+    TEingabeform(CalculationHost& host, EngineState& engine, QWidget* parent = nullptr);
+
+    /// The show step: pre-fills from the active water window, selects the first method, sets the date.
+    void prepare();
+    /// The input method of the selected item, 1 to 7.
+    int method() const;
+    void selectItem(int item);
+
+    /// The title the next window gets.
+    const QString& PendingTitle() const { return m_pendingTitle; }
+
+public Q_SLOTS:
+    void BitBtn1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void done(int result) override;
+
+private:
+    void showEditsOfItem();
+    void prefillFrom(const class TWasserF& window);
+    /// The texts pass the dialog's check: the other decimal separator turned into the locale's, then the
+    /// locale's float syntax.
+    bool textsAreValid() const;
+    std::optional<AnalysisInput> readInput() const;
+    void convertIon(int ion, bool fromAmount);
+    QList<QLineEdit*> checkedEdits() const;
+
+    Ui::TEingabeform m_ui;
+    CalculationHost& m_host;
+    EngineState& m_engine;
+    QButtonGroup m_methods;
+    QString m_pendingTitle;
+    std::array<QLineEdit*, 7> m_amounts;
+    std::array<QLineEdit*, 7> m_masses;
+};
+
+} // namespace velmora
