@@ -36,6 +36,8 @@ struct ResultArea {
 
     ResultSlot& operator[](int number) { return slots.at(static_cast<std::size_t>(number - 1)); }
     const ResultSlot& operator[](int number) const { return slots.at(static_cast<std::size_t>(number - 1)); }
+
+    bool operator==(const ResultArea&) const = default;
 };
 
 /// Writes positions 0 to 34 of slot `number` from the water and computes positions 35 to 39.

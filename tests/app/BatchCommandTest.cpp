@@ -2,10 +2,14 @@
 
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
+#include "sheet/formats/FileCode.h"
+#include "sheet/formats/WorkbookFile.h"
 #include "TestData.h"
+#include "windows/WaterWindowData.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -142,4 +146,72 @@ TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].startsWith(QStringLiteral("Analyse,pH(tb),")));
     EXPECT_TRUE(rows[1].startsWith(QStringLiteral("\"Well 3, \"\"north\"\"\",")));
+}
+
+TEST(BatchCommand, SavesWaterFilesNamedAfterTheirAnalyses) {
+    QTemporaryDir dir;
+    const QByteArray analyses = "Analyse;KS43\nBrunnen 1/Süd;2,5\nBrunnen 1/Süd;2,6\n:*?;3\nohne Calcium;2\n";
+    const BatchRun run =
+        runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()}, analyses);
+    EXPECT_EQ(run.exitCode, batchOk) << run.err.toStdString();
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(files, (QStringList{QStringLiteral("Brunnen 1Süd (2).was"), QStringLiteral("Brunnen 1Süd.was"),
+                                  QStringLiteral("Wasserfenster.was"), QStringLiteral("ohne Calcium.was")}));
+    QFile first(dir.filePath(QStringLiteral("Brunnen 1Süd.was")));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.size(), 1584);
+    WaterWindowData water;
+    AnalysisHeader header;
+    decodeWaterFileRecord(first.readAll(), water, header);
+    EXPECT_EQ(header.name(), QStringLiteral("Brunnen 1/Süd"));
+    EXPECT_DOUBLE_EQ(water.ks43, 0.0025);
+    EXPECT_EQ(water.method, 1);
+
+    EXPECT_EQ(runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"),
+                        dir.filePath(QStringLiteral("fehlt"))},
+                       analyses)
+                  .exitCode,
+              batchUnusable);
+}
+
+TEST(BatchCommand, ExportsADataFileThroughItsWindow) {
+    QTemporaryDir dir;
+    runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
+             "Analyse;KS43\nQuelle;1,5\n");
+    const QString water = dir.filePath(QStringLiteral("Quelle.was"));
+    for (const auto& [name, code] :
+         {std::pair{"a.xls", sheet::Excel97Code}, std::pair{"b.xls", sheet::Excel5Code},
+          std::pair{"c.txt", sheet::TextCode}, std::pair{"d.vts", sheet::NativeCode}}) {
+        const QString out = dir.filePath(QString::fromLatin1(name));
+        QStringList arguments{QStringLiteral("export"), water, out};
+        if (code == sheet::Excel5Code)
+            arguments << QStringLiteral("--code") << QStringLiteral("4");
+        const BatchRun run = runBatch(arguments);
+        ASSERT_EQ(run.exitCode, batchOk) << name << run.err.toStdString();
+        int readCode = 0;
+        const sheet::Workbook exported = sheet::readWorkbookFile(out, readCode);
+        EXPECT_EQ(readCode, code) << name;
+        EXPECT_EQ(exported.sheet(0).text({5, 2}), QStringLiteral("Quelle")) << name;
+        EXPECT_EQ(exported.sheet(0).text({11, 2}), QStringLiteral("7.000")) << name;
+    }
+    const BatchRun html = runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("e.htm"))});
+    EXPECT_EQ(html.exitCode, batchOk);
+
+    QFile::copy(water, dir.filePath(QStringLiteral("kurz.was")));
+    QFile::resize(dir.filePath(QStringLiteral("kurz.was")), 1583);
+    const BatchRun shortFile = runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("kurz.was")),
+                                         dir.filePath(QStringLiteral("x.xls"))});
+    EXPECT_EQ(shortFile.exitCode, batchUnusable);
+    EXPECT_TRUE(shortFile.err.contains(QStringLiteral("konnte nicht geöffnet werden")));
+    EXPECT_EQ(runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))}).exitCode,
+              batchUnusable);
+    EXPECT_EQ(runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("x.abc")),
+                        dir.filePath(QStringLiteral("y.xls"))})
+                  .exitCode,
+              batchUnusable);
+    EXPECT_EQ(runBatch({QStringLiteral("export"), water}).exitCode, batchUnusable);
+    EXPECT_EQ(runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("y.xls")),
+                        QStringLiteral("--code"), QStringLiteral("9")})
+                  .exitCode,
+              batchUnusable);
 }

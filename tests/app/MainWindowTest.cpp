@@ -1,11 +1,12 @@
 #include "app/THauptfenster.h"
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
+#include "engine/Engine.h"
 #include "ScriptedDialogs.h"
 #include "sheet/view/SheetBook.h"
 #include "TemplateFolder.h"
-#include "engine/Engine.h"
 #include "windows/TMDIChild.h"
+#include "windows/TWasserF.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -297,4 +298,38 @@ TEST_F(MainWindowTest, ARecentEntryOfADeletedFileIsRemovedWhenChosen) {
     recent->actions().front()->trigger();
     EXPECT_TRUE(window->recentFiles().paths().isEmpty());
     EXPECT_FALSE(recent->isEnabled());
+}
+
+TEST(MainWindowWaterFiles, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
+    test::ScriptedDialogs dialogs;
+    EngineState engine;
+    test::ProgramFolder program;
+    QTemporaryDir config;
+    QTemporaryDir data;
+    QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
+                program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
+    THauptfenster window(THauptfenster::Settings{
+        program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+        IniFile(config.filePath(QStringLiteral("mru.ini"))), data.path(), false, &engine});
+    const QString path = data.filePath(QStringLiteral("kurz.was"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1583, '\0'));
+    file.close();
+    window.OpenDataFile(path);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
+    EXPECT_TRUE(window.recentFiles().paths().isEmpty());
+    for (const QMdiSubWindow* sub : window.workspace()->subWindowList())
+        EXPECT_TRUE(sub->isHidden());
+
+    // One of 1600 bytes loads; the tail is ignored.
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray(1600, '\0'));
+    file.close();
+    window.OpenDataFile(path);
+    EXPECT_NE(window.activeWaterWindow(), nullptr);
+    EXPECT_EQ(window.recentFiles().paths().size(), 1);
 }

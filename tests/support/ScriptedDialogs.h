@@ -27,7 +27,7 @@ public:
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAnswers; ///< a path, optionally followed by "|" and the chosen filter
     std::deque<QString> directoryAnswers;
-    std::deque<std::optional<QString>> textAnswers;
+    std::deque<QString> textAnswers; ///< an input box with no answer left is cancelled
     std::function<bool(QPrinter&)> printAnswer = [](QPrinter&) {
         return false;
     };
@@ -72,7 +72,11 @@ public:
     }
 
     std::optional<QString> text(QWidget*, const QString&, const QString&, const QString&) override {
-        return pop(textAnswers, std::optional<QString>());
+        if (textAnswers.empty())
+            return std::nullopt;
+        const QString answer = textAnswers.front();
+        textAnswers.pop_front();
+        return answer;
     }
 
     bool openUrl(const QUrl& url) override {

@@ -1,0 +1,275 @@
+#include "common/FixedRecord.h"
+#include "common/NumberText.h"
+#include "engine/AnalysisInput.h"
+#include "engine/Engine.h"
+#include "Near.h"
+#include "ScriptedDialogs.h"
+#include "sheet/formats/FileCode.h"
+#include "sheet/formats/WorkbookFile.h"
+#include "sheet/view/SheetBook.h"
+#include "TemplateFolder.h"
+#include "windows/MdiHost.h"
+#include "windows/SheetTemplates.h"
+#include "windows/TWasserF.h"
+#include "windows/WaterWindowData.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+using namespace velmora;
+
+namespace {
+
+class FixedHost : public MdiHost {
+public:
+    explicit FixedHost(QString directory) : m_directory(std::move(directory)) {}
+    QString programDirectory() const override { return m_directory; }
+    int zoomIndex() const override { return 10; }
+    void setZoomIndex(int) override {}
+    QString zoomText() const override { return QStringLiteral("100 %"); }
+    QList<QString> childCaptions() const override { return captions; }
+    QString activeChildCaption() const override { return {}; }
+    void resultWindowClosing(TMDIChild*) override {}
+    QList<QString> captions;
+
+private:
+    QString m_directory;
+};
+
+WaterWindowData evaluatedWater(int method = 1) {
+    EngineState engine;
+    const AnalysisInput input{
+        7.21, 11.4, 4.35, 20, 0.7, 20, 5.0, 4.35, 10, 620, {2.45, 0.82, 0.74, 0.06, 0.95, 0.21, 0.88}};
+    storeAnalysisInput(engine.water, input, method);
+    runEngine(engine, method);
+    engine.water.o2Mass = 8.5;
+    return WaterWindowData::takeFrom(engine);
+}
+
+const AnalysisHeader header(QStringLiteral("Brunnen Süd"), QStringLiteral("Jörg Maß"),
+                            QStringLiteral("12.03.26"), QStringLiteral("gekühlt"),
+                            QStringLiteral("µS bei 25 °C"));
+
+// The templates shipped with the program.
+QString shippedTemplates() {
+    return QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/");
+}
+
+class WaterWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(program.path()).mkpath(QStringLiteral("Vorlagen"));
+        QFile::copy(shippedTemplates() + QStringLiteral("WasserFenster.vts"),
+                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
+    }
+
+    QString path(const QString& name) const { return program.path() + name; }
+    void writeBytes(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+    test::ScriptedDialogs dialogs;
+    test::ProgramFolder program;
+    FixedHost host{program.path()};
+};
+
+} // namespace
+
+TEST(WaterFileRecord, LaysOutEveryFieldAtItsOffset) {
+    const WaterWindowData water = evaluatedWater(4);
+    const QByteArray record = encodeWaterFileRecord(water, header);
+    ASSERT_EQ(record.size(), 1584);
+    const RecordReader read(record);
+    EXPECT_EQ(read.readText(0), QStringLiteral("Brunnen Süd"));
+    EXPECT_EQ(read.readText(81), QStringLiteral("Jörg Maß"));
+    EXPECT_EQ(read.readText(324), QStringLiteral("µS bei 25 °C"));
+    EXPECT_EQ(read.readDouble(408), water.pHm);
+    EXPECT_EQ(read.readDouble(416), water.ks43);
+    EXPECT_EQ(read.readDouble(456), water.tEval);
+    EXPECT_EQ(read.readDouble(464), water.k25);
+    EXPECT_EQ(read.readDouble(496), 8.5);
+    EXPECT_EQ(read.readDouble(504), water.totals[0]);
+    EXPECT_EQ(read.readDouble(552), water.totals[6]);
+    EXPECT_DOUBLE_EQ(read.readDouble(560), water.totals[0] * 40.08);
+    EXPECT_DOUBLE_EQ(read.readDouble(608), water.totals[6] * 35.45);
+    EXPECT_EQ(read.readUInt16(616), 4);
+    EXPECT_EQ(read.readDouble(624 + 25 * 8), water.slots[1][slot::pH]);
+    EXPECT_EQ(read.readDouble(944 + 16 * 8), water.slots[2][slot::caTotal]);
+    EXPECT_EQ(read.readDouble(1264 + 39 * 8), water.slots[3][slot::ionBalanceError]);
+    EXPECT_EQ(read.readDouble(624 + 34 * 8), 0.0);
+
+    WaterWindowData back;
+    AnalysisHeader backHeader;
+    decodeWaterFileRecord(record + QByteArray(16, '\x7f'), back, backHeader);
+    EXPECT_EQ(back, water);
+    EXPECT_EQ(backHeader, header);
+}
+
+TEST(WaterFileRecord, MethodsOutside1To7AreRead1AndWritten1) {
+    for (int method : {0, 8, 9, 12}) {
+        WaterWindowData water = evaluatedWater();
+        water.method = method;
+        QByteArray record = encodeWaterFileRecord(water, header);
+        EXPECT_EQ(RecordReader(record).readUInt16(616), 1) << method;
+        qToLittleEndian<quint16>(quint16(method), record.data() + 616);
+        WaterWindowData back;
+        AnalysisHeader backHeader;
+        decodeWaterFileRecord(record, back, backHeader);
+        EXPECT_EQ(back.method, 1) << method;
+    }
+}
+
+TEST(WaterFileRecord, EveryShorterFileFailsAndLeavesTheWaterAlone) {
+    const QByteArray record = encodeWaterFileRecord(evaluatedWater(), header);
+    WaterWindowData water = evaluatedWater(7);
+    const WaterWindowData before = water;
+    AnalysisHeader text;
+    for (qsizetype length = 0; length < record.size(); length += 7) {
+        EXPECT_THROW(decodeWaterFileRecord(record.left(length), water, text), FileError);
+        EXPECT_EQ(water, before);
+    }
+    EXPECT_THROW(decodeWaterFileRecord(record.left(1583), water, text), FileError);
+}
+
+TEST(WaterMarkers, FollowTheTableOfTheWaterWindow) {
+    WaterWindowData water = evaluatedWater(1);
+    const auto text = [&](int number) {
+        return waterMarkerText(water, header, number);
+    };
+    EXPECT_EQ(text(1), QStringLiteral("Brunnen Süd"));
+    EXPECT_EQ(text(3), QStringLiteral("12.03.26"));
+    EXPECT_EQ(text(6), QStringLiteral("7.210"));
+    EXPECT_EQ(text(7), QStringLiteral("4.350"));
+    EXPECT_EQ(text(11), QStringLiteral("11.400"));
+    EXPECT_EQ(text(16), QStringLiteral("620.000"));
+    EXPECT_EQ(text(17), QStringLiteral("25.000"));
+    EXPECT_EQ(text(18), QStringLiteral("2.450"));
+    EXPECT_EQ(text(25), QStringLiteral("98.196"));
+    EXPECT_EQ(text(31), QStringLiteral("31.196"));
+    EXPECT_EQ(text(34), formatNumber(water.slots[1][slot::pH]));
+    EXPECT_EQ(text(36), formatNumber(water.slots[3][slot::pH]));
+    EXPECT_EQ(text(38), QStringLiteral("Das Wasser ist calcitlösend"));
+    EXPECT_EQ(text(39), QStringLiteral("und wurde aus den Größen pH-Wert und Ks(4,3) berechnet."));
+    EXPECT_EQ(text(40), formatNumber(water.slots[1][slot::co2] * 1000));
+    EXPECT_EQ(text(72 + 25), formatNumber(water.slots[2][slot::pH]));
+    EXPECT_EQ(text(104 + 17), formatNumber(water.slots[3][slot::ionicStrengthK25] * 1000));
+    EXPECT_EQ(text(40 + 29), formatNumber(water.slots[1][slot::ohMinusH] * 1e6));
+    EXPECT_EQ(text(135), QStringLiteral("10.000"));
+    EXPECT_EQ(text(136), QStringLiteral("8.500"));
+    EXPECT_EQ(text(0), std::nullopt);
+    EXPECT_EQ(text(137), std::nullopt);
+
+    water.method = 9;
+    EXPECT_EQ(text(39), QString());
+    water.method = 8;
+    EXPECT_EQ(text(39), std::nullopt);
+    water.slots[3][slot::caTotal] = water.slots[1][slot::caTotal] + 0.0000009;
+    EXPECT_EQ(text(38), QStringLiteral("Das Wasser befindet sich im Gleichgewicht"));
+}
+
+TEST(ShippedTemplates, UseExactlyTheMarkersOfTheirWindowType) {
+    const QDir templates(shippedTemplates());
+    const QStringList files = templates.entryList({QStringLiteral("*.vts")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    const WaterWindowData water = evaluatedWater();
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        int code = 0;
+        const sheet::Workbook book = sheet::readWorkbookFile(templates.filePath(file), code);
+        EXPECT_EQ(code, sheet::NativeCode);
+        ASSERT_EQ(file, QStringLiteral("WasserFenster.vts")) << "a template without a marker table";
+        std::set<int> used;
+        for (const auto& [pos, cell] : book.sheet(0).cells()) {
+            const std::optional<int> number = markerNumber(cell.text);
+            if (!number)
+                continue;
+            EXPECT_LE(pos.row, markerRows) << cell.text.toStdString();
+            EXPECT_LE(pos.column, markerColumns) << cell.text.toStdString();
+            EXPECT_TRUE(waterMarkerText(water, header, *number).has_value()) << cell.text.toStdString();
+            used.insert(*number);
+        }
+        for (int number = 1; number <= 136; ++number)
+            EXPECT_TRUE(used.contains(number)) << "marker " << number << " is not in the template";
+    }
+}
+
+TEST_F(WaterWindowTest, ShowsEveryMarkerOfTheShippedTemplate) {
+    TWasserF window(host, evaluatedWater(), header);
+    ASSERT_TRUE(window.showContents());
+    const sheet::SheetBook& book = *window.Book();
+    for (int row = 1; row <= markerRows; ++row)
+        for (int column = 1; column <= markerColumns; ++column)
+            EXPECT_FALSE(markerNumber(book.getCellText(row, column)).has_value())
+                << row << "/" << column << ": " << book.getCellText(row, column).toStdString();
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WaterWindowTest, ASavedFileReloadsToTheSameWater) {
+    TWasserF saved(host, evaluatedWater(5), header);
+    saved.SaveFile(path(QStringLiteral("probe.txt"))); // the type's extension replaces another
+    EXPECT_TRUE(saved.Saved);
+    ASSERT_TRUE(QFile::exists(path(QStringLiteral("probe.was"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("probe.txt"))));
+
+    host.captions = {QStringLiteral("Brunnen Süd")};
+    TWasserF loaded(host, WaterWindowData{}, AnalysisHeader{});
+    ASSERT_TRUE(loaded.LoadFile(path(QStringLiteral("probe.was"))));
+    EXPECT_EQ(loaded.data(), saved.data());
+    EXPECT_EQ(loaded.header, header);
+    EXPECT_TRUE(loaded.Saved);
+    EXPECT_TRUE(loaded.caption().startsWith(QStringLiteral("Brunnen Süd-")));
+    EXPECT_EQ(loaded.Book()->getCellText(5, 2), QStringLiteral("Brunnen Süd"));
+
+    WaterState state{};
+    loaded.LoadWaterState(state);
+    EXPECT_EQ(state.dic, saved.data().dic);
+    EXPECT_EQ(state.caFree, saved.data().slots[1][slot::caFree]);
+    EXPECT_EQ(state.o2Mass, 8.5);
+}
+
+TEST_F(WaterWindowTest, AShortFileIsReportedAndTheWindowCloses) {
+    const QByteArray record = encodeWaterFileRecord(evaluatedWater(), header);
+    writeBytes(QStringLiteral("kurz.was"), record.left(1583));
+    TWasserF window(host, evaluatedWater(), header);
+    EXPECT_FALSE(window.LoadFile(path(QStringLiteral("kurz.was"))));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path(QStringLiteral("kurz.was"))));
+    EXPECT_TRUE(window.Saved);
+
+    writeBytes(QStringLiteral("lang.was"), record + QByteArray(16, '\0'));
+    TWasserF longer(host, WaterWindowData{}, AnalysisHeader{});
+    EXPECT_TRUE(longer.LoadFile(path(QStringLiteral("lang.was"))));
+}
+
+TEST_F(WaterWindowTest, AFailedSaveKeepsTheOldFileAndTheWindowUnsaved) {
+    TWasserF window(host, evaluatedWater(), header);
+    window.SaveFile(path(QStringLiteral("fehlt/probe.was")));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(
+        QStringLiteral("konnte nicht gespeichert werden\n\rFolgende Zeichen")));
+    EXPECT_FALSE(window.Saved);
+}
+
+TEST_F(WaterWindowTest, ExportsOpenWithTheSameTexts) {
+    TWasserF window(host, evaluatedWater(), header);
+    window.showContents();
+    for (const auto& [index, code] : {std::pair{3, sheet::Excel97Code}, std::pair{2, sheet::Excel5Code}}) {
+        const QString file = path(QStringLiteral("export%1.xls").arg(code));
+        window.SaveFileAs(file, index);
+        int readCode = 0;
+        const sheet::Workbook exported = sheet::readWorkbookFile(file, readCode);
+        EXPECT_EQ(readCode, code);
+        for (int row = 1; row <= markerRows; ++row)
+            for (int column = 1; column <= 8; ++column)
+                EXPECT_EQ(exported.sheet(0).text({row, column}), window.Book()->getCellText(row, column))
+                    << code << " " << row << "/" << column;
+    }
+    EXPECT_FALSE(window.Saved);
+}
