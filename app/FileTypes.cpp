@@ -79,8 +79,14 @@ QByteArray desktopEntry(const QString& name, const QString& comment, const QStri
 
 void refreshDatabase(const QString& tool, const QString& directory) {
     const QString program = QStandardPaths::findExecutable(tool);
-    if (!program.isEmpty())
-        QProcess::execute(program, {directory});
+    if (program.isEmpty())
+        return;
+    // The tools print advice about search paths that is of no use to the user.
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, {directory});
+    process.waitForFinished(30000);
 }
 
 } // namespace

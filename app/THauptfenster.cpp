@@ -158,10 +158,10 @@ void THauptfenster::connectCommands() {
         if (TMDIChild* window = activeResultWindow())
             window->PasteFromClipboard();
     });
+    connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
+    connect(a.speichernUnter, &QAction::triggered, this, &THauptfenster::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later : {a.neu,
-                           a.speichernUnter,
-                           a.importieren,
+    for (QAction* later : {a.importieren,
                            a.alleDateienOeffnen,
                            a.neuesProjekt,
                            a.projektUmbenennen,
@@ -182,7 +182,8 @@ void THauptfenster::connectCommands() {
                            a.grafikPh,
                            a.grafikSi,
                            a.desktopSpeichern,
-                           a.desktopLaden})
+                           a.desktopLaden,
+                           a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
@@ -242,7 +243,7 @@ bool THauptfenster::hasChildren() const {
 }
 
 TMDIChild* THauptfenster::activeResultWindow() const {
-    QMdiSubWindow* active = m_workspace->activeSubWindow();
+    QMdiSubWindow* active = m_workspace->currentSubWindow();
     return active ? qobject_cast<TMDIChild*>(active->widget()) : nullptr;
 }
 
@@ -324,7 +325,7 @@ void THauptfenster::updateWindowMenu() {
         QMdiSubWindow* window = windows[i];
         QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption(window)));
         entry->setCheckable(true);
-        entry->setChecked(window == m_workspace->activeSubWindow());
+        entry->setChecked(window == m_workspace->currentSubWindow());
         connect(entry, &QAction::triggered, this,
                 [this, window] { m_workspace->setActiveSubWindow(window); });
     }
@@ -357,7 +358,7 @@ QList<QString> THauptfenster::childCaptions() const {
 }
 
 QString THauptfenster::activeChildCaption() const {
-    const QMdiSubWindow* active = m_workspace->activeSubWindow();
+    const QMdiSubWindow* active = m_workspace->currentSubWindow();
     return active ? caption(active) : QString();
 }
 
@@ -416,6 +417,9 @@ TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->showMaximized();
     m_workspace->setActiveSubWindow(subWindow);
+    // While an input dialog is the active window the workspace reports no activation; the commands
+    // follow the new window all the same.
+    subWindowActivated(subWindow);
     window->showContents();
     return window;
 }

@@ -1,10 +1,12 @@
 #include "app/THauptfenster.h"
+#include "app/TInfoBox.h"
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
 #include "engine/Engine.h"
 #include "ScriptedDialogs.h"
 #include "sheet/view/SheetBook.h"
 #include "TemplateFolder.h"
+#include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/TWasserF.h"
 
@@ -12,11 +14,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -332,4 +338,132 @@ TEST(MainWindowWaterFiles, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
     window.OpenDataFile(path);
     EXPECT_NE(window.activeWaterWindow(), nullptr);
     EXPECT_EQ(window.recentFiles().paths().size(), 1);
+}
+
+namespace {
+
+// The main window with the shipped water template and the real window types.
+class WaterMainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
+                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
+        window = std::make_unique<THauptfenster>(THauptfenster::Settings{
+            program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
+    }
+
+    // "&Neu...", then "&Berechnen" with the dialog's texts as they are.
+    TWasserF* calculate(const QString& name) {
+        window->actions().neu->trigger();
+        window->analysisDialog().findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(name);
+        window->analysisDialog().BitBtn1Click();
+        return window->activeWaterWindow();
+    }
+
+    test::ScriptedDialogs dialogs;
+    EngineState engine;
+    test::ProgramFolder program;
+    QTemporaryDir config;
+    QTemporaryDir dataHome;
+    QTemporaryDir data;
+    std::unique_ptr<THauptfenster> window;
+};
+
+} // namespace
+
+TEST_F(WaterMainWindowTest, NewCalculatesIntoAFilledWaterWindow) {
+    TWasserF* water = calculate(QStringLiteral("Brunnen"));
+    ASSERT_NE(water, nullptr);
+    EXPECT_EQ(water->caption(), QStringLiteral("Brunnen"));
+    EXPECT_EQ(water->FileName, QStringLiteral("NONAME1.was"));
+    EXPECT_FALSE(water->Saved);
+    EXPECT_EQ(water->Book()->getCellText(5, 2), QStringLiteral("Brunnen"));
+    EXPECT_EQ(water->Book()->getCellText(11, 2), QStringLiteral("7.000"));
+    EXPECT_TRUE(window->actions().temperatur->isEnabled());
+    for (const auto& message : dialogs.messages)
+        ADD_FAILURE() << message.text.toStdString();
+
+    // A second analysis of the same name gets a title of its own.
+    TWasserF* second = calculate(QStringLiteral("Brunnen"));
+    EXPECT_NE(second, water);
+    EXPECT_TRUE(second->caption().startsWith(QStringLiteral("Brunnen-")));
+}
+
+TEST_F(WaterMainWindowTest, AnAnalysisWithoutRootIsToldAndStillShown) {
+    window->actions().neu->trigger();
+    TEingabeform& dialog = window->analysisDialog();
+    dialog.selectItem(6);
+    dialog.findChild<QLineEdit*>(QStringLiteral("mWert"))->setText(QStringLiteral("-900"));
+    dialog.BitBtn1Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, DialogSeam::Icon::Information);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Genauigkeit nicht erreicht")));
+    EXPECT_NE(window->activeWaterWindow(), nullptr);
+}
+
+TEST_F(WaterMainWindowTest, SaveAsWritesTheTypeOrExportsAndRemembersTheFilter) {
+    TWasserF* water = calculate(QStringLiteral("A/B: 1"));
+    ASSERT_NE(water, nullptr);
+    const QString typed = data.filePath(QStringLiteral("test.txt"));
+    dialogs.saveAnswers = {typed + QStringLiteral("|Wasserdateien (*.was)")};
+    window->actions().speichernUnter->trigger();
+    ASSERT_EQ(dialogs.saveProposals.size(), 1u);
+    EXPECT_EQ(dialogs.saveProposals[0], QDir(window->directories().data).filePath(QStringLiteral("AB 1")));
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("test.was"))));
+    EXPECT_FALSE(QFile::exists(typed));
+    EXPECT_EQ(water->FileName, typed);
+    EXPECT_TRUE(water->Saved);
+    EXPECT_EQ(window->recentFiles().paths().front(), typed);
+
+    // An export leaves the window unsaved; the chosen entry is proposed next time.
+    water->Saved = false;
+    dialogs.saveAnswers = {data.filePath(QStringLiteral("bericht.htm")) +
+                           QStringLiteral("|HTML Dateien (*.htm)")};
+    window->actions().speichernUnter->trigger();
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("bericht.htm"))));
+    EXPECT_FALSE(water->Saved);
+
+    // Cancelling changes nothing.
+    const QStringList recent = window->recentFiles().paths();
+    window->actions().speichernUnter->trigger();
+    EXPECT_EQ(window->recentFiles().paths(), recent);
+    EXPECT_EQ(water->FileName, data.filePath(QStringLiteral("bericht.htm")));
+}
+
+TEST_F(WaterMainWindowTest, TheWaterIsTheSourceOfTheNextAnalysis) {
+    window->actions().neu->trigger();
+    TEingabeform& dialog = window->analysisDialog();
+    dialog.selectItem(6);
+    dialog.findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(QStringLiteral("Mischung"));
+    dialog.BitBtn1Click();
+    window->actions().neu->trigger();
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item6"))->isChecked());
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Analyse"))->text(), QStringLiteral("Mischung"));
+    dialog.reject();
+}
+
+TEST_F(MainWindowTest, TheAboutBoxLinksOpenThroughTheShell) {
+    window->show();
+    actions().info->trigger();
+    auto* about = window->findChild<TInfoBox*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("version"))->text(),
+              QStringLiteral("2.0 - 14.06.2006"));
+
+    auto* mail = about->findChild<QLabel*>(QStringLiteral("mail"));
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(mail, &enter);
+    EXPECT_TRUE(mail->styleSheet().contains(QStringLiteral("red")));
+    QTest::mouseClick(mail, Qt::LeftButton);
+    ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs.openedUrls[0].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(dialogs.openedUrls[0].query().contains(QStringLiteral("subject=Velmora")));
+    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("webseite")), Qt::LeftButton);
+    EXPECT_EQ(dialogs.openedUrls.size(), 2u);
+
+    about->accept();
+    EXPECT_TRUE(window->menuBar()->isEnabled());
 }
