@@ -47,38 +47,28 @@ const std::pair<const char16_t*, const char16_t*> kinds[] = {
     {u".wak", u"Korrosionsfenster"}, {u".wsf", u"Sandfilter-Fenster"},
 };
 
-class MainWindowTest : public ::testing::Test {
+// A main window of its own for each test: program folder, configuration and data in temporary folders.
+class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        sheet::Workbook page;
-        page.sheet(0).setText({1, 1}, QStringLiteral("Ergebnis"));
-        for (const auto& [extension, kind] : kinds)
-            program.writeTemplate(QString::fromUtf16(kind), page);
+    void createWindow() {
         window = std::make_unique<THauptfenster>(THauptfenster::Settings{
             program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
             IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
-        for (const auto& [extension, kind] : kinds) {
-            const QString kindName = QString::fromUtf16(kind);
-            window->addResultWindowType(QString::fromUtf16(extension),
-                                        [kindName](MdiHost& host) { return new KindWindow(host, kindName); });
-        }
     }
 
-    // A data file of the given extension in the data folder.
-    QString dataFile(const QString& name) {
+    // A data file with the given name in the data folder.
+    QString dataFile(const QString& name, const QByteArray& content = "x") {
         const QString path = data.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write("x");
+        file.write(content);
         return path;
     }
 
-    KindWindow* open(const QString& name) {
-        window->OpenDataFile(dataFile(name));
-        return dynamic_cast<KindWindow*>(window->activeResultWindow());
+    void useShippedWaterTemplate() const {
+        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
+                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
     }
-
-    const MainActions& actions() const { return window->actions(); }
 
     test::ScriptedDialogs dialogs;
     EngineState engine;
@@ -87,6 +77,29 @@ protected:
     QTemporaryDir dataHome;
     QTemporaryDir data;
     std::unique_ptr<THauptfenster> window;
+};
+
+class MainWindowTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        sheet::Workbook page;
+        page.sheet(0).setText({1, 1}, QStringLiteral("Ergebnis"));
+        for (const auto& [extension, kind] : kinds)
+            program.writeTemplate(QString::fromUtf16(kind), page);
+        createWindow();
+        for (const auto& [extension, kind] : kinds) {
+            const QString kindName = QString::fromUtf16(kind);
+            window->addResultWindowType(QString::fromUtf16(extension),
+                                        [kindName](MdiHost& host) { return new KindWindow(host, kindName); });
+        }
+    }
+
+    KindWindow* open(const QString& name) {
+        window->OpenDataFile(dataFile(name));
+        return dynamic_cast<KindWindow*>(window->activeResultWindow());
+    }
+
+    const MainActions& actions() const { return window->actions(); }
 };
 
 } // namespace
@@ -306,51 +319,14 @@ TEST_F(MainWindowTest, ARecentEntryOfADeletedFileIsRemovedWhenChosen) {
     EXPECT_FALSE(recent->isEnabled());
 }
 
-TEST(MainWindowWaterFiles, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
-    test::ScriptedDialogs dialogs;
-    EngineState engine;
-    test::ProgramFolder program;
-    QTemporaryDir config;
-    QTemporaryDir data;
-    QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
-                program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
-    THauptfenster window(THauptfenster::Settings{
-        program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
-        IniFile(config.filePath(QStringLiteral("mru.ini"))), data.path(), false, &engine});
-    const QString path = data.filePath(QStringLiteral("kurz.was"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(1583, '\0'));
-    file.close();
-    window.OpenDataFile(path);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
-    EXPECT_TRUE(window.recentFiles().paths().isEmpty());
-    for (const QMdiSubWindow* sub : window.workspace()->subWindowList())
-        EXPECT_TRUE(sub->isHidden());
-
-    // One of 1600 bytes loads; the tail is ignored.
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray(1600, '\0'));
-    file.close();
-    window.OpenDataFile(path);
-    EXPECT_NE(window.activeWaterWindow(), nullptr);
-    EXPECT_EQ(window.recentFiles().paths().size(), 1);
-}
-
 namespace {
 
 // The main window with the shipped water template and the real window types.
-class WaterMainWindowTest : public ::testing::Test {
+class WaterMainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
-                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
-        window = std::make_unique<THauptfenster>(THauptfenster::Settings{
-            program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
-            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
+        useShippedWaterTemplate();
+        createWindow();
     }
 
     // "&Neu...", then "&Berechnen" with the dialog's texts as they are.
@@ -360,14 +336,6 @@ protected:
         window->analysisDialog().BitBtn1Click();
         return window->activeWaterWindow();
     }
-
-    test::ScriptedDialogs dialogs;
-    EngineState engine;
-    test::ProgramFolder program;
-    QTemporaryDir config;
-    QTemporaryDir dataHome;
-    QTemporaryDir data;
-    std::unique_ptr<THauptfenster> window;
 };
 
 } // namespace
@@ -466,4 +434,21 @@ TEST_F(MainWindowTest, TheAboutBoxLinksOpenThroughTheShell) {
 
     about->accept();
     EXPECT_TRUE(window->menuBar()->isEnabled());
+}
+
+TEST_F(WaterMainWindowTest, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
+    const QString path = dataFile(QStringLiteral("kurz.was"), QByteArray(1583, '\0'));
+    window->OpenDataFile(path);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
+    EXPECT_TRUE(window->recentFiles().paths().isEmpty());
+    for (const QMdiSubWindow* sub : window->workspace()->subWindowList())
+        EXPECT_TRUE(sub->isHidden());
+
+    // One of 1600 bytes loads; the tail is ignored.
+    window->OpenDataFile(dataFile(QStringLiteral("kurz.was"), QByteArray(1600, '\0')));
+    EXPECT_NE(window->activeWaterWindow(), nullptr);
+    EXPECT_EQ(window->recentFiles().paths().size(), 1);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
+#include "FakeMdiHost.h"
 #include "ScriptedDialogs.h"
 #include "windows/CalculationHost.h"
 #include "windows/MdiHost.h"
@@ -20,9 +21,9 @@ using namespace velmora;
 namespace {
 
 // The main window as the dialog sees it: it records the windows the dialog asks for.
-class RecordingHost : public CalculationHost, public MdiHost {
+class RecordingHost : public CalculationHost, public test::FakeMdiHost {
 public:
-    TWasserF* activeWaterWindow() const override { return active; }
+    TWasserF* activeWaterWindow() const override { return activeWater; }
     bool importPending() const override { return importing; }
     void setImportPending(bool pending) override { importing = pending; }
     QList<QString> childCaptions() const override { return captions; }
@@ -31,17 +32,9 @@ public:
     void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
     void openHelpPage(const QString& page) override { helpPages << page; }
 
-    QString programDirectory() const override { return QStringLiteral("/"); }
-    int zoomIndex() const override { return 10; }
-    void setZoomIndex(int) override {}
-    QString zoomText() const override { return QStringLiteral("100 %"); }
-    QString activeChildCaption() const override { return {}; }
-    void resultWindowClosing(TMDIChild*) override {}
-
-    TWasserF* active = nullptr;
+    TWasserF* activeWater = nullptr;
     bool importing = false;
     bool mainEnabled = true;
-    QList<QString> captions;
     QString newCaption;
     QStringList created;
     QStringList helpPages;
@@ -157,7 +150,7 @@ TEST_F(TEingabeformTest, PrefillsFromTheActiveWaterWindow) {
         TWasserF water(
             host, WaterWindowData::takeFrom(computed),
             AnalysisHeader(QStringLiteral("Quelle"), QStringLiteral("Labor"), {}, QStringLiteral("x"), {}));
-        host.active = &water;
+        host.activeWater = &water;
         dialog.prepare();
         EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item6"))->isChecked())
             << method;
@@ -166,7 +159,7 @@ TEST_F(TEingabeformTest, PrefillsFromTheActiveWaterWindow) {
         EXPECT_EQ(edit("tb")->text(), QStringLiteral("12.000"));
         EXPECT_EQ(edit("cMg")->text(), QStringLiteral("0.500"));
         EXPECT_EQ(edit("rCa")->text(), QStringLiteral("60.120"));
-        host.active = nullptr;
+        host.activeWater = nullptr;
     }
 
     // An import fills the dialog itself.

@@ -1,5 +1,6 @@
 #include "windows/TMDIChild.h"
 
+#include "FakeMdiHost.h"
 #include "ScriptedDialogs.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/view/SheetBook.h"
@@ -17,28 +18,6 @@
 using namespace velmora;
 
 namespace {
-
-// The main window as far as a result window sees it.
-class FakeHost : public MdiHost {
-public:
-    explicit FakeHost(QString programDirectory) : m_programDirectory(std::move(programDirectory)) {}
-
-    QString programDirectory() const override { return m_programDirectory; }
-    int zoomIndex() const override { return zoom; }
-    void setZoomIndex(int index) override { zoom = index; }
-    QString zoomText() const override { return QStringLiteral("%1 %").arg(200 - 10 * zoom); }
-    QList<QString> childCaptions() const override { return captions; }
-    QString activeChildCaption() const override { return active; }
-    void resultWindowClosing(TMDIChild*) override { ++closings; }
-
-    int zoom = 10;
-    QList<QString> captions;
-    QString active;
-    int closings = 0;
-
-private:
-    QString m_programDirectory;
-};
 
 // A window type with a marker table of its own.
 class ReportWindow : public TMDIChild {
@@ -75,7 +54,7 @@ class TMDIChildTest : public ::testing::Test {
 protected:
     test::ScriptedDialogs dialogs;
     test::ProgramFolder program;
-    FakeHost host{program.path()};
+    test::FakeMdiHost host{program.path()};
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "common/NumberText.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
+#include "FakeMdiHost.h"
 #include "Near.h"
 #include "ScriptedDialogs.h"
 #include "sheet/formats/FileCode.h"
@@ -22,22 +23,6 @@
 using namespace velmora;
 
 namespace {
-
-class FixedHost : public MdiHost {
-public:
-    explicit FixedHost(QString directory) : m_directory(std::move(directory)) {}
-    QString programDirectory() const override { return m_directory; }
-    int zoomIndex() const override { return 10; }
-    void setZoomIndex(int) override {}
-    QString zoomText() const override { return QStringLiteral("100 %"); }
-    QList<QString> childCaptions() const override { return captions; }
-    QString activeChildCaption() const override { return {}; }
-    void resultWindowClosing(TMDIChild*) override {}
-    QList<QString> captions;
-
-private:
-    QString m_directory;
-};
 
 WaterWindowData evaluatedWater(int method = 1) {
     EngineState engine;
@@ -75,7 +60,7 @@ protected:
 
     test::ScriptedDialogs dialogs;
     test::ProgramFolder program;
-    FixedHost host{program.path()};
+    test::FakeMdiHost host{program.path()};
 };
 
 } // namespace
