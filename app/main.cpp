@@ -31,13 +31,15 @@ int main(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
 
+    // Listening before the window exists: a path that arrives while it is being built is not opened.
+    InstanceServer server;
+    server.listen();
+
     THauptfenster window({QApplication::applicationDirPath() + u'/', programProfile(), recentFilesProfile(),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                           QSystemTrayIcon::isSystemTrayAvailable(), &programEngine()});
     window.setCommandLinePath(arguments.join(QString()));
 
-    InstanceServer server;
-    server.listen();
     QObject::connect(&server, &InstanceServer::pathReceived, &window, &THauptfenster::pathFromSecondInstance);
     window.show();
     return QApplication::exec();

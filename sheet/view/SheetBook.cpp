@@ -1,7 +1,6 @@
 #include "sheet/view/SheetBook.h"
 
 #include "common/DelimitedText.h"
-#include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetPrinter.h"
