@@ -31,6 +31,7 @@ public:
     QString zoomText() const override { return QStringLiteral("100 %"); }
     QList<QString> childCaptions() const override { return {}; }
     QString activeChildCaption() const override { return {}; }
+    QList<QAction*> editActions() const override { return {}; }
     void resultWindowClosing(TMDIChild*) override {}
 };
 

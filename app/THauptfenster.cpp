@@ -357,6 +357,10 @@ QList<QString> THauptfenster::childCaptions() const {
     return captions;
 }
 
+QList<QAction*> THauptfenster::editActions() const {
+    return {m_actions.ausschneiden, m_actions.kopieren, m_actions.einfuegen};
+}
+
 QString THauptfenster::activeChildCaption() const {
     const QMdiSubWindow* active = m_workspace->currentSubWindow();
     return active ? caption(active) : QString();

@@ -83,6 +83,7 @@ public:
     QString zoomText() const override;
     QList<QString> childCaptions() const override;
     QString activeChildCaption() const override;
+    QList<QAction*> editActions() const override;
     void resultWindowClosing(TMDIChild* window) override;
 
     // CalculationHost

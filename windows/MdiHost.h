@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QAction;
+
 namespace velmora {
 
 class TMDIChild;
@@ -21,6 +23,8 @@ public:
     /// The captions of all child windows in window order, and the caption of the active one.
     virtual QList<QString> childCaptions() const = 0;
     virtual QString activeChildCaption() const = 0;
+    /// "&Ausschneiden", "&Kopieren" and "&Einfügen": the pop-up menu of every result window's sheet.
+    virtual QList<QAction*> editActions() const = 0;
     /// A result window is about to close.
     virtual void resultWindowClosing(TMDIChild* window) = 0;
 };

@@ -5,6 +5,7 @@
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
+#include "sheet/view/SheetView.h"
 #include "windows/MdiHost.h"
 #include "windows/SheetTemplates.h"
 #include "windows/UniqueTitle.h"
@@ -33,6 +34,8 @@ TMDIChild::TMDIChild(MdiHost& host, const QString& kindName, QWidget* parent)
     m_book->setAllowDesigner(false);
     m_book->setReadOnly(true);
     m_book->setPrintDialog([this](QPrinter& printer) { return dialogs().print(this, printer); });
+    m_book->view()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_book->view()->addActions(m_host.editActions());
     m_host.setZoomIndex(zoomEntry100);
     ZoomIndex = zoomEntry100;
 }

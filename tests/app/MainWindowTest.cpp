@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 #include "ScriptedDialogs.h"
 #include "sheet/view/SheetBook.h"
+#include "sheet/view/SheetView.h"
 #include "TemplateFolder.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
@@ -451,4 +452,11 @@ TEST_F(WaterMainWindowTest, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
     window->OpenDataFile(dataFile(QStringLiteral("kurz.was"), QByteArray(1600, '\0')));
     EXPECT_NE(window->activeWaterWindow(), nullptr);
     EXPECT_EQ(window->recentFiles().paths().size(), 1);
+}
+
+TEST_F(MainWindowTest, EveryResultSheetOffersTheClipboardCommands) {
+    KindWindow* water = open(QStringLiteral("a.was"));
+    const QList<QAction*> menu = water->Book()->view()->actions();
+    EXPECT_EQ(menu, (QList<QAction*>{actions().ausschneiden, actions().kopieren, actions().einfuegen}));
+    EXPECT_EQ(water->Book()->view()->contextMenuPolicy(), Qt::ActionsContextMenu);
 }

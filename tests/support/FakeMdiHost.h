@@ -16,12 +16,14 @@ public:
     QString zoomText() const override { return QStringLiteral("%1 %").arg(200 - 10 * zoom); }
     QList<QString> childCaptions() const override { return captions; }
     QString activeChildCaption() const override { return active; }
+    QList<QAction*> editActions() const override { return actions; }
     void resultWindowClosing(TMDIChild*) override { ++closings; }
 
     QString directory;
     int zoom = 10;
     QList<QString> captions;
     QString active;
+    QList<QAction*> actions;
     int closings = 0;
 };
 
