@@ -55,6 +55,26 @@ void drawBorderLine(QPainter& painter, const Border& border, QLineF line, QPoint
         painter.drawLine(line.translated(inward * 2.0));
 }
 
+// A gridline at `at` across the cells first to last of the other direction, broken where it would run
+// through the inside of a merged range (`insideMerge`); `start` gives where a cell begins.
+template <typename InsideMerge, typename Start>
+void drawGridline(QPainter& painter, Qt::Orientation orientation, double at, int first, int last,
+                  InsideMerge insideMerge, Start start) {
+    const auto segment = [&](double from, double to) {
+        if (to > from)
+            painter.drawLine(orientation == Qt::Horizontal ? QLineF(from, at, to, at)
+                                                           : QLineF(at, from, at, to));
+    };
+    double from = start(first);
+    for (int cell = first; cell <= last; ++cell) {
+        if (insideMerge(cell)) {
+            segment(from, start(cell));
+            from = start(cell + 1);
+        }
+    }
+    segment(from, start(last + 1));
+}
+
 } // namespace
 
 bool SheetPainter::isNumberText(const QString& text) {
@@ -92,40 +112,22 @@ void SheetPainter::paintFills(QPainter& painter, const CellRange& cells) const {
 
 void SheetPainter::paintGridlines(QPainter& painter, const CellRange& cells) const {
     painter.setPen(QPen(gridColour, 0.0));
-    const QRectF area = m_geometry.rangeRect(cells);
-    for (int row = cells.top; row <= cells.bottom + 1; ++row) {
-        const double y = m_geometry.rowTop(row);
-        double from = area.left();
-        // Lines inside a merged range are left out.
-        for (int column = cells.left; column <= cells.right; ++column) {
-            const CellRange* merged = m_sheet.mergeAt({row, column});
-            const bool inside = merged && merged->top < row && row <= merged->bottom;
-            const double left = m_geometry.columnLeft(column);
-            if (inside) {
-                if (left > from)
-                    painter.drawLine(QLineF(from, y, left, y));
-                from = m_geometry.columnLeft(column + 1);
-            }
-        }
-        if (area.right() > from)
-            painter.drawLine(QLineF(from, y, area.right(), y));
-    }
-    for (int column = cells.left; column <= cells.right + 1; ++column) {
-        const double x = m_geometry.columnLeft(column);
-        double from = area.top();
-        for (int row = cells.top; row <= cells.bottom; ++row) {
-            const CellRange* merged = m_sheet.mergeAt({row, column});
-            const bool inside = merged && merged->left < column && column <= merged->right;
-            const double top = m_geometry.rowTop(row);
-            if (inside) {
-                if (top > from)
-                    painter.drawLine(QLineF(x, from, x, top));
-                from = m_geometry.rowTop(row + 1);
-            }
-        }
-        if (area.bottom() > from)
-            painter.drawLine(QLineF(x, from, x, area.bottom()));
-    }
+    for (int row = cells.top; row <= cells.bottom + 1; ++row)
+        drawGridline(
+            painter, Qt::Horizontal, m_geometry.rowTop(row), cells.left, cells.right,
+            [&](int column) {
+                const CellRange* merged = m_sheet.mergeAt({row, column});
+                return merged && merged->top < row && row <= merged->bottom;
+            },
+            [&](int column) { return m_geometry.columnLeft(column); });
+    for (int column = cells.left; column <= cells.right + 1; ++column)
+        drawGridline(
+            painter, Qt::Vertical, m_geometry.columnLeft(column), cells.top, cells.bottom,
+            [&](int row) {
+                const CellRange* merged = m_sheet.mergeAt({row, column});
+                return merged && merged->left < column && column <= merged->right;
+            },
+            [&](int row) { return m_geometry.rowTop(row); });
 }
 
 void SheetPainter::paintBorders(QPainter& painter, const CellRange& cells) const {
