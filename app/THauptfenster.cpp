@@ -384,10 +384,15 @@ void THauptfenster::pathFromSecondInstance(const QString& path) {
     handlePath(path);
 }
 
+const THauptfenster::ResultWindowFactory* THauptfenster::windowFactory(const QString& fileName) const {
+    // Extensions are matched without regard to case; the name itself is kept as it is.
+    const auto type = m_windowTypes.find(QLatin1Char('.') + QFileInfo(fileName).suffix().toLower());
+    return type == m_windowTypes.end() ? nullptr : &type->second;
+}
+
 void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {
     const QFileInfo info(path);
-    const auto type = m_windowTypes.find(QLatin1Char('.') + info.suffix().toLower());
-    if (type == m_windowTypes.end() || !info.isFile())
+    if (!windowFactory(path) || !info.isFile())
         return;
     // A file is open once, however it was named (links, relative paths).
     const QString canonical = info.canonicalFilePath();
@@ -410,12 +415,11 @@ void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {
 }
 
 TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
-    const auto type = m_windowTypes.find(QLatin1Char('.') + QFileInfo(fileName).suffix().toLower());
-    if (type == m_windowTypes.end())
+    const ResultWindowFactory* factory = windowFactory(fileName);
+    if (!factory)
         return nullptr;
-    TMDIChild* window = type->second(*this);
+    TMDIChild* window = (*factory)(*this);
     window->setWindowTitle(NewWindowCaption);
-    // Paths on this system are case-sensitive: the name is kept as it is, only its extension is matched.
     window->FileName = fileName;
     QMdiSubWindow* subWindow = m_workspace->addSubWindow(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);

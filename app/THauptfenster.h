@@ -128,6 +128,8 @@ private:
     void startDesigner();
     void notYetAvailable();
     bool hasChildren() const;
+    /// The window type for a data file's extension; nullptr for a name of no data-file type.
+    const ResultWindowFactory* windowFactory(const QString& fileName) const;
     QList<QMdiSubWindow*> openWindows(QMdiArea::WindowOrder order = QMdiArea::CreationOrder) const;
 
     Settings m_settings;

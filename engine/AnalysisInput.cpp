@@ -45,9 +45,8 @@ void storeAnalysisInput(WaterState& w, const AnalysisInput& in, int method) {
         w.mValue = mmolToMol(in.mWert);
     w.k25 = in.k25;
     w.siTarget = 0.0;
-    double* totals[] = {&w.caTotal, &w.mgTotal, &w.naTotal, &w.kTotal, &w.so4Total, &w.no3Total, &w.clTotal};
-    for (std::size_t i = 0; i < in.totals.size(); ++i)
-        *totals[i] = mmolToMol(in.totals[i]);
+    for (std::size_t ion = 0; ion < totalFields.size(); ++ion)
+        w.*totalFields[ion] = mmolToMol(in.totals[ion]);
 }
 
 } // namespace velmora

@@ -208,13 +208,8 @@ double capacityAt(WaterState& w, double pHx, double tx) {
 
 SearchResult solveMethod(WaterState& w, int method) {
     ArithmeticFaultScope faults;
-    w.caFree = w.caTotal;
-    w.mgFree = w.mgTotal;
-    w.naFree = w.naTotal;
-    w.kFree = w.kTotal;
-    w.so4Free = w.so4Total;
-    w.no3Free = w.no3Total;
-    w.clFree = w.clTotal;
+    for (std::size_t ion = 0; ion < totalFields.size(); ++ion)
+        w.*freeFields[ion] = w.*totalFields[ion];
 
     const KnownPoint sample{w.tPh, w.pHm, 0.0};
     const KnownPoint ks43End{w.tKs, ks43EndPh, -w.ks43};

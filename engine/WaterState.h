@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace velmora {
 
 /// The working record of one water. Amounts of substance in mol/l, equivalent sums in eq/l,
@@ -78,5 +80,13 @@ struct WaterState {
     double reserved34; ///< never computed; carried through slot position 34
     double o2Mass;     ///< rho(O2), mg/l; carried through files and mixing, read by the corrosion assessment
 };
+
+/// The seven major ions in their fixed order Ca, Mg, Na, K, SO4, NO3, Cl: totals and free ions.
+inline constexpr std::array<double WaterState::*, 7> totalFields{
+    &WaterState::caTotal,  &WaterState::mgTotal,  &WaterState::naTotal, &WaterState::kTotal,
+    &WaterState::so4Total, &WaterState::no3Total, &WaterState::clTotal};
+inline constexpr std::array<double WaterState::*, 7> freeFields{
+    &WaterState::caFree,  &WaterState::mgFree,  &WaterState::naFree, &WaterState::kFree,
+    &WaterState::so4Free, &WaterState::no3Free, &WaterState::clFree};
 
 } // namespace velmora

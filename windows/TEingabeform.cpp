@@ -87,7 +87,6 @@ void TEingabeform::prepare() {
     if (!m_host.importPending())
         setWindowTitle(QStringLiteral("Eingabe der Wasserkenndaten"));
     m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    showEditsOfItem();
     m_ui.Analyse->setFocus();
 }
 
@@ -110,10 +109,10 @@ void TEingabeform::prefillFrom(const TWasserF& window) {
     m_ui.tKB82->setText(formatNumber(kelvinToCelsius(w.tKb)));
     m_ui.tb->setText(formatNumber(kelvinToCelsius(w.tEval)));
     m_ui.k25->setText(formatNumber(w.k25));
-    const double totals[] = {w.caTotal, w.mgTotal, w.naTotal, w.kTotal, w.so4Total, w.no3Total, w.clTotal};
-    for (std::size_t i = 0; i < m_amounts.size(); ++i) {
-        m_amounts[i]->setText(formatNumber(molToMmol(totals[i])));
-        m_masses[i]->setText(formatNumber(molToMmol(totals[i]) * units::molarMasses[i]));
+    for (std::size_t ion = 0; ion < totalFields.size(); ++ion) {
+        const double total = molToMmol(w.*totalFields[ion]);
+        m_amounts[ion]->setText(formatNumber(total));
+        m_masses[ion]->setText(formatNumber(total * units::molarMasses[ion]));
     }
 }
 
@@ -175,7 +174,7 @@ bool TEingabeform::textsAreValid() const {
 
 std::optional<AnalysisInput> TEingabeform::readInput() const {
     AnalysisInput input;
-    const std::pair<const QLineEdit*, double*> fields[] = {
+    const std::pair<QLineEdit*, double*> fields[] = {
         {m_ui.pHe, &input.pHe},     {m_ui.tpHe, &input.tpHe}, {m_ui.KS43, &input.ks43},
         {m_ui.tKS43, &input.tKs43}, {m_ui.KB82, &input.kb82}, {m_ui.tKB82, &input.tKb82},
         {m_ui.DIC, &input.dic},     {m_ui.tb, &input.tb},     {m_ui.mWert, &input.mWert},
@@ -184,7 +183,7 @@ std::optional<AnalysisInput> TEingabeform::readInput() const {
     const QList<QLineEdit*> checked = checkedEdits();
     for (const auto& [edit, target] : fields) {
         // Edits the method hides are not read.
-        if (!checked.contains(const_cast<QLineEdit*>(edit)))
+        if (!checked.contains(edit))
             continue;
         const std::optional<double> value = readNumber(edit->text());
         if (!value)

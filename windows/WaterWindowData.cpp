@@ -14,10 +14,6 @@ namespace {
 using units::kelvinToCelsius;
 using units::molToMmol;
 
-double WaterState::*const totalFields[7] = {
-    &WaterState::caTotal,  &WaterState::mgTotal,  &WaterState::naTotal, &WaterState::kTotal,
-    &WaterState::so4Total, &WaterState::no3Total, &WaterState::clTotal};
-
 int validMethod(int method) {
     return method >= 1 && method <= 7 ? method : 1;
 }

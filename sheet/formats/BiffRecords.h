@@ -65,7 +65,6 @@ public:
     /// Appends another stream's bytes as they are.
     void append(const QByteArray& records) { m_data += records; }
 
-    qsizetype maxBody() const { return m_maxBody; }
     QByteArray& data() { return m_data; }
     const QByteArray& data() const { return m_data; }
 

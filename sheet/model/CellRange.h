@@ -28,7 +28,6 @@ struct CellRange {
     bool intersects(const CellRange& other) const {
         return top <= other.bottom && other.top <= bottom && left <= other.right && other.left <= right;
     }
-    bool isValid() const { return top >= 1 && left >= 1 && bottom >= top && right >= left; }
     int rowCount() const { return bottom - top + 1; }
     int columnCount() const { return right - left + 1; }
 

@@ -43,7 +43,6 @@ public:
     const CellStyle& style(CellPos pos) const;
     void setStyle(CellPos pos, const CellStyle& style);
     const std::map<CellPos, Cell>& cells() const { return m_cells; }
-    void clearCells() { m_cells.clear(); }
 
     const CellStyle& defaultStyle() const { return m_defaultStyle; }
     void setDefaultStyle(const CellStyle& style) { m_defaultStyle = style; }
