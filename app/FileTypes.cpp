@@ -1,5 +1,7 @@
 #include "app/FileTypes.h"
 
+#include "windows/WindowType.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QSaveFile>
@@ -9,32 +11,15 @@
 
 namespace velmora {
 
-const std::array<FileType, 13> fileTypes{{
-    {u".was", u"VelmoraGleichgewicht", u"Velmora Wasserdatei", false, u"Wasserfenster",
-     u"Wasserdateien (*.was)", u"Velmora Wasser"},
-    {u".wam", u"VelmoraMischwasser", u"Velmora Mischwasserdatei", false, u"Mischwasserfenster",
-     u"Mischwasserdateien (*.wam)", u"Velmora Mischwasser"},
-    {u".wat", u"VelmoraTemperaturabhaengigkeit", u"Velmora Temperaturdatei", false, u"Temperaturfenster",
-     u"Temperaturdateien (*.wat)", u"Velmora Temperaturabhängigkeit"},
-    {u".wse", u"VelmoraSchnellentcarbonisierung", u"Velmora Schnellentcarbonisierungsdatei", false,
-     u"Schnellentcarbonisierungsfenster", u"Schnellentcarbonisierungsdateien (*.wse)",
-     u"Velmora Schnellentcarbonisierung"},
-    {u".whe", u"VelmoraH-Entcarbonisierung", u"Velmora H-Entcarbonisierungsdatei", false,
-     u"H-Entcarbonisierungsfenster", u"H-Entcarbonisierungsdateien (*.whe)", u"Velmora H-Entcarbonisierung"},
-    {u".weh", u"VelmoraEnthaertung", u"Velmora Enthärtungsdatei", false, u"Enthärtungsfenster",
-     u"Enthärtungsdateien (*.weh)", u"Velmora Enthärtung"},
-    {u".wak", u"VelmoraKorrosion", u"Velmora Korrosionsdatei", false, u"Korrosionsfenster",
-     u"Korrosionsdateien (*.wak)", u"Velmora Korrosion"},
-    {u".waf", u"VelmoraAktivkohlefilter", u"Velmora Aktivkohle-Filterdatei", false, u"Aktivkohlefenster",
-     u"Aktivkohle-Filterdateien (*.waf)", u"Velmora Aktivkohle-Filter"},
-    {u".wff", u"VelmoraEnteisenungsfilter", u"Velmora Enteisenungsfilterdatei", false, u"Enteisenungsfenster",
-     u"Enteisenungsfilterdateien (*.wff)", u"Velmora Enteisenung"},
-    {u".wsf", u"VelmoraSandfilter", u"Velmora Sandfilterdatei", false, u"Sandfilter-Fenster",
-     u"Sandfilterdateien (*.wsf)", u"Velmora Sandfilter"},
-    {u".wdt", u"VelmoraDesktopzustand", u"Velmora Desktopzustand", false},
-    {u".wpr", u"WasserProjekt", u"Velmora Projektdatei", false},
-    {u".vts", u"Tabrix.Document", u"Velmora Vorlage", true},
-}};
+QList<FileType> fileTypes() {
+    QList<FileType> types;
+    for (const WindowType& type : windowTypes)
+        types.append({type.extension, type.typeName, type.description, false});
+    types.append({u".wdt", u"VelmoraDesktopzustand", u"Velmora Desktopzustand", false});
+    types.append({u".wpr", u"WasserProjekt", u"Velmora Projektdatei", false});
+    types.append({u".vts", u"Tabrix.Document", u"Velmora Vorlage", true});
+    return types;
+}
 
 namespace {
 
@@ -51,7 +36,7 @@ QByteArray mimePackage() {
     writer.writeStartDocument();
     writer.writeDefaultNamespace(QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info"));
     writer.writeStartElement(QStringLiteral("mime-info"));
-    for (const FileType& type : fileTypes) {
+    for (const FileType& type : fileTypes()) {
         writer.writeStartElement(QStringLiteral("mime-type"));
         writer.writeAttribute(QStringLiteral("type"), mimeType(type));
         writer.writeTextElement(QStringLiteral("comment"), QString::fromUtf16(type.description));
@@ -67,7 +52,7 @@ QByteArray mimePackage() {
 QByteArray desktopEntry(const QString& name, const QString& comment, const QString& executable,
                         bool designer) {
     QStringList types;
-    for (const FileType& type : fileTypes)
+    for (const FileType& type : fileTypes())
         if (type.openedByDesigner == designer)
             types << mimeType(type);
     // Exec takes the path quoted, so that a program directory with blanks works.
@@ -91,19 +76,10 @@ void refreshDatabase(const QString& tool, const QString& directory) {
 
 } // namespace
 
-const FileType* fileTypeOfKind(const QString& kindName) {
-    for (const FileType& type : fileTypes)
-        if (type.kindName && kindName == type.kindName)
-            return &type;
-    return nullptr;
-}
-
 QString openDialogFilters() {
     QStringList patterns;
     QStringList filters;
-    for (const FileType& type : fileTypes) {
-        if (!type.openFilter)
-            continue;
+    for (const WindowType& type : windowTypes) {
         const QString pattern = u'*' + QString::fromUtf16(type.extension);
         patterns << pattern;
         filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf16(type.openFilter), pattern);
@@ -112,13 +88,24 @@ QString openDialogFilters() {
     return filters.join(QStringLiteral(";;"));
 }
 
-QStringList saveDialogFilters(const QString& kindName) {
-    QStringList filters{QStringLiteral("Excel 5 und 7/95 (*.xls)"),
-                        QStringLiteral("Excel 97/Excel 8 (*.xls)"), QStringLiteral("HTML Dateien (*.htm)"),
-                        QStringLiteral("Text mit Tabulator (*.txt)")};
-    if (const FileType* type = fileTypeOfKind(kindName))
-        filters.prepend(QString::fromUtf16(type->saveFilter));
-    return filters;
+QStringList saveDialogFilters(const WindowType& type) {
+    return {QString::fromUtf16(type.saveFilter), QStringLiteral("Excel 5 und 7/95 (*.xls)"),
+            QStringLiteral("Excel 97/Excel 8 (*.xls)"), QStringLiteral("HTML Dateien (*.htm)"),
+            QStringLiteral("Text mit Tabulator (*.txt)")};
+}
+
+QString saveFilterExtension(const WindowType& type, int filterIndex) {
+    switch (filterIndex) {
+    case 1:
+        return type.fileExtension();
+    case 2:
+    case 3:
+        return QStringLiteral(".xls");
+    case 4:
+        return QStringLiteral(".htm");
+    default:
+        return QStringLiteral(".txt");
+    }
 }
 
 QString mimeType(const FileType& type) {

@@ -2,10 +2,12 @@
 
 #include "app/IniFile.h"
 
-#include <array>
+#include <QList>
 #include <QString>
 
 namespace velmora {
+
+struct WindowType;
 
 /// A file type the program makes known to the desktop.
 struct FileType {
@@ -13,23 +15,19 @@ struct FileType {
     const char16_t* typeName;    ///< the type's name, also the last part of its MIME type
     const char16_t* description; ///< shown by file managers
     bool openedByDesigner;       ///< workbooks open in the designer, every other type in Velmora
-    // Data files of result windows only:
-    const char16_t* kindName = nullptr;   ///< the window type that shows them
-    const char16_t* saveFilter = nullptr; ///< first entry of "Speichern unter"
-    const char16_t* openFilter = nullptr; ///< entry of "Öffnen"
 };
 
-/// The ten data-file types, desktops, projects and workbooks, in registration order.
-extern const std::array<FileType, 13> fileTypes;
-
-/// The data-file type of a window kind; nullptr for a kind without data files.
-const FileType* fileTypeOfKind(const QString& kindName);
+/// The ten data-file types of the window types, then desktops, projects and workbooks, in registration
+/// order.
+QList<FileType> fileTypes();
 
 /// The filters of the "Öffnen" dialog: all types, then each type.
 QString openDialogFilters();
 
-/// The filters of "Speichern unter" for a window kind: its data file, then the four exports.
-QStringList saveDialogFilters(const QString& kindName);
+/// The filters of "Speichern unter" for a window type: its data file, then the four exports.
+QStringList saveDialogFilters(const WindowType& type);
+/// The extension, with its dot, of the entry `filterIndex` (from 1) of those filters.
+QString saveFilterExtension(const WindowType& type, int filterIndex);
 
 /// The MIME type of a file type, e.g. "application/x-velmora-gleichgewicht".
 QString mimeType(const FileType& type);

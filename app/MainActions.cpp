@@ -35,12 +35,24 @@ void setIcon(QAction* action, const char* themeName, QStyle::StandardPixmap fall
 
 } // namespace
 
-QList<QAction*> MainActions::resultWindowCommands() const {
-    return {schliessen, speichernUnter, drucken, ausschneiden, kopieren, einfuegen};
+QAction* MainActions::command(Command command) const {
+    const std::array<QAction*, commandCount> actions{
+        schliessen, speichernUnter, drucken,      ausschneiden,      kopieren,  einfuegen, mischwasser,
+        temperatur, zugabe,         entsaeuerung, entcarbonisierung, korrosion, grafikPh,  grafikSi};
+    return actions[std::size_t(command)];
 }
 
-QList<QAction*> MainActions::waterCommands() const {
-    return {mischwasser, temperatur, zugabe, entsaeuerung, entcarbonisierung, korrosion};
+void MainActions::apply(const CommandChanges& changes) const {
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (!changes[i])
+            continue;
+        QAction* action = command(Command(i));
+        action->setEnabled(changes[i]->enabled);
+        if (!changes[i]->text.isEmpty())
+            action->setText(changes[i]->text);
+        if (!changes[i]->statusTip.isEmpty())
+            action->setStatusTip(changes[i]->statusTip);
+    }
 }
 
 MainActions createMainActions(QObject* owner, QMenuBar* menuBar, QToolBar* toolBar,
@@ -204,30 +216,6 @@ MainActions createMainActions(QObject* owner, QMenuBar* menuBar, QToolBar* toolB
     toolBar->addSeparator();
     toolBar->addAction(a.explorerButton);
     return a;
-}
-
-void setChartCommands(const MainActions& actions, ChartCommands kind, bool enabled) {
-    struct Texts {
-        const char* ph;
-        const char* si;
-        const char* phTip;
-        const char* siTip;
-    };
-    static const Texts plain{"pH", "SI", "pH bei tb/als Funktion von tb", "SI bei tb/als Funktion von tb"};
-    static const Texts mixing{"pH bei tb", "SI bei tb", "pH-Wert bei Bewertungstemperatur",
-                              "Sättigungsindex bei Bewertungstemperatur"};
-    static const Texts temperature{"pH = F(tb)", "SI = F(tb)",
-                                   "pH-Wert als Funktion der Bewertungstemperatur",
-                                   "Sättigungsindex als Funktion der Bewertungstemperatur"};
-    const Texts& texts = kind == ChartCommands::Mixing        ? mixing
-                         : kind == ChartCommands::Temperature ? temperature
-                                                              : plain;
-    actions.grafikPh->setText(de(texts.ph));
-    actions.grafikPh->setStatusTip(de(texts.phTip));
-    actions.grafikSi->setText(de(texts.si));
-    actions.grafikSi->setStatusTip(de(texts.siTip));
-    actions.grafikPh->setEnabled(enabled);
-    actions.grafikSi->setEnabled(enabled);
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandEnabling.h"
+
 #include <QList>
 
 class QAction;
@@ -79,19 +81,15 @@ struct MainActions {
     QMenu* extrasMenu;
     QMenu* fensterMenu;
 
-    /// The commands that need an active result window.
-    QList<QAction*> resultWindowCommands() const;
-    /// The commands that need a water window (and some of them a mixing window).
-    QList<QAction*> waterCommands() const;
+    /// The action of a command whose state follows the active window.
+    QAction* command(Command command) const;
+    /// Sets the commands an event changes; the tool buttons follow their actions.
+    void apply(const CommandChanges& changes) const;
 };
 
 /// Creates the actions as children of `owner`, fills `menuBar` and `toolBar` (the zoom box is inserted by
 /// the caller before "&Hilfe", at the returned action).
 MainActions createMainActions(QObject* owner, QMenuBar* menuBar, QToolBar* toolBar,
                               QAction** zoomBoxPosition);
-
-/// Caption and status-bar text of "pH" and "SI" by the active window.
-enum class ChartCommands { Plain, Mixing, Temperature };
-void setChartCommands(const MainActions& actions, ChartCommands kind, bool enabled);
 
 } // namespace velmora

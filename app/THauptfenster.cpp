@@ -1,17 +1,20 @@
 #include "app/THauptfenster.h"
 
+#include "app/CommandEnabling.h"
+#include "app/DataFileCommands.h"
+#include "app/DialogPresenter.h"
 #include "app/FileTypes.h"
+#include "app/ResultWindowClasses.h"
 #include "app/TInfoBox.h"
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
-#include "windows/DataFile.h"
-#include "windows/ResultWindowTypes.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
-#include "windows/TWasserF.h"
+#include "windows/WaterSource.h"
+#include "windows/WindowType.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -42,6 +45,10 @@ QString caption(const QMdiSubWindow* window) {
     return window->widget() ? window->widget()->windowTitle() : window->windowTitle();
 }
 
+TMDIChild* resultWindowOf(const QMdiSubWindow* window) {
+    return window ? qobject_cast<TMDIChild*>(window->widget()) : nullptr;
+}
+
 } // namespace
 
 THauptfenster::THauptfenster(Settings settings, QWidget* parent)
@@ -56,33 +63,32 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     if (!ensureFileTypesRegistered(m_settings.profile, m_settings.dataHome, m_directories.program))
         dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
                           QStringLiteral("Die Dateitypen konnten nicht beim Desktop angemeldet werden."));
-    m_recent.load(m_settings.recentFiles);
 
     buildWindow();
+    m_files = new DataFileCommands(*this, *m_actions.zuletztMenu);
+    m_files->recentFiles().load(m_settings.recentFiles);
+    m_presenter = new DialogPresenter([this](bool enabled) { setMainWindowEnabled(enabled); }, this);
     m_tray = new TrayController(*this, m_settings.trayAvailable);
     m_infoBox = new TInfoBox(this);
     m_options = new TOptionenF(m_directories, m_settings.profile, this);
     m_analysisDialog = new TEingabeform(*this, *m_settings.engine, this);
-    for (const QString& extension : resultWindowExtensions())
-        addResultWindowType(extension, [this, extension](MdiHost& host) {
-            return velmora::createResultWindow(extension, host, *m_settings.engine);
-        });
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
     connectCommands();
     // What needs a result window or a chosen project starts disabled.
-    for (QAction* command : m_actions.resultWindowCommands() + m_actions.waterCommands())
-        command->setEnabled(false);
+    m_actions.apply(commandsAtStart());
     for (QAction* command :
          {m_actions.alleDateienOeffnen, m_actions.projektUmbenennen, m_actions.projektLoeschen})
         command->setEnabled(false);
-    setChartCommands(m_actions, ChartCommands::Plain, false);
     subWindowActivated(nullptr);
-    updateRecentFilesMenu();
+    m_files->updateRecentFilesMenu();
 }
 
-THauptfenster::~THauptfenster() = default;
+THauptfenster::~THauptfenster() {
+    // The children are destroyed after this window; their deactivation must not call back into it.
+    disconnect(m_workspace, nullptr, this, nullptr);
+}
 
 void THauptfenster::buildWindow() {
     auto* toolBar = addToolBar(QStringLiteral("Werkzeuge"));
@@ -138,7 +144,7 @@ void THauptfenster::connectCommands() {
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &THauptfenster::subWindowActivated);
     connect(m_zoomBox, &QComboBox::activated, this, &THauptfenster::zoomChosen);
 
-    connect(a.oeffnen, &QAction::triggered, this, &THauptfenster::openFiles);
+    connect(a.oeffnen, &QAction::triggered, m_files, &DataFileCommands::openFiles);
     connect(a.schliessen, &QAction::triggered, m_workspace, &QMdiArea::closeActiveSubWindow);
     connect(a.alleSchliessen, &QAction::triggered, this, &THauptfenster::closeAll);
     connect(a.drucken, &QAction::triggered, this, [this] {
@@ -159,7 +165,7 @@ void THauptfenster::connectCommands() {
             window->PasteFromClipboard();
     });
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
-    connect(a.speichernUnter, &QAction::triggered, this, &THauptfenster::saveActiveWindowAs);
+    connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
     for (QAction* later : {a.importieren,
                            a.alleDateienOeffnen,
@@ -228,7 +234,7 @@ void THauptfenster::connectCommands() {
 
     connect(m_tray, &TrayController::quitRequested, this, &QWidget::close);
     connect(m_options, &TOptionenF::minimizeToTrayChanged, m_tray, &TrayController::setOn);
-    connect(m_infoBox, &QDialog::finished, this, [this] { setMainWindowEnabled(true); });
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_explorerWidth = m_explorer->width(); });
 }
 
 QList<QMdiSubWindow*> THauptfenster::openWindows(QMdiArea::WindowOrder order) const {
@@ -243,56 +249,41 @@ bool THauptfenster::hasChildren() const {
 }
 
 TMDIChild* THauptfenster::activeResultWindow() const {
-    QMdiSubWindow* active = m_workspace->currentSubWindow();
-    return active ? qobject_cast<TMDIChild*>(active->widget()) : nullptr;
+    return resultWindowOf(m_workspace->currentSubWindow());
 }
 
-void THauptfenster::addResultWindowType(const QString& extension, ResultWindowFactory factory) {
-    m_windowTypes[extension.toLower()] = std::move(factory);
+QList<TMDIChild*> THauptfenster::resultWindows() const {
+    QList<TMDIChild*> windows;
+    for (const QMdiSubWindow* window : openWindows())
+        if (TMDIChild* result = resultWindowOf(window))
+            windows << result;
+    return windows;
+}
+
+void THauptfenster::activate(TMDIChild* window) {
+    for (QMdiSubWindow* subWindow : openWindows())
+        if (subWindow->widget() == window)
+            m_workspace->setActiveSubWindow(subWindow);
+}
+
+RecentFiles& THauptfenster::recentFiles() {
+    return m_files->recentFiles();
 }
 
 // ---- enabling rules ----
 
 void THauptfenster::subWindowActivated(QMdiSubWindow* subWindow) {
-    const MainActions& a = m_actions;
-    a.alleSchliessen->setEnabled(hasChildren());
+    m_actions.alleSchliessen->setEnabled(hasChildren());
     if (!subWindow)
         return;
-    auto* window = qobject_cast<TMDIChild*>(subWindow->widget());
-    if (!window) {
-        // A chart window: the calculations and charts are off, files and editing keep their state.
-        for (QAction* command : a.waterCommands())
-            command->setEnabled(false);
-        setChartCommands(a, ChartCommands::Plain, false);
-        return;
-    }
-    for (QAction* command : a.resultWindowCommands())
-        command->setEnabled(true);
-    m_zoomBox->setCurrentIndex(window->ZoomIndex);
-    setChartCommands(a, ChartCommands::Plain, false);
-
-    const QString& kind = window->KindName;
-    const bool water = kind == u"Wasserfenster";
-    const bool mixing = kind == u"Mischwasserfenster";
-    const bool temperature = kind == u"Temperaturfenster";
-    const bool corrosion = kind == u"Korrosionsfenster";
-    a.mischwasser->setEnabled(!temperature && !corrosion);
-    for (QAction* command : {a.temperatur, a.zugabe, a.entsaeuerung, a.entcarbonisierung, a.korrosion})
-        command->setEnabled(water);
-    if (mixing)
-        setChartCommands(a, ChartCommands::Mixing, true);
-    else if (temperature)
-        setChartCommands(a, ChartCommands::Temperature, true);
+    TMDIChild* window = resultWindowOf(subWindow);
+    m_actions.apply(commandsOnActivation(window ? &window->type() : nullptr));
+    if (window)
+        m_zoomBox->setCurrentIndex(window->ZoomIndex);
 }
 
 void THauptfenster::resultWindowClosing(TMDIChild* window) {
-    const MainActions& a = m_actions;
-    for (QAction* command : a.resultWindowCommands())
-        command->setEnabled(false);
-    setChartCommands(a, ChartCommands::Plain, false);
-    if (window->KindName == u"Wasserfenster" || window->KindName == u"Mischwasserfenster")
-        for (QAction* command : a.waterCommands())
-            command->setEnabled(false);
+    m_actions.apply(commandsOnClosing(&window->type()));
     // The window list changes once the window is gone.
     QMetaObject::invokeMethod(
         this, [this] { m_actions.alleSchliessen->setEnabled(hasChildren()); }, Qt::QueuedConnection);
@@ -384,109 +375,43 @@ void THauptfenster::pathFromSecondInstance(const QString& path) {
     handlePath(path);
 }
 
-const THauptfenster::ResultWindowFactory* THauptfenster::windowFactory(const QString& fileName) const {
-    // Extensions are matched without regard to case; the name itself is kept as it is.
-    const auto type = m_windowTypes.find(QLatin1Char('.') + QFileInfo(fileName).suffix().toLower());
-    return type == m_windowTypes.end() ? nullptr : &type->second;
-}
-
 void THauptfenster::OpenDataFile(const QString& path, bool addToRecentFiles) {
-    const QFileInfo info(path);
-    if (!windowFactory(path) || !info.isFile())
-        return;
-    // A file is open once, however it was named (links, relative paths).
-    const QString canonical = info.canonicalFilePath();
-    for (QMdiSubWindow* window : openWindows()) {
-        auto* child = qobject_cast<TMDIChild*>(window->widget());
-        if (child && !child->FileName.isEmpty() &&
-            QFileInfo(child->FileName).canonicalFilePath() == canonical) {
-            m_workspace->setActiveSubWindow(window);
-            return;
-        }
-    }
-    NewWindowCaption = info.completeBaseName();
-    TMDIChild* window = CreateResultWindow(canonical);
-    if (!window || !window->LoadFile(canonical))
-        return;
-    if (addToRecentFiles) {
-        m_recent.add(canonical);
-        updateRecentFilesMenu();
-    }
+    m_files->OpenDataFile(path, addToRecentFiles);
 }
 
 TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
-    const ResultWindowFactory* factory = windowFactory(fileName);
-    if (!factory)
-        return nullptr;
-    TMDIChild* window = (*factory)(*this);
+    const WindowType* type = windowTypeOfFile(fileName);
+    TMDIChild* window = type ? createWindowForFile(*type, *this) : nullptr;
+    if (window)
+        showResultWindow(window, fileName);
+    return window;
+}
+
+void THauptfenster::showResultWindow(TMDIChild* window, const QString& fileName) {
     window->setWindowTitle(NewWindowCaption);
     window->FileName = fileName;
     QMdiSubWindow* subWindow = m_workspace->addSubWindow(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // "Strg+W" is the main window's "Schließen"; the window menu's own key would make it ambiguous.
+    for (QAction* entry : subWindow->systemMenu()->actions())
+        entry->setShortcut(QKeySequence());
     subWindow->showMaximized();
+    // A disabled workspace refuses to activate a window, and the dialog that built this one has
+    // disabled it: the new window must become the current one all the same.
+    const bool enabled = centralWidget()->isEnabled();
+    centralWidget()->setEnabled(true);
     m_workspace->setActiveSubWindow(subWindow);
-    // While an input dialog is the active window the workspace reports no activation; the commands
-    // follow the new window all the same.
-    subWindowActivated(subWindow);
+    centralWidget()->setEnabled(enabled);
     window->showContents();
-    return window;
-}
-
-void THauptfenster::updateRecentFilesMenu() {
-    QMenu* menu = m_actions.zuletztMenu;
-    menu->clear();
-    menu->setEnabled(!m_recent.paths().isEmpty());
-    for (const QString& path : m_recent.paths()) {
-        QAction* entry = menu->addAction(path);
-        connect(entry, &QAction::triggered, this, [this, path] {
-            if (QFileInfo::exists(path)) {
-                OpenDataFile(path, false);
-            } else {
-                m_recent.remove(path);
-                updateRecentFilesMenu();
-            }
-        });
-    }
-}
-
-void THauptfenster::openFiles() {
-    QString filter;
-    const QStringList paths =
-        dialogs().openFiles(this, QStringLiteral("Öffnen"), m_directories.data, openDialogFilters(), &filter);
-    for (const QString& path : paths)
-        OpenDataFile(path);
-}
-
-void THauptfenster::saveActiveWindowAs() {
-    TMDIChild* window = activeResultWindow();
-    if (!window)
-        return;
-    const QString proposal = proposedFileName(window->caption(), window->KindName);
-    const QStringList filters = saveDialogFilters(window->KindName);
-    QString filter = filters.value(m_saveFilterIndex - 1, filters.front());
-    const QString path = dialogs().saveFile(this, QStringLiteral("Speichern unter"),
-                                            QDir(m_directories.data).filePath(proposal),
-                                            filters.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty())
-        return;
-    m_saveFilterIndex = int(std::max<qsizetype>(filters.indexOf(filter), 0)) + 1;
-    try {
-        window->SaveFileAs(path, m_saveFilterIndex);
-    } catch (const sheet::SheetError& error) {
-        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
-    }
-    window->FileName = path;
-    m_recent.add(path);
-    updateRecentFilesMenu();
 }
 
 void THauptfenster::showAnalysisDialog() {
     m_analysisDialog->prepare();
-    m_analysisDialog->show();
+    m_presenter->show(*m_analysisDialog);
 }
 
-TWasserF* THauptfenster::activeWaterWindow() const {
-    return qobject_cast<TWasserF*>(activeResultWindow());
+const WaterSource* THauptfenster::activeWaterSource() const {
+    return dynamic_cast<const WaterSource*>(activeResultWindow());
 }
 
 void THauptfenster::setMainWindowEnabled(bool enabled) {
@@ -514,7 +439,7 @@ void THauptfenster::dropEvent(QDropEvent* event) {
 }
 
 void THauptfenster::mouseDoubleClickEvent(QMouseEvent*) {
-    openFiles();
+    m_files->openFiles();
 }
 
 // ---- windows ----
@@ -524,6 +449,16 @@ void THauptfenster::closeAll() {
     // The last in the window order first; a window whose question is answered with Cancel stays.
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         (*it)->close();
+}
+
+bool THauptfenster::confirmClosingAll() {
+    const QList<TMDIChild*> windows = resultWindows();
+    for (TMDIChild* window : windows)
+        if (!window->closeQuery())
+            return false;
+    for (TMDIChild* window : windows)
+        window->setCloseConfirmed();
+    return true;
 }
 
 void THauptfenster::tile(Qt::Orientation orientation) {
@@ -543,6 +478,8 @@ void THauptfenster::tile(Qt::Orientation orientation) {
 }
 
 void THauptfenster::setExplorerVisible(bool visible) {
+    if (!visible && !m_explorer->isHidden())
+        m_explorerWidth = m_explorer->width();
     m_explorer->setVisible(visible);
     m_actions.explorerButton->setChecked(visible);
     m_splitter->handle(1)->setEnabled(visible);
@@ -556,8 +493,7 @@ void THauptfenster::showOptions() {
 }
 
 void THauptfenster::showAbout() {
-    setMainWindowEnabled(false);
-    m_infoBox->show();
+    m_presenter->show(*m_infoBox);
 }
 
 void THauptfenster::openHelp() {
@@ -621,6 +557,7 @@ void THauptfenster::applyPlacement() {
     }
     setExplorerVisible(placement.explorerVisible);
     m_splitter->setSizes({placement.explorerWidth, std::max(1, width() - placement.explorerWidth)});
+    m_explorerWidth = placement.explorerWidth;
     m_explorer->setCurrentIndex(placement.filesTabActive ? 1 : 0);
     m_tray->setOn(placement.minimizeToTray);
 }
@@ -632,19 +569,20 @@ void THauptfenster::changeEvent(QEvent* event) {
 }
 
 void THauptfenster::closeEvent(QCloseEvent* event) {
-    closeAll();
-    if (hasChildren()) {
+    // Every question is answered before any window closes: Cancel keeps them all.
+    if (!confirmClosingAll()) {
         event->ignore();
         return;
     }
+    closeAll();
     Placement placement;
     placement.maximized = windowState() & (Qt::WindowMaximized | Qt::WindowMinimized);
     placement.normalGeometry = QRect(pos(), size());
     placement.explorerVisible = !m_explorer->isHidden();
-    placement.explorerWidth = m_explorer->width();
+    placement.explorerWidth = m_explorer->isHidden() ? m_explorerWidth : m_explorer->width();
     placement.filesTabActive = m_explorer->currentIndex() == 1;
     writePlacement(m_settings.profile, placement);
-    m_recent.store(m_settings.recentFiles);
+    m_files->recentFiles().store(m_settings.recentFiles);
     event->accept();
 }
 

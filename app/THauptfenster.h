@@ -7,8 +7,6 @@
 #include "windows/CalculationHost.h"
 #include "windows/MdiHost.h"
 
-#include <functional>
-#include <map>
 #include <QMainWindow>
 #include <QMdiArea>
 
@@ -22,6 +20,8 @@ namespace velmora {
 namespace sheet {
 class SheetBook;
 }
+class DataFileCommands;
+class DialogPresenter;
 class TEingabeform;
 class TInfoBox;
 class TMDIChild;
@@ -34,9 +34,6 @@ class TrayController;
 class THauptfenster : public QMainWindow, public MdiHost, public CalculationHost {
     Q_OBJECT
 public:
-    /// Creates a result window of one type, for data files of one extension.
-    using ResultWindowFactory = std::function<TMDIChild*(MdiHost& host)>;
-
     struct Settings {
         QString programDirectory; ///< with a trailing "/"
         IniFile profile;          ///< "velmora.ini"
@@ -49,9 +46,6 @@ public:
     explicit THauptfenster(Settings settings, QWidget* parent = nullptr);
     ~THauptfenster() override;
 
-    /// Data files with `extension` (".was", ...) open in windows that `factory` creates.
-    void addResultWindowType(const QString& extension, ResultWindowFactory factory);
-
     /// The path of the command line or of a second instance: a desktop (".wdt" exactly) or a data file.
     void handlePath(const QString& path);
     /// A path handed over by a second instance: brings the program to the front and handles the path,
@@ -63,15 +57,21 @@ public:
     /// Opens a data file in a new window of its type; an open file's window is activated instead. Names
     /// without a data-file extension and missing files are ignored.
     void OpenDataFile(const QString& path, bool addToRecentFiles = true);
-    /// Creates, shows and activates a result window for a file name of its type, titled NewWindowCaption.
+    /// Creates, shows and activates an empty result window for a file name of its type, titled
+    /// NewWindowCaption; nullptr for a name of no window type of this version.
     TMDIChild* CreateResultWindow(const QString& fileName);
+    /// The result windows in window order, and the one brought to the front.
+    QList<TMDIChild*> resultWindows() const;
+    void activate(TMDIChild* window);
+    /// Tells the user that a command or file type comes with a later version.
+    void notYetAvailable();
 
     QString NewWindowCaption;
     int ChartKind = 0;
 
     const Directories& directories() const { return m_directories; }
     const MainActions& actions() const { return m_actions; }
-    RecentFiles& recentFiles() { return m_recent; }
+    RecentFiles& recentFiles();
     TrayController& tray() const { return *m_tray; }
     QMdiArea* workspace() const { return m_workspace; }
     TMDIChild* activeResultWindow() const;
@@ -87,13 +87,16 @@ public:
     void resultWindowClosing(TMDIChild* window) override;
 
     // CalculationHost
-    TWasserF* activeWaterWindow() const override;
+    const WaterSource* activeWaterSource() const override;
     bool importPending() const override { return m_importPending; }
     void setImportPending(bool pending) override { m_importPending = pending; }
     void setNewWindowCaption(const QString& caption) override { NewWindowCaption = caption; }
-    void createResultWindow(const QString& fileName) override { CreateResultWindow(fileName); }
-    void setMainWindowEnabled(bool enabled) override;
+    MdiHost& windowHost() override { return *this; }
+    void showResultWindow(TMDIChild* window, const QString& fileName) override;
     void openHelpPage(const QString& page) override;
+
+    /// Menus, tool bar and workspace; the dialogs shown over the main window stay usable.
+    void setMainWindowEnabled(bool enabled);
 
     TEingabeform& analysisDialog() const { return *m_analysisDialog; }
 
@@ -111,14 +114,13 @@ private:
     void applyPlacement();
     void subWindowActivated(QMdiSubWindow* subWindow);
     void zoomChosen(int index);
-    void updateRecentFilesMenu();
     void updateWindowMenu();
     void updateProjectMenu();
     void setExplorerVisible(bool visible);
     void tile(Qt::Orientation orientation);
     void closeAll();
-    void openFiles();
-    void saveActiveWindowAs();
+    /// Asks every unsaved window before any closes; false when the user keeps one.
+    bool confirmClosingAll();
     void showAnalysisDialog();
     void showOptions();
     void showAbout();
@@ -126,16 +128,14 @@ private:
     void openDocumentation();
     void openBook();
     void startDesigner();
-    void notYetAvailable();
     bool hasChildren() const;
-    /// The window type for a data file's extension; nullptr for a name of no data-file type.
-    const ResultWindowFactory* windowFactory(const QString& fileName) const;
     QList<QMdiSubWindow*> openWindows(QMdiArea::WindowOrder order = QMdiArea::CreationOrder) const;
 
     Settings m_settings;
     Directories m_directories;
-    RecentFiles m_recent;
     MainActions m_actions;
+    DataFileCommands* m_files = nullptr;
+    DialogPresenter* m_presenter = nullptr;
     QMdiArea* m_workspace = nullptr;
     QTabWidget* m_explorer = nullptr;
     QSplitter* m_splitter = nullptr;
@@ -144,11 +144,10 @@ private:
     TInfoBox* m_infoBox = nullptr;
     TOptionenF* m_options = nullptr;
     TEingabeform* m_analysisDialog = nullptr;
-    int m_saveFilterIndex = 1; ///< the entry chosen last in "Speichern unter", for every window type
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
-    std::map<QString, ResultWindowFactory> m_windowTypes;
     QString m_commandLinePath;
+    int m_explorerWidth = 0; ///< the panel's width when last shown, written at closing
     bool m_shownOnce = false;
 };
 

@@ -106,6 +106,9 @@ QString fixedPoint(double value, int decimals) {
     // Beyond 2^53 every double is a whole number at this scale already.
     if (std::fabs(value) * scale < 0x1p53)
         value = std::round(value * scale) / scale;
+    // A value that rounds to zero is shown without sign: "-0.000" reads as a measurement below zero.
+    if (value == 0.0)
+        value = 0.0;
     std::array<char, 400> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, decimals);

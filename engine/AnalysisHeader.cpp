@@ -21,16 +21,4 @@ void AnalysisHeader::setText(Text which, const QString& text) {
     m_texts[which] = cut;
 }
 
-void writeAnalysisHeader(RecordWriter& writer, const AnalysisHeader& header, qsizetype offset) {
-    for (int i = 0; i < AnalysisHeader::textCount; ++i)
-        writer.writeText(offset + i * shortTextSize, header.text(AnalysisHeader::Text(i)));
-}
-
-AnalysisHeader readAnalysisHeader(const RecordReader& reader, qsizetype offset) {
-    AnalysisHeader header;
-    for (int i = 0; i < AnalysisHeader::textCount; ++i)
-        header.setText(AnalysisHeader::Text(i), reader.readText(offset + i * shortTextSize));
-    return header;
-}
-
 } // namespace velmora

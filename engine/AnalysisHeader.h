@@ -4,9 +4,6 @@
 
 namespace velmora {
 
-class RecordReader;
-class RecordWriter;
-
 /// The five descriptive texts of an analysis, each at most 80 characters (longer texts are cut when
 /// set): the pending header of the next water-analysis window and the head of every data-file record.
 class AnalysisHeader {
@@ -27,12 +24,15 @@ public:
 
     bool operator==(const AnalysisHeader&) const = default;
 
+    /// The five texts as the head of a record: 81 bytes each, 405 in all.
+    template <class Fields, class Self>
+    static void fields(Fields& f, Self& header) {
+        for (auto& text : header.m_texts)
+            f.text(text);
+    }
+
 private:
     QString m_texts[textCount];
 };
-
-/// The header as the first 405 bytes of a record, from `offset`.
-void writeAnalysisHeader(RecordWriter& writer, const AnalysisHeader& header, qsizetype offset = 0);
-AnalysisHeader readAnalysisHeader(const RecordReader& reader, qsizetype offset = 0);
 
 } // namespace velmora

@@ -7,16 +7,15 @@
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "engine/EngineError.h"
+#include "windows/AnalysisForm.h"
 #include "windows/CalculationHost.h"
-#include "windows/PendingHeader.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
+#include "windows/WaterSource.h"
 
-#include <pwd.h>
 #include <QDate>
 #include <QKeyEvent>
 #include <QLocale>
-#include <unistd.h>
 
 namespace velmora {
 
@@ -25,15 +24,6 @@ namespace {
 using units::celsiusToKelvin;
 using units::kelvinToCelsius;
 using units::molToMmol;
-
-// The user's name from the system: the full name of the account, else its login.
-QString userName() {
-    if (const passwd* account = getpwuid(getuid())) {
-        const QString fullName = QString::fromLocal8Bit(account->pw_gecos).section(u',', 0, 0).trimmed();
-        return fullName.isEmpty() ? QString::fromLocal8Bit(account->pw_name) : fullName;
-    }
-    return {};
-}
 
 void showWithLabels(QWidget* dialog, QLineEdit* edit, bool visible) {
     edit->setVisible(visible);
@@ -51,7 +41,9 @@ TEingabeform::TEingabeform(CalculationHost& host, EngineState& engine, QWidget* 
     m_masses = {m_ui.rCa, m_ui.rMg, m_ui.rNa, m_ui.rK, m_ui.rSO4, m_ui.rNO3, m_ui.rCl};
     for (int i = 0; i < int(inputMethods.size()); ++i)
         m_methods.addButton(findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item%1").arg(i)), i);
-    m_ui.Bearbeiter->setText(userName());
+    const AnalysisHeader defaults = defaultAnalysisHeader();
+    m_ui.Analyse->setText(defaults.name());
+    m_ui.Bearbeiter->setText(defaults.text(AnalysisHeader::Editor));
 
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         const bool isText = edit == m_ui.Analyse || edit == m_ui.Bearbeiter || edit == m_ui.Anmerkung1 ||
@@ -79,9 +71,8 @@ void TEingabeform::selectItem(int item) {
 }
 
 void TEingabeform::prepare() {
-    m_host.setMainWindowEnabled(false);
     selectItem(0);
-    const TWasserF* water = m_host.activeWaterWindow();
+    const WaterSource* water = m_host.activeWaterSource();
     if (water && !m_host.importPending())
         prefillFrom(*water);
     if (!m_host.importPending())
@@ -90,15 +81,16 @@ void TEingabeform::prepare() {
     m_ui.Analyse->setFocus();
 }
 
-void TEingabeform::prefillFrom(const TWasserF& window) {
+void TEingabeform::prefillFrom(const WaterSource& window) {
     window.LoadWaterState(m_engine.water);
     const WaterState& w = m_engine.water;
-    m_ui.Analyse->setText(window.header.text(AnalysisHeader::Name));
-    m_ui.Bearbeiter->setText(window.header.text(AnalysisHeader::Editor));
-    m_ui.Anmerkung1->setText(window.header.text(AnalysisHeader::Remark1));
-    m_ui.Anmerkung2->setText(window.header.text(AnalysisHeader::Remark2));
+    const AnalysisHeader& header = window.analysisHeader();
+    m_ui.Analyse->setText(header.text(AnalysisHeader::Name));
+    m_ui.Bearbeiter->setText(header.text(AnalysisHeader::Editor));
+    m_ui.Anmerkung1->setText(header.text(AnalysisHeader::Remark1));
+    m_ui.Anmerkung2->setText(header.text(AnalysisHeader::Remark2));
     // Methods above 7 (the mixing's 9) select the last item, those below 1 the first.
-    selectItem(window.data().method - 1);
+    selectItem(window.inputMethod() - 1);
     m_ui.pHe->setText(formatNumber(w.pHm));
     m_ui.KS43->setText(formatNumber(molToMmol(w.ks43)));
     m_ui.KB82->setText(formatNumber(molToMmol(w.kb82)));
@@ -138,88 +130,32 @@ void TEingabeform::convertIon(int ion, bool fromAmount) {
     partner->setText(formatNumber(fromAmount ? *value * mass : *value / mass));
 }
 
-QList<QLineEdit*> TEingabeform::checkedEdits() const {
-    const InputMethod& shown = inputMethod(method());
-    QList<QLineEdit*> edits;
-    if (shown.takesPh)
-        edits << m_ui.pHe;
-    if (shown.takesKs43)
-        edits << m_ui.KS43;
-    if (shown.takesKb82)
-        edits << m_ui.KB82;
-    if (shown.takesDic)
-        edits << m_ui.DIC;
-    if (shown.takesMValue)
-        edits << m_ui.mWert;
-    edits << m_ui.tpHe << m_ui.tKS43 << m_ui.tKB82 << m_ui.tb << m_ui.k25;
-    for (QLineEdit* edit : m_amounts)
-        edits << edit;
-    for (QLineEdit* edit : m_masses)
-        edits << edit;
-    return edits;
-}
-
-bool TEingabeform::textsAreValid() const {
-    const QLocale locale;
-    const QString separator = locale.decimalPoint();
-    const QString other = separator == u"," ? QStringLiteral(".") : QStringLiteral(",");
-    for (const QLineEdit* edit : checkedEdits()) {
-        bool ok = false;
-        locale.toDouble(QString(edit->text()).replace(other, separator), &ok);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-std::optional<AnalysisInput> TEingabeform::readInput() const {
-    AnalysisInput input;
-    const std::pair<QLineEdit*, double*> fields[] = {
-        {m_ui.pHe, &input.pHe},     {m_ui.tpHe, &input.tpHe}, {m_ui.KS43, &input.ks43},
-        {m_ui.tKS43, &input.tKs43}, {m_ui.KB82, &input.kb82}, {m_ui.tKB82, &input.tKb82},
-        {m_ui.DIC, &input.dic},     {m_ui.tb, &input.tb},     {m_ui.mWert, &input.mWert},
-        {m_ui.k25, &input.k25},
-    };
-    const QList<QLineEdit*> checked = checkedEdits();
-    for (const auto& [edit, target] : fields) {
-        // Edits the method hides are not read.
-        if (!checked.contains(edit))
-            continue;
-        const std::optional<double> value = readNumber(edit->text());
-        if (!value)
-            return std::nullopt;
-        *target = *value;
-    }
-    for (std::size_t i = 0; i < m_amounts.size(); ++i) {
-        const std::optional<double> value = readNumber(m_amounts[i]->text());
-        if (!value)
-            return std::nullopt;
-        input.totals[i] = *value;
-    }
-    return input;
+QLineEdit* TEingabeform::edit(const QString& objectName) const {
+    return findChild<QLineEdit*>(objectName);
 }
 
 void TEingabeform::BitBtn1Click() {
-    const auto warn = [this](const char* text) {
-        dialogs().message(this, DialogSeam::Icon::Warning, QStringLiteral("Velmora"),
-                          QString::fromUtf8(text));
+    const auto warn = [this](const QString& text) {
+        dialogs().message(this, DialogSeam::Icon::Warning, QStringLiteral("Velmora"), text);
     };
-    if (!textsAreValid())
-        return warn("Bitte geben Sie gültige Werte ein!");
-    if (m_ui.Analyse->text().trimmed().isEmpty()) {
-        warn("Bitte geben Sie einen Namen für die Analyse ein!");
-        m_ui.Analyse->setFocus();
+    // The dialog also checks the mass concentrations it shows beside the amounts.
+    for (const QLineEdit* mass : m_masses)
+        if (!isValidNumberText(mass->text()))
+            return warn(QString::fromUtf16(invalidValuesMessage));
+    const AnalysisReading reading = readAnalysisTexts(
+        [this](const QString& name) { return edit(name)->text(); }, m_ui.Analyse->text(), method());
+    if (!reading.input) {
+        warn(reading.message);
+        if (reading.field == m_ui.Analyse->objectName())
+            m_ui.Analyse->setFocus();
         return;
     }
-    const std::optional<AnalysisInput> input = readInput();
-    if (!input)
-        return warn("Bitte geben Sie gültige Werte ein!");
-    storeAnalysisInput(m_engine.water, *input, method());
+    storeAnalysisInput(m_engine.water, *reading.input, method());
     SearchResult search;
     try {
         search = runEngine(m_engine, method());
     } catch (const EngineError&) {
-        return warn("Bitte geben Sie gültige Werte ein!");
+        return warn(QString::fromUtf16(invalidValuesMessage));
     }
     if (!search.converged)
         dialogs().message(
@@ -230,16 +166,17 @@ void TEingabeform::BitBtn1Click() {
 
     m_pendingTitle = makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions());
     m_host.setNewWindowCaption(m_pendingTitle);
-    pendingHeader() = AnalysisHeader(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
-                                     QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
-                                     m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
-    m_host.createResultWindow(QStringLiteral("NONAME1.was"));
+    const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
+                                QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
+                                m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    m_host.showResultWindow(
+        new TWasserF(m_host.windowHost(), WaterRecord(header, WaterWindowData::takeFrom(m_engine))),
+        QStringLiteral("NONAME1.was"));
     accept();
 }
 
 void TEingabeform::done(int result) {
     m_host.setImportPending(false);
-    m_host.setMainWindowEnabled(true);
     QDialog::done(result);
 }
 

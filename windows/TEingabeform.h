@@ -9,7 +9,7 @@
 namespace velmora {
 
 class CalculationHost;
-struct AnalysisInput;
+class WaterSource;
 struct EngineState;
 
 /// "Eingabe der Wasserkenndaten": the analysis as the user measured it, evaluated with the chosen input
@@ -37,13 +37,9 @@ protected:
 
 private:
     void showEditsOfItem();
-    void prefillFrom(const class TWasserF& window);
-    /// The texts pass the dialog's check: the other decimal separator turned into the locale's, then the
-    /// locale's float syntax.
-    bool textsAreValid() const;
-    std::optional<AnalysisInput> readInput() const;
+    void prefillFrom(const WaterSource& window);
     void convertIon(int ion, bool fromAmount);
-    QList<QLineEdit*> checkedEdits() const;
+    QLineEdit* edit(const QString& objectName) const;
 
     Ui::TEingabeform m_ui;
     CalculationHost& m_host;

@@ -1,14 +1,18 @@
 #include "windows/TMDIChild.h"
 
 #include "common/DialogSeam.h"
+#include "common/FixedRecord.h"
 #include "common/NumberText.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
 #include "sheet/view/SheetView.h"
+#include "windows/DataFile.h"
 #include "windows/MdiHost.h"
+#include "windows/ResultRecord.h"
 #include "windows/SheetTemplates.h"
 #include "windows/UniqueTitle.h"
+#include "windows/WindowType.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -25,13 +29,15 @@ constexpr int exportCodes[] = {sheet::Excel5Code, sheet::Excel97Code, sheet::Htm
 
 } // namespace
 
-TMDIChild::TMDIChild(MdiHost& host, const QString& kindName, QWidget* parent)
-    : QWidget(parent), KindName(kindName), m_host(host), m_book(new sheet::SheetBook(this)) {
+TMDIChild::TMDIChild(MdiHost& host, const WindowType& type, QWidget* parent)
+    : QWidget(parent), KindName(type.name()), m_host(host), m_type(type), m_book(new sheet::SheetBook(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_book);
+    setToolTip(QString::fromUtf16(type.hint));
     m_book->setObjectName(QStringLiteral("Book"));
     m_book->setAllowDesigner(false);
+    // Typed keys are discarded; cutting and pasting edit the report before it is printed or copied.
     m_book->setReadOnly(true);
     m_book->setPrintDialog([this](QPrinter& printer) { return dialogs().print(this, printer); });
     m_book->view()->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -47,49 +53,16 @@ bool TMDIChild::showContents() {
         SkipTemplate = false;
         return true;
     }
-    const QString file = templateFileName(KindName);
-    const QString directory = m_host.programDirectory() + QString::fromUtf16(templateDirectory);
     m_host.setZoomIndex(zoomEntry100);
-    int code = 0;
     try {
-        code = m_book->readWorkbook(directory + file);
-    } catch (const sheet::SheetError&) {
-        rejectTemplate(
-            QStringLiteral("Die erforderliche Vorlagendatei \"%1\" konnte nicht gefunden werden!\r\n"
-                           "Bitte stellen Sie sicher, daß sie sich im Verzeichnis %2Vorlagen befindet!")
-                .arg(file, m_host.programDirectory()));
-        return false;
-    }
-    if (code != sheet::NativeCode) {
-        rejectTemplate(
-            QStringLiteral("Die Vorlagendatei \"%1\" ist ungültig!\r\n\r\nBitte erstellen Sie mit Hilfe des "
-                           "Formular-Designers eine gültige Vorlage unter dem Namen \"%1\"\r\nund kopieren "
-                           "Sie diese in das Verzeichnis %2Vorlagen.\r\n\r\nEin Beispiel für eine "
-                           "Vorlagendatei finden Sie auch im Verzeichnis \"Vorlagen\" der Velmora "
-                           "Installations-CD.")
-                .arg(file, m_host.programDirectory()));
+        m_book->setWorkbook(filledTemplate(m_host.programDirectory(), record()));
+    } catch (const TemplateError& error) {
+        SkipTemplate = true;
+        closeWithError(error.message());
         return false;
     }
     m_book->setViewScale(readInteger(m_host.zoomText()).value_or(100));
-    replaceMarkers();
     return true;
-}
-
-void TMDIChild::rejectTemplate(const QString& message) {
-    SkipTemplate = true;
-    closeWithError(message);
-}
-
-void TMDIChild::reportLoadFailure(const QString& path) {
-    closeWithError(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
-}
-
-void TMDIChild::reportSaveFailure(const QString& target) {
-    dialogs().message(
-        this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
-        QStringLiteral("Die Datei %1 konnte nicht gespeichert werden\n\rFolgende Zeichen dürfen nicht im "
-                       "Dateinamen enthalten sein:\n\r\\ / : * ? \" < > |")
-            .arg(target));
 }
 
 void TMDIChild::closeWithError(const QString& message) {
@@ -104,33 +77,50 @@ void TMDIChild::closeWithError(const QString& message) {
     });
 }
 
-void TMDIChild::replaceMarkers() {
-    for (int row = 1; row <= markerRows; ++row) {
-        for (int column = 1; column <= markerColumns; ++column) {
-            const std::optional<int> number = markerNumber(m_book->getCellText(row, column));
-            if (!number)
-                continue;
-            if (const std::optional<QString> value = markerText(*number))
-                m_book->setCellText(row, column, *value);
-        }
+bool TMDIChild::LoadFile(const QString& path) {
+    QString name;
+    try {
+        const QByteArray records = readDataFile(path, m_type.fileSize());
+        mutableRecord().decode(records);
+        name = RecordReader(records).readText(m_type.captionOffset);
+    } catch (const FileError&) {
+        closeWithError(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(path));
+        return false;
     }
-}
-
-std::optional<QString> TMDIChild::markerText(int) const {
-    return std::nullopt;
-}
-
-bool TMDIChild::LoadFile(const QString&) {
+    recordLoaded();
+    setWindowTitle(name);
+    MakeCaptionUnique();
+    showContents();
+    Saved = true;
     return true;
 }
 
-void TMDIChild::SaveFile(const QString&) {}
+std::optional<QString> TMDIChild::SaveFile(const QString& name) {
+    const QString target = nativeFileName(name, m_type.fileExtension());
+    if (!writeDataFile(target, record().encode())) {
+        dialogs().message(
+            this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
+            QStringLiteral("Die Datei %1 konnte nicht gespeichert werden\n\rFolgende Zeichen dürfen nicht im "
+                           "Dateinamen enthalten sein:\n\r\\ / : * ? \" < > |")
+                .arg(target));
+        return std::nullopt;
+    }
+    Saved = true;
+    return target;
+}
 
-void TMDIChild::SaveFileAs(const QString& path, int filterIndex) {
+std::optional<QString> TMDIChild::SaveFileAs(const QString& path, int filterIndex) {
     if (filterIndex == 1)
-        SaveFile(path);
-    else if (filterIndex >= 2 && filterIndex <= 5)
+        return SaveFile(path);
+    if (filterIndex < 2 || filterIndex > 5)
+        return std::nullopt;
+    try {
         m_book->writeWorkbook(path, exportCodes[filterIndex - 2]);
+    } catch (const sheet::SheetError& error) {
+        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
+        return std::nullopt;
+    }
+    return path;
 }
 
 void TMDIChild::PrintSheet() {
@@ -160,8 +150,6 @@ void TMDIChild::SetZoom(const QString& zoomText) {
     ZoomIndex = m_host.zoomIndex();
 }
 
-void TMDIChild::LoadWaterState(WaterState&) const {}
-
 void TMDIChild::MakeCaptionUnique() {
     QList<QString> others = m_host.childCaptions();
     // The window being loaded is the active one and never matches itself.
@@ -169,16 +157,20 @@ void TMDIChild::MakeCaptionUnique() {
     setWindowTitle(makeTitleUnique(caption(), others));
 }
 
+bool TMDIChild::closeQuery() {
+    if (Saved || m_closeConfirmed)
+        return true;
+    const auto answer = dialogs().message(
+        this, DialogSeam::Icon::Confirmation, QStringLiteral("Velmora"),
+        QStringLiteral("Fenster %1 wurde noch nicht gespeichert !\r\nDennoch schließen?").arg(caption()),
+        DialogSeam::Buttons::OkCancel);
+    return answer == DialogSeam::Answer::Ok;
+}
+
 void TMDIChild::closeEvent(QCloseEvent* event) {
-    if (!Saved) {
-        const auto answer = dialogs().message(
-            this, DialogSeam::Icon::Confirmation, QStringLiteral("Velmora"),
-            QStringLiteral("Fenster %1 wurde noch nicht gespeichert !\r\nDennoch schließen?").arg(caption()),
-            DialogSeam::Buttons::OkCancel);
-        if (answer != DialogSeam::Answer::Ok) {
-            event->ignore();
-            return;
-        }
+    if (!closeQuery()) {
+        event->ignore();
+        return;
     }
     m_host.resultWindowClosing(this);
     event->accept();

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "engine/AnalysisHeader.h"
 #include "engine/ResultArea.h"
 
 #include <array>
-#include <optional>
-#include <QByteArray>
-#include <QString>
 
 namespace velmora {
 
@@ -31,18 +27,5 @@ struct WaterWindowData {
 
     bool operator==(const WaterWindowData&) const = default;
 };
-
-/// The text a marker of the water window's template shows; empty for a number the window does not use.
-std::optional<QString> waterMarkerText(const WaterWindowData& water, const AnalysisHeader& header,
-                                       int number);
-
-/// ".was": one record of 1584 bytes, little-endian, the header texts first.
-inline constexpr qsizetype waterFileRecordSize = 1584;
-
-/// The record of a water file, byte for byte; the method is written as 1 where it is outside 1 to 7.
-QByteArray encodeWaterFileRecord(const WaterWindowData& water, const AnalysisHeader& header);
-/// Reads a record (extra bytes after it are ignored); a method outside 1 to 7 becomes 1. Throws FileError
-/// for fewer than 1584 bytes.
-void decodeWaterFileRecord(const QByteArray& record, WaterWindowData& water, AnalysisHeader& header);
 
 } // namespace velmora

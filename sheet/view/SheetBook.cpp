@@ -141,8 +141,6 @@ void SheetBook::copySelection() const {
 
 void SheetBook::cutSelection() {
     copySelection();
-    if (isReadOnly())
-        return;
     const CellRange selected = m_view->selection();
     const CellRange used = shownSheet().usedRange();
     for (int row = selected.top; row <= std::min(selected.bottom, used.bottom); ++row)
@@ -153,8 +151,6 @@ void SheetBook::cutSelection() {
 }
 
 void SheetBook::pasteClipboard() {
-    if (isReadOnly())
-        return;
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty())
         return;

@@ -60,7 +60,8 @@ public:
     bool allowDesigner() const { return m_allowDesigner; }
     void setAllowDesigner(bool allow) { m_allowDesigner = allow; }
 
-    /// Result windows show their sheet read-only; the designer edits it.
+    /// Result windows discard the keys typed into their sheet (cutting and pasting still edit it); the
+    /// designer edits it.
     bool isReadOnly() const;
     void setReadOnly(bool readOnly);
 

@@ -28,7 +28,7 @@ TEST(FileTypes, TheDesktopKnowsEveryTypeAfterTheFirstStart) {
     const QString package = fileText(dataHome.filePath(QStringLiteral("mime/packages/velmora.xml")));
     const QString velmora = fileText(dataHome.filePath(QStringLiteral("applications/velmora.desktop")));
     const QString tabrix = fileText(dataHome.filePath(QStringLiteral("applications/tabrix.desktop")));
-    for (const FileType& type : fileTypes) {
+    for (const FileType& type : fileTypes()) {
         EXPECT_TRUE(
             package.contains(QStringLiteral("pattern=\"*%1\"").arg(QString::fromUtf16(type.extension))));
         EXPECT_TRUE(package.contains(QString::fromUtf16(type.description)));

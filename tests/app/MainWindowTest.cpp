@@ -10,6 +10,8 @@
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/TWasserF.h"
+#include "windows/WaterRecord.h"
+#include "windows/WindowType.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -31,23 +33,6 @@ using namespace velmora;
 
 namespace {
 
-// A result window of any kind that reads nothing from its file.
-class KindWindow : public TMDIChild {
-public:
-    KindWindow(MdiHost& host, const QString& kind) : TMDIChild(host, kind) {}
-    bool LoadFile(const QString& path) override {
-        loadedFrom = path;
-        Saved = true;
-        return true;
-    }
-    QString loadedFrom;
-};
-
-const std::pair<const char16_t*, const char16_t*> kinds[] = {
-    {u".was", u"Wasserfenster"},     {u".wam", u"Mischwasserfenster"}, {u".wat", u"Temperaturfenster"},
-    {u".wak", u"Korrosionsfenster"}, {u".wsf", u"Sandfilter-Fenster"},
-};
-
 // A main window of its own for each test: program folder, configuration and data in temporary folders.
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -55,6 +40,11 @@ protected:
         window = std::make_unique<THauptfenster>(THauptfenster::Settings{
             program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
             IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
+    }
+
+    // A water file named `name` in the data folder whose analysis is called `analysis`.
+    QString waterFile(const QString& name, const QString& analysis = QStringLiteral("Analyse")) {
+        return dataFile(name, WaterRecord(AnalysisHeader(analysis, {}, {}, {}, {}), {}).encode());
     }
 
     // A data file with the given name in the data folder.
@@ -83,21 +73,13 @@ protected:
 class MainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        sheet::Workbook page;
-        page.sheet(0).setText({1, 1}, QStringLiteral("Ergebnis"));
-        for (const auto& [extension, kind] : kinds)
-            program.writeTemplate(QString::fromUtf16(kind), page);
+        useShippedWaterTemplate();
         createWindow();
-        for (const auto& [extension, kind] : kinds) {
-            const QString kindName = QString::fromUtf16(kind);
-            window->addResultWindowType(QString::fromUtf16(extension),
-                                        [kindName](MdiHost& host) { return new KindWindow(host, kindName); });
-        }
     }
 
-    KindWindow* open(const QString& name) {
-        window->OpenDataFile(dataFile(name));
-        return dynamic_cast<KindWindow*>(window->activeResultWindow());
+    TMDIChild* open(const QString& name) {
+        window->OpenDataFile(waterFile(name));
+        return window->activeResultWindow();
     }
 
     const MainActions& actions() const { return window->actions(); }
@@ -105,12 +87,20 @@ protected:
 
 } // namespace
 
+// The actions follow the enabling table: every command the event changes has the table's state.
+void expectCommands(const MainActions& actions, const CommandChanges& changes) {
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (!changes[i])
+            continue;
+        const QAction* action = actions.command(Command(i));
+        EXPECT_EQ(action->isEnabled(), changes[i]->enabled) << action->objectName().toStdString();
+        if (!changes[i]->text.isEmpty())
+            EXPECT_EQ(action->text(), changes[i]->text);
+    }
+}
+
 TEST_F(MainWindowTest, StartsWithTheWindowCommandsDisabled) {
-    for (QAction* command : actions().resultWindowCommands())
-        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
-    for (QAction* command :
-         {actions().mischwasser, actions().temperatur, actions().grafikPh, actions().grafikSi})
-        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+    expectCommands(actions(), commandsAtStart());
     for (QAction* command :
          {actions().schnellentcarbonisierung, actions().hEntcarbonisierung, actions().enthaertung,
           actions().aktivkohlefilter, actions().enteisenungsfilter, actions().sandfilter})
@@ -121,36 +111,13 @@ TEST_F(MainWindowTest, StartsWithTheWindowCommandsDisabled) {
 }
 
 TEST_F(MainWindowTest, EnablingFollowsTheActiveWindowType) {
-    KindWindow* water = open(QStringLiteral("a.was"));
-    ASSERT_NE(water, nullptr);
-    for (QAction* command : actions().resultWindowCommands())
-        EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
-    EXPECT_TRUE(actions().mischwasser->isEnabled());
-    EXPECT_TRUE(actions().temperatur->isEnabled());
+    ASSERT_NE(open(QStringLiteral("a.was")), nullptr);
+    expectCommands(actions(), commandsOnActivation(&windowTypeOf(WindowKind::Water)));
     EXPECT_TRUE(actions().korrosion->isEnabled());
-    EXPECT_FALSE(actions().grafikPh->isEnabled());
-
-    open(QStringLiteral("b.wam"));
-    EXPECT_TRUE(actions().mischwasser->isEnabled());
-    EXPECT_FALSE(actions().temperatur->isEnabled());
-    EXPECT_TRUE(actions().grafikPh->isEnabled());
-    EXPECT_EQ(actions().grafikPh->text(), QStringLiteral("pH bei tb"));
-    EXPECT_EQ(actions().grafikSi->statusTip(), QStringLiteral("Sättigungsindex bei Bewertungstemperatur"));
-
-    open(QStringLiteral("c.wat"));
-    EXPECT_FALSE(actions().mischwasser->isEnabled());
-    EXPECT_EQ(actions().grafikSi->text(), QStringLiteral("SI = F(tb)"));
     // Opening "&Berechnen" enables the mixing whenever a window is open.
+    actions().mischwasser->setEnabled(false);
     Q_EMIT actions().berechnenMenu->aboutToShow();
     EXPECT_TRUE(actions().mischwasser->isEnabled());
-
-    open(QStringLiteral("d.wak"));
-    EXPECT_FALSE(actions().mischwasser->isEnabled());
-    EXPECT_FALSE(actions().grafikPh->isEnabled());
-    EXPECT_EQ(actions().grafikPh->text(), QStringLiteral("pH"));
-    open(QStringLiteral("e.wsf"));
-    EXPECT_TRUE(actions().mischwasser->isEnabled());
-    EXPECT_FALSE(actions().zugabe->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingAWaterWindowDisablesTheWaterCommands) {
@@ -167,7 +134,7 @@ TEST_F(MainWindowTest, ClosingAWaterWindowDisablesTheWaterCommands) {
 
 TEST_F(MainWindowTest, EachWindowRemembersItsZoom) {
     auto* zoomBox = window->findChild<QComboBox*>(QStringLiteral("zoomBox"));
-    KindWindow* first = open(QStringLiteral("a.was"));
+    TMDIChild* first = open(QStringLiteral("a.was"));
     QMdiSubWindow* firstSub = window->workspace()->activeSubWindow();
     zoomBox->setCurrentIndex(14);
     Q_EMIT zoomBox->activated(14);
@@ -181,7 +148,7 @@ TEST_F(MainWindowTest, EachWindowRemembersItsZoom) {
 }
 
 TEST_F(MainWindowTest, AFileIsOpenOnceAndUnknownFilesAreIgnored) {
-    const QString path = dataFile(QStringLiteral("Brunnen.was"));
+    const QString path = waterFile(QStringLiteral("Brunnen.was"), QStringLiteral("Brunnen"));
     window->OpenDataFile(path);
     QFile::link(path, data.filePath(QStringLiteral("verweis.was")));
     window->OpenDataFile(data.filePath(QStringLiteral("verweis.was")));
@@ -189,8 +156,8 @@ TEST_F(MainWindowTest, AFileIsOpenOnceAndUnknownFilesAreIgnored) {
     window->OpenDataFile(data.filePath(QStringLiteral("fehlt.was")));
     window->OpenDataFile(dataFile(QStringLiteral("gross.WAS.bak")));
     ASSERT_EQ(window->workspace()->subWindowList().size(), 1);
-    auto* opened = dynamic_cast<KindWindow*>(window->activeResultWindow());
-    EXPECT_EQ(opened->loadedFrom, QFileInfo(path).canonicalFilePath());
+    TMDIChild* opened = window->activeResultWindow();
+    EXPECT_EQ(opened->FileName, QFileInfo(path).canonicalFilePath());
     EXPECT_EQ(opened->caption(), QStringLiteral("Brunnen"));
     EXPECT_EQ(window->recentFiles().paths(), QStringList{QFileInfo(path).canonicalFilePath()});
     // A desktop written in capitals is no desktop and no data file.
@@ -199,7 +166,7 @@ TEST_F(MainWindowTest, AFileIsOpenOnceAndUnknownFilesAreIgnored) {
 }
 
 TEST_F(MainWindowTest, PathsFromASecondInstanceWaitForTheWindowToShow) {
-    const QString path = dataFile(QStringLiteral("spaet.was"));
+    const QString path = waterFile(QStringLiteral("spaet.was"));
     window->pathFromSecondInstance(path);
     EXPECT_TRUE(window->workspace()->subWindowList().isEmpty());
     window->show();
@@ -208,7 +175,7 @@ TEST_F(MainWindowTest, PathsFromASecondInstanceWaitForTheWindowToShow) {
 }
 
 TEST_F(MainWindowTest, ClosingAsksEveryUnsavedWindowAndCancelKeepsTheProgram) {
-    KindWindow* unsaved = open(QStringLiteral("a.was"));
+    TMDIChild* unsaved = open(QStringLiteral("a.was"));
     unsaved->Saved = false;
     window->show();
     dialogs.answers = {DialogSeam::Answer::Cancel};
@@ -309,7 +276,7 @@ TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingStaysOnTheTaskBar) {
 }
 
 TEST_F(MainWindowTest, ARecentEntryOfADeletedFileIsRemovedWhenChosen) {
-    const QString path = dataFile(QStringLiteral("weg.was"));
+    const QString path = waterFile(QStringLiteral("weg.was"));
     window->OpenDataFile(path);
     window->workspace()->closeAllSubWindows();
     QFile::remove(path);
@@ -323,19 +290,14 @@ TEST_F(MainWindowTest, ARecentEntryOfADeletedFileIsRemovedWhenChosen) {
 namespace {
 
 // The main window with the shipped water template and the real window types.
-class WaterMainWindowTest : public MainWindowFixture {
+class WaterMainWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        useShippedWaterTemplate();
-        createWindow();
-    }
-
     // "&Neu...", then "&Berechnen" with the dialog's texts as they are.
     TWasserF* calculate(const QString& name) {
         window->actions().neu->trigger();
         window->analysisDialog().findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(name);
         window->analysisDialog().BitBtn1Click();
-        return window->activeWaterWindow();
+        return dynamic_cast<TWasserF*>(window->activeResultWindow());
     }
 };
 
@@ -363,12 +325,12 @@ TEST_F(WaterMainWindowTest, AnAnalysisWithoutRootIsToldAndStillShown) {
     window->actions().neu->trigger();
     TEingabeform& dialog = window->analysisDialog();
     dialog.selectItem(6);
-    dialog.findChild<QLineEdit*>(QStringLiteral("mWert"))->setText(QStringLiteral("-900"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("mWert"))->setText(QStringLiteral("900"));
     dialog.BitBtn1Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, DialogSeam::Icon::Information);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Genauigkeit nicht erreicht")));
-    EXPECT_NE(window->activeWaterWindow(), nullptr);
+    EXPECT_NE(window->activeWaterSource(), nullptr);
 }
 
 TEST_F(WaterMainWindowTest, SaveAsWritesTheTypeOrExportsAndRemembersTheFilter) {
@@ -379,25 +341,47 @@ TEST_F(WaterMainWindowTest, SaveAsWritesTheTypeOrExportsAndRemembersTheFilter) {
     window->actions().speichernUnter->trigger();
     ASSERT_EQ(dialogs.saveProposals.size(), 1u);
     EXPECT_EQ(dialogs.saveProposals[0], QDir(window->directories().data).filePath(QStringLiteral("AB 1")));
-    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("test.was"))));
+    // The window and the recent list name the file that was written.
+    const QString written = data.filePath(QStringLiteral("test.was"));
+    EXPECT_TRUE(QFile::exists(written));
     EXPECT_FALSE(QFile::exists(typed));
-    EXPECT_EQ(water->FileName, typed);
+    EXPECT_EQ(water->FileName, written);
     EXPECT_TRUE(water->Saved);
-    EXPECT_EQ(window->recentFiles().paths().front(), typed);
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{written});
 
-    // An export leaves the window unsaved; the chosen entry is proposed next time.
+    // An export leaves the window unsaved and stays out of the recent list, which holds only files
+    // the program opens; the chosen entry is proposed next time.
     water->Saved = false;
     dialogs.saveAnswers = {data.filePath(QStringLiteral("bericht.htm")) +
                            QStringLiteral("|HTML Dateien (*.htm)")};
     window->actions().speichernUnter->trigger();
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("bericht.htm"))));
     EXPECT_FALSE(water->Saved);
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{written});
 
     // Cancelling changes nothing.
-    const QStringList recent = window->recentFiles().paths();
     window->actions().speichernUnter->trigger();
-    EXPECT_EQ(window->recentFiles().paths(), recent);
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{written});
     EXPECT_EQ(water->FileName, data.filePath(QStringLiteral("bericht.htm")));
+}
+
+TEST_F(WaterMainWindowTest, ANameTypedWithoutExtensionGetsTheChosenEntrysExtension) {
+    TWasserF* water = calculate(QStringLiteral("Brunnen"));
+    ASSERT_NE(water, nullptr);
+    const std::pair<const char*, const char*> choices[] = {
+        {"Wasserdateien (*.was)", "probe.was"},      {"Excel 5 und 7/95 (*.xls)", "probe.xls"},
+        {"Excel 97/Excel 8 (*.xls)", "probe.xls"},   {"HTML Dateien (*.htm)", "probe.htm"},
+        {"Text mit Tabulator (*.txt)", "probe.txt"},
+    };
+    for (const auto& [filter, written] : choices) {
+        QFile::remove(data.filePath(QString::fromLatin1(written)));
+        dialogs.saveAnswers = {data.filePath(QStringLiteral("probe|")) + QString::fromUtf8(filter)};
+        window->actions().speichernUnter->trigger();
+        EXPECT_TRUE(QFile::exists(data.filePath(QString::fromLatin1(written)))) << filter;
+        EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("probe")))) << filter;
+        EXPECT_EQ(water->FileName, data.filePath(QString::fromLatin1(written))) << filter;
+    }
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{data.filePath(QStringLiteral("probe.was"))});
 }
 
 TEST_F(WaterMainWindowTest, TheWaterIsTheSourceOfTheNextAnalysis) {
@@ -450,12 +434,12 @@ TEST_F(WaterMainWindowTest, AShortWaterFileLeavesNoWindowAndNoRecentEntry) {
 
     // One of 1600 bytes loads; the tail is ignored.
     window->OpenDataFile(dataFile(QStringLiteral("kurz.was"), QByteArray(1600, '\0')));
-    EXPECT_NE(window->activeWaterWindow(), nullptr);
+    EXPECT_NE(window->activeWaterSource(), nullptr);
     EXPECT_EQ(window->recentFiles().paths().size(), 1);
 }
 
 TEST_F(MainWindowTest, EveryResultSheetOffersTheClipboardCommands) {
-    KindWindow* water = open(QStringLiteral("a.was"));
+    TMDIChild* water = open(QStringLiteral("a.was"));
     const QList<QAction*> menu = water->Book()->view()->actions();
     EXPECT_EQ(menu, (QList<QAction*>{actions().ausschneiden, actions().kopieren, actions().einfuegen}));
     EXPECT_EQ(water->Book()->view()->contextMenuPolicy(), Qt::ActionsContextMenu);

@@ -16,32 +16,77 @@ TEST(TextCodec, RoundTripsGermanTextThroughCodePage1252) {
     EXPECT_EQ(fromCp1252(toCp1252(QStringLiteral("Ω ≤ 😀"))), QStringLiteral("? ? ?"));
 }
 
-TEST(FixedRecord, WritesLittleEndianFieldsAtTheirOffsets) {
-    RecordWriter writer(32);
-    writer.writeDouble(8, 1.0);
-    writer.writeUInt16(16, 0x0102);
-    writer.writeInt32(20, -2);
-    const QByteArray& r = writer.record();
-    EXPECT_EQ(r.mid(8, 8), QByteArray::fromHex("000000000000f03f"));
-    EXPECT_EQ(r.mid(16, 2), QByteArray::fromHex("0201"));
-    EXPECT_EQ(r.mid(20, 4), QByteArray::fromHex("feffffff"));
-    EXPECT_EQ(r.left(8), QByteArray(8, '\0'));
+namespace {
 
-    const RecordReader reader(r);
-    EXPECT_EQ(reader.readDouble(8), 1.0);
-    EXPECT_EQ(reader.readUInt16(16), 0x0102);
-    EXPECT_EQ(reader.readInt32(20), -2);
+// One field of every kind, in the layout rules of the data files.
+struct Sample {
+    QString name;
+    QString longText;
+    int level = 0;
+    int count = 0;
+    int delta = 0;
+    std::int32_t total = 0;
+    double value = 0;
+
+    bool operator==(const Sample&) const = default;
+
+    template <class Fields, class Self>
+    static void fields(Fields& f, Self& r) {
+        f.text(r.name);          // 0
+        f.text(r.longText, 101); // 81
+        f.uint8(r.level);        // 182
+        f.int8(r.delta);         // 183
+        f.uint16(r.count);       // 184
+        f.int32(r.total);        // 186
+        f.fill(2);               // 190
+        f.real(r.value);         // 192
+    }
+};
+constexpr qsizetype sampleSize = 200;
+
+struct Misaligned {
+    double value = 0;
+    template <class Fields, class Self>
+    static void fields(Fields& f, Self& r) {
+        f.fill(4);
+        f.real(r.value);
+    }
+};
+
+} // namespace
+
+TEST(FixedRecord, FieldsFollowEachOtherLittleEndian) {
+    const Sample sample{QStringLiteral("Süd"), QString(120, u'y'), 200, 0x0102, -2, -3, 1.0};
+    const QByteArray bytes = encodeRecord(sample, sampleSize);
+    ASSERT_EQ(bytes.size(), sampleSize);
+    EXPECT_EQ(bytes.left(4), QByteArray::fromHex("0353fc64"));
+    EXPECT_EQ(bytes.mid(4, 77), QByteArray(77, '\0'));
+    EXPECT_EQ(bytes.at(81), char(100)); // a 101-byte text holds 100 characters
+    EXPECT_EQ(bytes.mid(182, 8), QByteArray::fromHex("c8fe0201fdffffff"));
+    EXPECT_EQ(bytes.mid(192, 8), QByteArray::fromHex("000000000000f03f"));
+
+    Sample expected = sample;
+    expected.longText = QString(100, u'y');
+    EXPECT_EQ(decodeRecord<Sample>(bytes, sampleSize), expected);
+    // Bytes after the record are not read.
+    EXPECT_EQ(decodeRecord<Sample>(bytes + QByteArray(9, 'x'), sampleSize), expected);
 }
 
-TEST(FixedRecord, CutsTextsTo80CharactersAndClearsTheRest) {
-    RecordWriter writer(shortTextSize);
-    writer.writeText(0, QString(100, u'y'));
-    writer.writeText(0, QStringLiteral("Süd"));
-    const QByteArray& r = writer.record();
-    EXPECT_EQ(r.at(0), char(3));
-    EXPECT_EQ(r.mid(4), QByteArray(shortTextSize - 4, '\0'));
-    writer.writeText(0, QString(100, u'y'));
-    EXPECT_EQ(RecordReader(writer.record()).readText(0), QString(80, u'y'));
+TEST(FixedRecord, ALayoutThatDoesNotFitTheRecordIsAProgrammingError) {
+    EXPECT_THROW(encodeRecord(Sample{}, sampleSize + 8), std::logic_error);
+    EXPECT_THROW(encodeRecord(Sample{}, sampleSize - 8), std::logic_error);
+    EXPECT_THROW(encodeRecord(Misaligned{}, 12), std::logic_error);
+}
+
+TEST(FixedRecord, EveryShorterRecordFailsToRead) {
+    const QByteArray bytes = encodeRecord(Sample{}, sampleSize);
+    for (qsizetype size = 0; size < sampleSize; ++size)
+        EXPECT_THROW(decodeRecord<Sample>(bytes.left(size), sampleSize), FileError) << size;
+    // A reader that was handed a record too short for its own fields says so too.
+    RecordDecoder decoder(bytes.left(10));
+    double value = 0;
+    decoder.fill(8);
+    EXPECT_THROW(decoder.real(value), FileError);
 }
 
 TEST(FixedRecord, ReadingOutsideTheRecordFailsWithAMessage) {
@@ -55,12 +100,14 @@ TEST(FixedRecord, ReadingOutsideTheRecordFailsWithAMessage) {
     try {
         reader.readText(50);
     } catch (const FileError& error) {
-        EXPECT_FALSE(error.message().isEmpty());
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Der Datensatz ist zu kurz: 81 Bytes ab Position 50 fehlen."));
     }
 }
 
-TEST(FixedRecord, ADamagedLengthByteReadsAtMost80Characters) {
+TEST(FixedRecord, ADamagedLengthByteReadsAtMostTheField) {
     QByteArray record(shortTextSize, 'z');
     record[0] = char(250);
     EXPECT_EQ(RecordReader(record).readText(0), QString(80, u'z'));
+    EXPECT_EQ(RecordReader(record).readText(0, 21), QString(20, u'z'));
 }

@@ -57,6 +57,8 @@ TEST(FormatNumber, WritesThreeDecimalsWithAPoint) {
     EXPECT_EQ(formatNumber(25), QStringLiteral("25.000"));
     EXPECT_EQ(formatNumber(-1.25), QStringLiteral("-1.250"));
     EXPECT_EQ(formatNumber(0.0004), QStringLiteral("0.000"));
+    EXPECT_EQ(formatNumber(-0.0004), QStringLiteral("0.000"));
+    EXPECT_EQ(formatNumber(-0.0), QStringLiteral("0.000"));
     EXPECT_EQ(formatNumber(1e12), QStringLiteral("1000000000000.000"));
 }
 

@@ -17,19 +17,18 @@ TEST(AnalysisHeader, SurvivesTheRecordWithGermanTexts) {
     const AnalysisHeader header(QStringLiteral("Brunnen Süd"), QStringLiteral("Jörg Maß"),
                                 QStringLiteral("09.12.2026"), QStringLiteral("t = 12,5 °C, 0,5 µS"),
                                 QString(80, u'x'));
-    RecordWriter writer(1584);
-    writeAnalysisHeader(writer, header);
-    const QByteArray& record = writer.record();
+    const QByteArray record = encodeRecord(header, AnalysisHeader::storedSize);
     EXPECT_EQ(record[0], char(11));
     EXPECT_EQ(record[81], char(8));
     EXPECT_EQ(record[324], char(80));
     EXPECT_EQ(record.at(81 + 1 + 1), char(0xF6)); // "ö" in code page 1252
-    EXPECT_EQ(readAnalysisHeader(RecordReader(record)), header);
+    EXPECT_EQ(decodeRecord<AnalysisHeader>(record, AnalysisHeader::storedSize), header);
 }
 
 TEST(AnalysisHeader, ReadingATooShortRecordFails) {
-    RecordWriter writer(AnalysisHeader::storedSize);
-    writeAnalysisHeader(writer, AnalysisHeader(QStringLiteral("a"), {}, {}, {}, {}));
-    const QByteArray short404 = writer.record().left(AnalysisHeader::storedSize - 1);
-    EXPECT_THROW(readAnalysisHeader(RecordReader(short404)), FileError);
+    const QByteArray record =
+        encodeRecord(AnalysisHeader(QStringLiteral("a"), {}, {}, {}, {}), AnalysisHeader::storedSize);
+    EXPECT_THROW(
+        decodeRecord<AnalysisHeader>(record.left(AnalysisHeader::storedSize - 1), AnalysisHeader::storedSize),
+        FileError);
 }

@@ -87,7 +87,7 @@ TEST_F(SheetBookTest, CopiesTheSelectionAsTextAndHtml) {
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>Leitfähigkeit</td>")));
 }
 
-TEST_F(SheetBookTest, ReadOnlyModeDiscardsTypedKeys) {
+TEST_F(SheetBookTest, ReadOnlyModeDiscardsTypedKeysButCutsAndPastes) {
     m_book.setReadOnly(true);
     m_book.view()->setCurrentCell({2, 1});
     typeChar(m_book.view(), u'x');
@@ -98,9 +98,14 @@ TEST_F(SheetBookTest, ReadOnlyModeDiscardsTypedKeys) {
     // Navigation still works.
     QTest::keyClick(m_book.view(), Qt::Key_Down);
     EXPECT_EQ(m_book.view()->currentCell(), (CellPos{3, 1}));
-    m_book.pasteClipboard();
+    // The commands of the edit menu still edit the report.
+    m_book.view()->select({3, 1, 3, 1});
     m_book.cutSelection();
-    EXPECT_EQ(m_book.getCellText(3, 1), QStringLiteral("Leitfähigkeit"));
+    EXPECT_EQ(m_book.getCellText(3, 1), QString());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Leitfähigkeit\n"));
+    m_book.view()->setCurrentCell({5, 2});
+    m_book.pasteClipboard();
+    EXPECT_EQ(m_book.getCellText(5, 2), QStringLiteral("Leitfähigkeit"));
 }
 
 TEST_F(SheetBookTest, EditingModeTypesIntoTheCurrentCell) {

@@ -3,6 +3,7 @@
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "windows/SheetTemplates.h"
+#include "windows/WindowType.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,11 +18,11 @@ public:
     /// The directory with a trailing "/", as the program keeps it.
     QString path() const { return m_dir.path() + u'/'; }
 
-    /// Writes the template of `kindName` with the given cell texts.
-    void writeTemplate(const QString& kindName, const sheet::Workbook& workbook,
-                       int code = sheet::NativeCode) const {
-        sheet::writeWorkbookFile(workbook, path() + QStringLiteral("Vorlagen/") + templateFileName(kindName),
-                                 code);
+    /// Writes the template of the window type `kind` with the given cell texts.
+    void writeTemplate(WindowKind kind, const sheet::Workbook& workbook, int code = sheet::NativeCode) const {
+        sheet::writeWorkbookFile(
+            workbook,
+            path() + QStringLiteral("Vorlagen/") + QString::fromUtf16(windowTypeOf(kind).templateFile), code);
     }
 
 private:

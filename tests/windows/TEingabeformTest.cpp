@@ -6,11 +6,11 @@
 #include "ScriptedDialogs.h"
 #include "windows/CalculationHost.h"
 #include "windows/MdiHost.h"
-#include "windows/PendingHeader.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -20,23 +20,28 @@ using namespace velmora;
 
 namespace {
 
-// The main window as the dialog sees it: it records the windows the dialog asks for.
+// The main window as the dialog sees it: it keeps the windows the dialog hands over.
 class RecordingHost : public CalculationHost, public test::FakeMdiHost {
 public:
-    TWasserF* activeWaterWindow() const override { return activeWater; }
+    const WaterSource* activeWaterSource() const override { return activeWater; }
     bool importPending() const override { return importing; }
     void setImportPending(bool pending) override { importing = pending; }
     QList<QString> childCaptions() const override { return captions; }
     void setNewWindowCaption(const QString& caption) override { newCaption = caption; }
-    void createResultWindow(const QString& fileName) override { created << fileName; }
-    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
+    MdiHost& windowHost() override { return *this; }
+    void showResultWindow(TMDIChild* window, const QString& fileName) override {
+        created.emplace_back(window);
+        fileNames << fileName;
+    }
     void openHelpPage(const QString& page) override { helpPages << page; }
 
-    TWasserF* activeWater = nullptr;
+    const TWasserF& lastWindow() const { return dynamic_cast<const TWasserF&>(*created.back()); }
+
+    const WaterSource* activeWater = nullptr;
     bool importing = false;
-    bool mainEnabled = true;
     QString newCaption;
-    QStringList created;
+    std::vector<std::unique_ptr<TMDIChild>> created;
+    QStringList fileNames;
     QStringList helpPages;
 };
 
@@ -59,17 +64,17 @@ protected:
 TEST_F(TEingabeformTest, EveryMethodComputesAndCreatesItsWindow) {
     for (int item = 0; item < 7; ++item) {
         dialog.prepare();
-        EXPECT_FALSE(host.mainEnabled);
         dialog.selectItem(item);
         setText("Analyse", QStringLiteral("Probe %1").arg(item));
         dialog.BitBtn1Click();
         EXPECT_TRUE(dialogs.messages.empty()) << item << ": " << dialogs.messages.front().text.toStdString();
-        ASSERT_EQ(host.created.size(), item + 1);
-        EXPECT_EQ(host.created.back(), QStringLiteral("NONAME1.was"));
+        ASSERT_EQ(host.created.size(), std::size_t(item + 1));
+        EXPECT_EQ(host.fileNames.back(), QStringLiteral("NONAME1.was"));
         EXPECT_EQ(engine.lastMethod, item + 1);
         EXPECT_EQ(host.newCaption, QStringLiteral("Probe %1").arg(item));
-        EXPECT_EQ(pendingHeader().name(), QStringLiteral("Probe %1").arg(item));
-        EXPECT_TRUE(host.mainEnabled);
+        // The window holds its own copy of what the engine computed.
+        EXPECT_EQ(host.lastWindow().record().header.name(), QStringLiteral("Probe %1").arg(item));
+        EXPECT_EQ(host.lastWindow().record().water, WaterWindowData::takeFrom(engine));
     }
     // The defaults of the dialog: c(Ca) 2 mmol/l, tb 10 °C.
     EXPECT_DOUBLE_EQ(engine.water.caTotal, 0.002);
@@ -94,7 +99,7 @@ TEST_F(TEingabeformTest, InvalidTextsStopTheCalculation) {
         EXPECT_EQ(dialogs.messages.back().icon, DialogSeam::Icon::Warning);
         setText(name, before);
     }
-    EXPECT_TRUE(host.created.isEmpty());
+    EXPECT_TRUE(host.created.empty());
 
     setText("KS43", QStringLiteral("abc")); // hidden under item 6: not checked
     dialog.selectItem(6);
@@ -102,7 +107,7 @@ TEST_F(TEingabeformTest, InvalidTextsStopTheCalculation) {
     dialog.BitBtn1Click();
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("Bitte geben Sie einen Namen für die Analyse ein!"));
-    EXPECT_TRUE(host.created.isEmpty());
+    EXPECT_TRUE(host.created.empty());
 }
 
 TEST_F(TEingabeformTest, AWaterWithoutCalciumIsAnInvalidInput) {
@@ -111,7 +116,7 @@ TEST_F(TEingabeformTest, AWaterWithoutCalciumIsAnInvalidInput) {
     dialog.BitBtn1Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Bitte geben Sie gültige Werte ein!"));
-    EXPECT_TRUE(host.created.isEmpty());
+    EXPECT_TRUE(host.created.empty());
 }
 
 TEST_F(TEingabeformTest, TitlesAreMadeUniqueAgainstOpenWindows) {
@@ -122,7 +127,7 @@ TEST_F(TEingabeformTest, TitlesAreMadeUniqueAgainstOpenWindows) {
     EXPECT_EQ(dialog.PendingTitle(), QStringLiteral("Analyse-%1").arg(counter));
     EXPECT_EQ(host.newCaption, dialog.PendingTitle());
     // The header keeps the name as typed.
-    EXPECT_EQ(pendingHeader().name(), QStringLiteral("Analyse"));
+    EXPECT_EQ(host.lastWindow().record().header.name(), QStringLiteral("Analyse"));
 }
 
 TEST_F(TEingabeformTest, ItemSixReadsOnlyDicAndMValue) {
@@ -147,9 +152,9 @@ TEST_F(TEingabeformTest, PrefillsFromTheActiveWaterWindow) {
         AnalysisInput input{7, 20, 3, 20, 0.054, 20, 2.2, 2.1, 12, 450, {1.5, 0.5, 1, 0.1, 0.6, 0.2, 0.9}};
         storeAnalysisInput(computed.water, input, method);
         runEngine(computed, method);
-        TWasserF water(
-            host, WaterWindowData::takeFrom(computed),
-            AnalysisHeader(QStringLiteral("Quelle"), QStringLiteral("Labor"), {}, QStringLiteral("x"), {}));
+        TWasserF water(host, WaterRecord(AnalysisHeader(QStringLiteral("Quelle"), QStringLiteral("Labor"), {},
+                                                        QStringLiteral("x"), {}),
+                                         WaterWindowData::takeFrom(computed)));
         host.activeWater = &water;
         dialog.prepare();
         EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item6"))->isChecked())
@@ -169,7 +174,6 @@ TEST_F(TEingabeformTest, PrefillsFromTheActiveWaterWindow) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Import"));
     dialog.reject();
     EXPECT_FALSE(host.importing);
-    EXPECT_TRUE(host.mainEnabled);
 }
 
 TEST_F(TEingabeformTest, LeavingAnIonEditUpdatesItsPartner) {

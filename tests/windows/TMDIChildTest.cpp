@@ -6,7 +6,10 @@
 #include "sheet/view/SheetBook.h"
 #include "TemplateFolder.h"
 #include "windows/MdiHost.h"
+#include "windows/ResultRecord.h"
+#include "windows/SheetTemplates.h"
 #include "windows/UniqueTitle.h"
+#include "windows/WindowType.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -19,18 +22,30 @@ using namespace velmora;
 
 namespace {
 
-// A window type with a marker table of its own.
-class ReportWindow : public TMDIChild {
+// A record with a marker table of its own, saved as a water file of zeros.
+class ReportRecord : public ResultRecord {
 public:
-    explicit ReportWindow(MdiHost& host) : TMDIChild(host, QStringLiteral("Wasserfenster")) {}
-
     std::map<int, QString> markers{{12, QStringLiteral("7.250")}, {34, QStringLiteral("Brunnen Süd")}};
 
-protected:
-    std::optional<QString> markerText(int number) const override {
-        const auto it = markers.find(number);
+    const WindowType& type() const override { return windowTypeOf(WindowKind::Water); }
+    QByteArray encode() const override { return QByteArray(type().recordSize, '\0'); }
+    void decode(QByteArrayView) override {}
+    std::optional<QString> markerText(const QString& cellText) const override {
+        const std::optional<int> number = markerNumber(cellText);
+        const auto it = number ? markers.find(*number) : markers.end();
         return it == markers.end() ? std::nullopt : std::optional<QString>(it->second);
     }
+};
+
+class ReportWindow : public TMDIChild {
+public:
+    explicit ReportWindow(MdiHost& host) : TMDIChild(host, windowTypeOf(WindowKind::Water)) {}
+
+    const ResultRecord& record() const override { return report; }
+    ReportRecord report;
+
+protected:
+    ResultRecord& mutableRecord() override { return report; }
 };
 
 sheet::Workbook markerTemplate() {
@@ -60,7 +75,7 @@ protected:
 } // namespace
 
 TEST_F(TMDIChildTest, ReplacesMarkersInRows1To120AndColumns1To20) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate());
+    program.writeTemplate(WindowKind::Water, markerTemplate());
     ReportWindow window(host);
     host.zoom = 5; // "150 %"
     ASSERT_TRUE(window.showContents());
@@ -83,14 +98,14 @@ TEST_F(TMDIChildTest, ReplacesMarkersInRows1To120AndColumns1To20) {
 }
 
 TEST_F(TMDIChildTest, EveryShowStartsFromTheTemplateAgain) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate());
+    program.writeTemplate(WindowKind::Water, markerTemplate());
     ReportWindow window(host);
     window.showContents();
-    window.markers[12] = QStringLiteral("8.000");
+    window.report.markers[12] = QStringLiteral("8.000");
     window.showContents();
     EXPECT_EQ(window.Book()->getCellText(1, 3), QStringLiteral("8.000"));
     window.SkipTemplate = true;
-    window.markers[12] = QStringLiteral("9.000");
+    window.report.markers[12] = QStringLiteral("9.000");
     window.showContents();
     EXPECT_EQ(window.Book()->getCellText(1, 3), QStringLiteral("8.000"));
     EXPECT_FALSE(window.SkipTemplate);
@@ -117,7 +132,7 @@ TEST_F(TMDIChildTest, AMissingTemplateIsReportedAndTheWindowCloses) {
 }
 
 TEST_F(TMDIChildTest, ATemplateOfAnotherFormatIsInvalid) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate(), sheet::Excel97Code);
+    program.writeTemplate(WindowKind::Water, markerTemplate(), sheet::Excel97Code);
     ReportWindow window(host);
     EXPECT_FALSE(window.showContents());
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -128,7 +143,7 @@ TEST_F(TMDIChildTest, ATemplateOfAnotherFormatIsInvalid) {
 }
 
 TEST_F(TMDIChildTest, AnUnsavedWindowAsksBeforeClosing) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate());
+    program.writeTemplate(WindowKind::Water, markerTemplate());
     QMdiArea area;
     auto* window = new ReportWindow(host);
     window->setWindowTitle(QStringLiteral("Brunnen"));
@@ -159,7 +174,7 @@ TEST_F(TMDIChildTest, ASavedWindowClosesWithoutQuestion) {
 }
 
 TEST_F(TMDIChildTest, ExportsByFilterIndexAndZooms) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate());
+    program.writeTemplate(WindowKind::Water, markerTemplate());
     ReportWindow window(host);
     window.showContents();
     const QString exported = program.path() + QStringLiteral("export.xls");
@@ -188,7 +203,7 @@ TEST_F(TMDIChildTest, CaptionsOfOtherWindowsMakeTheCaptionUnique) {
 }
 
 TEST_F(TMDIChildTest, PrintingGoesThroughTheDialogSeam) {
-    program.writeTemplate(QStringLiteral("Wasserfenster"), markerTemplate());
+    program.writeTemplate(WindowKind::Water, markerTemplate());
     ReportWindow window(host);
     window.setWindowTitle(QStringLiteral("Brunnen"));
     window.showContents();

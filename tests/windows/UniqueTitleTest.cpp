@@ -1,6 +1,7 @@
 #include "windows/UniqueTitle.h"
 
 #include "windows/SheetTemplates.h"
+#include "windows/WindowType.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,21 @@ TEST(SheetMarkers, FirstAndFifthCharacterAreAsterisks) {
     EXPECT_EQ(markerNumber(QStringLiteral("x034*")), std::nullopt);
 }
 
-TEST(SheetTemplates, EachKindHasItsFile) {
-    EXPECT_EQ(templateFileName(QStringLiteral("Wasserfenster")), QStringLiteral("WasserFenster.vts"));
-    EXPECT_EQ(templateFileName(QStringLiteral("Sandfilter-Fenster")), QStringLiteral("SandFenster.vts"));
-    EXPECT_EQ(templateFileName(QStringLiteral("Enthärtungsfenster")), QStringLiteral("EnthFenster.vts"));
-    EXPECT_EQ(templateFileName(QStringLiteral("Unbekannt")), QString());
+TEST(WindowTypes, OneRowPerTypeInTheOrderOfTheirFiles) {
+    const char16_t* const extensions[] = {u".was", u".wam", u".wat", u".wse", u".whe",
+                                          u".weh", u".wak", u".waf", u".wff", u".wsf"};
+    const qsizetype fileSizes[] = {1584, 12408, 4136, 11608, 4464, 4544, 4120, 4264, 4320, 4320};
+    for (std::size_t i = 0; i < windowTypes.size(); ++i) {
+        const WindowType& type = windowTypes[i];
+        EXPECT_EQ(type.kind, WindowKind(i));
+        EXPECT_EQ(QStringView(type.extension), QStringView(extensions[i]));
+        EXPECT_EQ(type.fileSize(), fileSizes[i]) << i;
+        EXPECT_EQ(windowTypeOfFile(QStringLiteral("/daten/Probe.") + type.fileExtension().mid(1).toUpper()),
+                  &type);
+    }
+    EXPECT_EQ(QStringView(windowTypeOf(WindowKind::SandFilter).templateFile), u"SandFenster.vts");
+    EXPECT_EQ(QStringView(windowTypeOf(WindowKind::Softening).kindName), u"Enthärtungsfenster");
+    EXPECT_EQ(windowTypeOf(WindowKind::RapidDecarbonisation).captionOffset, 6870);
+    EXPECT_EQ(windowTypeOfFile(QStringLiteral("Probe.wdt")), nullptr);
+    EXPECT_EQ(windowTypeOfFile(QStringLiteral("was")), nullptr);
 }

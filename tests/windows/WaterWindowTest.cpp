@@ -9,10 +9,13 @@
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/view/SheetBook.h"
 #include "TemplateFolder.h"
+#include "TestData.h"
 #include "windows/MdiHost.h"
 #include "windows/SheetTemplates.h"
 #include "windows/TWasserF.h"
+#include "windows/WaterRecord.h"
 #include "windows/WaterWindowData.h"
+#include "windows/WindowType.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -67,7 +70,7 @@ protected:
 
 TEST(WaterFileRecord, LaysOutEveryFieldAtItsOffset) {
     const WaterWindowData water = evaluatedWater(4);
-    const QByteArray record = encodeWaterFileRecord(water, header);
+    const QByteArray record = WaterRecord(header, water).encode();
     ASSERT_EQ(record.size(), 1584);
     const RecordReader read(record);
     EXPECT_EQ(read.readText(0), QStringLiteral("Brunnen Süd"));
@@ -88,43 +91,51 @@ TEST(WaterFileRecord, LaysOutEveryFieldAtItsOffset) {
     EXPECT_EQ(read.readDouble(1264 + 39 * 8), water.slots[3][slot::ionBalanceError]);
     EXPECT_EQ(read.readDouble(624 + 34 * 8), 0.0);
 
-    WaterWindowData back;
-    AnalysisHeader backHeader;
-    decodeWaterFileRecord(record + QByteArray(16, '\x7f'), back, backHeader);
-    EXPECT_EQ(back, water);
-    EXPECT_EQ(backHeader, header);
+    WaterRecord back;
+    back.decode(record + QByteArray(16, '\x7f'));
+    EXPECT_EQ(back, WaterRecord(header, water));
 }
 
 TEST(WaterFileRecord, MethodsOutside1To7AreRead1AndWritten1) {
     for (int method : {0, 8, 9, 12}) {
         WaterWindowData water = evaluatedWater();
         water.method = method;
-        QByteArray record = encodeWaterFileRecord(water, header);
+        QByteArray record = WaterRecord(header, water).encode();
         EXPECT_EQ(RecordReader(record).readUInt16(616), 1) << method;
         qToLittleEndian<quint16>(quint16(method), record.data() + 616);
-        WaterWindowData back;
-        AnalysisHeader backHeader;
-        decodeWaterFileRecord(record, back, backHeader);
-        EXPECT_EQ(back.method, 1) << method;
+        WaterRecord back;
+        back.decode(record);
+        EXPECT_EQ(back.water.method, 1) << method;
     }
 }
 
 TEST(WaterFileRecord, EveryShorterFileFailsAndLeavesTheWaterAlone) {
-    const QByteArray record = encodeWaterFileRecord(evaluatedWater(), header);
-    WaterWindowData water = evaluatedWater(7);
-    const WaterWindowData before = water;
-    AnalysisHeader text;
-    for (qsizetype length = 0; length < record.size(); length += 7) {
-        EXPECT_THROW(decodeWaterFileRecord(record.left(length), water, text), FileError);
+    const QByteArray record = WaterRecord(header, evaluatedWater()).encode();
+    WaterRecord water(header, evaluatedWater(7));
+    const WaterRecord before = water;
+    for (qsizetype length = 0; length < record.size(); ++length) {
+        EXPECT_THROW(water.decode(record.left(length)), FileError);
         EXPECT_EQ(water, before);
     }
-    EXPECT_THROW(decodeWaterFileRecord(record.left(1583), water, text), FileError);
+}
+
+// The record of a known water, byte for byte as data files of earlier versions hold it.
+TEST(WaterFileRecord, MatchesTheGoldenFile) {
+    QFile golden(test::testDataPath(QStringLiteral("brunnen-sued.was")));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray bytes = golden.readAll();
+    const WaterRecord record(header, evaluatedWater(4));
+    EXPECT_EQ(record.encode().toHex().toStdString(), bytes.toHex().toStdString());
+    WaterRecord read;
+    read.decode(bytes);
+    EXPECT_EQ(read, record);
 }
 
 TEST(WaterMarkers, FollowTheTableOfTheWaterWindow) {
-    WaterWindowData water = evaluatedWater(1);
+    WaterRecord record(header, evaluatedWater(1));
+    WaterWindowData& water = record.water;
     const auto text = [&](int number) {
-        return waterMarkerText(water, header, number);
+        return waterMarkerText(record, number);
     };
     EXPECT_EQ(text(1), QStringLiteral("Brunnen Süd"));
     EXPECT_EQ(text(3), QStringLiteral("12.03.26"));
@@ -161,7 +172,7 @@ TEST(ShippedTemplates, UseExactlyTheMarkersOfTheirWindowType) {
     const QDir templates(shippedTemplates());
     const QStringList files = templates.entryList({QStringLiteral("*.vts")}, QDir::Files);
     ASSERT_FALSE(files.isEmpty());
-    const WaterWindowData water = evaluatedWater();
+    const WaterRecord record(header, evaluatedWater());
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         int code = 0;
@@ -175,7 +186,7 @@ TEST(ShippedTemplates, UseExactlyTheMarkersOfTheirWindowType) {
                 continue;
             EXPECT_LE(pos.row, markerRows) << cell.text.toStdString();
             EXPECT_LE(pos.column, markerColumns) << cell.text.toStdString();
-            EXPECT_TRUE(waterMarkerText(water, header, *number).has_value()) << cell.text.toStdString();
+            EXPECT_TRUE(waterMarkerText(record, *number).has_value()) << cell.text.toStdString();
             used.insert(*number);
         }
         for (int number = 1; number <= 136; ++number)
@@ -184,7 +195,7 @@ TEST(ShippedTemplates, UseExactlyTheMarkersOfTheirWindowType) {
 }
 
 TEST_F(WaterWindowTest, ShowsEveryMarkerOfTheShippedTemplate) {
-    TWasserF window(host, evaluatedWater(), header);
+    TWasserF window(host, WaterRecord(header, evaluatedWater()));
     ASSERT_TRUE(window.showContents());
     const sheet::SheetBook& book = *window.Book();
     for (int row = 1; row <= markerRows; ++row)
@@ -195,32 +206,31 @@ TEST_F(WaterWindowTest, ShowsEveryMarkerOfTheShippedTemplate) {
 }
 
 TEST_F(WaterWindowTest, ASavedFileReloadsToTheSameWater) {
-    TWasserF saved(host, evaluatedWater(5), header);
+    TWasserF saved(host, WaterRecord(header, evaluatedWater(5)));
     saved.SaveFile(path(QStringLiteral("probe.txt"))); // the type's extension replaces another
     EXPECT_TRUE(saved.Saved);
     ASSERT_TRUE(QFile::exists(path(QStringLiteral("probe.was"))));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("probe.txt"))));
 
     host.captions = {QStringLiteral("Brunnen Süd")};
-    TWasserF loaded(host, WaterWindowData{}, AnalysisHeader{});
+    TWasserF loaded(host);
     ASSERT_TRUE(loaded.LoadFile(path(QStringLiteral("probe.was"))));
-    EXPECT_EQ(loaded.data(), saved.data());
-    EXPECT_EQ(loaded.header, header);
+    EXPECT_EQ(loaded.record(), saved.record());
     EXPECT_TRUE(loaded.Saved);
     EXPECT_TRUE(loaded.caption().startsWith(QStringLiteral("Brunnen Süd-")));
     EXPECT_EQ(loaded.Book()->getCellText(5, 2), QStringLiteral("Brunnen Süd"));
 
     WaterState state{};
     loaded.LoadWaterState(state);
-    EXPECT_EQ(state.dic, saved.data().dic);
-    EXPECT_EQ(state.caFree, saved.data().slots[1][slot::caFree]);
+    EXPECT_EQ(state.dic, saved.record().water.dic);
+    EXPECT_EQ(state.caFree, saved.record().water.slots[1][slot::caFree]);
     EXPECT_EQ(state.o2Mass, 8.5);
 }
 
 TEST_F(WaterWindowTest, AShortFileIsReportedAndTheWindowCloses) {
-    const QByteArray record = encodeWaterFileRecord(evaluatedWater(), header);
+    const QByteArray record = WaterRecord(header, evaluatedWater()).encode();
     writeBytes(QStringLiteral("kurz.was"), record.left(1583));
-    TWasserF window(host, evaluatedWater(), header);
+    TWasserF window(host, WaterRecord(header, evaluatedWater()));
     EXPECT_FALSE(window.LoadFile(path(QStringLiteral("kurz.was"))));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(
@@ -229,12 +239,12 @@ TEST_F(WaterWindowTest, AShortFileIsReportedAndTheWindowCloses) {
     EXPECT_TRUE(window.Saved);
 
     writeBytes(QStringLiteral("lang.was"), record + QByteArray(16, '\0'));
-    TWasserF longer(host, WaterWindowData{}, AnalysisHeader{});
+    TWasserF longer(host);
     EXPECT_TRUE(longer.LoadFile(path(QStringLiteral("lang.was"))));
 }
 
 TEST_F(WaterWindowTest, AFailedSaveKeepsTheOldFileAndTheWindowUnsaved) {
-    TWasserF window(host, evaluatedWater(), header);
+    TWasserF window(host, WaterRecord(header, evaluatedWater()));
     window.SaveFile(path(QStringLiteral("fehlt/probe.was")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(
@@ -243,7 +253,7 @@ TEST_F(WaterWindowTest, AFailedSaveKeepsTheOldFileAndTheWindowUnsaved) {
 }
 
 TEST_F(WaterWindowTest, ExportsOpenWithTheSameTexts) {
-    TWasserF window(host, evaluatedWater(), header);
+    TWasserF window(host, WaterRecord(header, evaluatedWater()));
     window.showContents();
     for (const auto& [index, code] : {std::pair{3, sheet::Excel97Code}, std::pair{2, sheet::Excel5Code}}) {
         const QString file = path(QStringLiteral("export%1.xls").arg(code));

@@ -1,8 +1,8 @@
-#include "app/BatchCommand.h"
+#include "batch/BatchCommand.h"
 
-#include "app/BatchFiles.h"
-#include "app/BatchInput.h"
-#include "app/BatchOutput.h"
+#include "batch/BatchFiles.h"
+#include "batch/BatchInput.h"
+#include "batch/BatchOutput.h"
 
 #include <algorithm>
 #include <optional>
@@ -151,7 +151,7 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 
     const std::vector<BatchResult> results = evaluateAnalyses(input.analyses);
     out << QString::fromUtf8(parsed.json ? writeJsonResults(results)
-                                         : writeCsvResults(results, input.separator));
+                                         : writeCsvResults(results, input.separator, input.decimalSeparator));
     if (!parsed.saveDirectory.isEmpty() && !saveWaterFiles(results, parsed.saveDirectory, err))
         return batchUnusable;
     const bool anyFailed =

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BatchAnalysis.h"
+#include "batch/BatchAnalysis.h"
 
 #include <optional>
 #include <QString>
@@ -15,9 +15,9 @@ namespace velmora {
 /// written (told on `err`).
 bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& directory, QTextStream& err);
 
-/// Opens `dataFile` into its result window without showing it and writes the filled sheet in the format of
-/// `outFile`'s extension (".xls" as Excel 97, or `excelCode` 4 for Excel 5/95; ".htm", ".txt", ".vts").
-/// Returns false with the reason on `err`.
+/// Reads `dataFile` as its window type's record, fills the type's template from it as the window does and
+/// writes the sheet in the format of `outFile`'s extension (".xls" as Excel 97, or `excelCode` 4 for
+/// Excel 5/95; ".htm", ".txt", ".vts"). Returns false with the reason on `err`.
 bool exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
                     QTextStream& err);
 

@@ -1,6 +1,7 @@
-#include "app/BatchAnalysis.h"
+#include "batch/BatchAnalysis.h"
 
 #include "engine/EngineError.h"
+#include "windows/AnalysisForm.h"
 
 namespace velmora {
 
@@ -18,8 +19,9 @@ BatchResult evaluateAnalysis(const BatchAnalysis& analysis) {
     try {
         result.converged = runEngine(engine, analysis.method).converged;
         result.engine = engine;
-    } catch (const EngineError& error) {
-        result.error = QString::fromStdString(error.what());
+    } catch (const EngineError&) {
+        // What the dialog says when the engine fails; the fault's own text names internal operations.
+        result.error = QString::fromUtf16(invalidValuesMessage);
     }
     return result;
 }

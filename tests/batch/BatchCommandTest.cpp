@@ -1,11 +1,12 @@
-#include "app/BatchCommand.h"
+#include "batch/BatchCommand.h"
 
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
+#include "Analyses.h"
 #include "TestData.h"
-#include "windows/WaterWindowData.h"
+#include "windows/WaterRecord.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QTextStream>
 
 using namespace velmora;
+using test::analysesCsv;
 
 namespace {
 
@@ -70,7 +72,8 @@ TEST(BatchCommand, EvaluatesTheBundledExamples) {
 
 TEST(BatchCommand, JsonCarriesTheEngineResultsExactly) {
     const QByteArray analysis = R"({"Analyse": "A", "Methode": 3, "KS43": 2.2, "KB82": 0.15, "tb": 12,
-                                    "cCa": 1.6, "cMg": 0.5, "cSO4": 0.7})";
+                                    "tpHe": 20, "tKS43": 20, "tKB82": 20, "k25": 300, "cCa": 1.6, "cMg": 0.5,
+                                    "cNa": 2, "cK": 2, "cSO4": 0.7, "cNO3": 2, "cCl": 2})";
     const BatchRun run = runBatch({QStringLiteral("evaluate"), QStringLiteral("--json")}, analysis);
     ASSERT_EQ(run.exitCode, batchOk) << run.err.toStdString();
     const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).array().at(0).toObject();
@@ -94,29 +97,51 @@ TEST(BatchCommand, JsonCarriesTheEngineResultsExactly) {
 }
 
 TEST(BatchCommand, EachAnalysisStartsFromFreshRecords) {
-    const QByteArray second = "Analyse;Methode;DIC;mWert\nB;7;1,9;1,7\n";
-    const QByteArray both = "Analyse;Methode;KS43;DIC;mWert\nA;4;4,5;5;\nB;7;;1,9;1,7\n";
+    const QHash<QString, QString> b{{QStringLiteral("Analyse"), QStringLiteral("B")},
+                                    {QStringLiteral("Methode"), QStringLiteral("7")},
+                                    {QStringLiteral("DIC"), QStringLiteral("1,9")},
+                                    {QStringLiteral("mWert"), QStringLiteral("1,7")}};
+    const QByteArray second = analysesCsv({b});
+    const QByteArray both = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("A")},
+                                          {QStringLiteral("Methode"), QStringLiteral("4")},
+                                          {QStringLiteral("KS43"), QStringLiteral("4,5")},
+                                          {QStringLiteral("DIC"), QStringLiteral("5")}},
+                                         b});
     const QStringList alone = lines(runBatch({QStringLiteral("evaluate")}, second).out);
     const QStringList after = lines(runBatch({QStringLiteral("evaluate")}, both).out);
     ASSERT_EQ(after.size(), 3);
     EXPECT_EQ(after[2], alone[1]);
 }
 
-TEST(BatchCommand, FailedRowsGetTheirErrorAndExitCode1) {
-    const QByteArray analyses = "Analyse;KS43;cCa\nohne Calcium;2;0\nunlesbar;x;2\ngut;2;2\n";
+TEST(BatchCommand, FailedRowsGetTheDialogsMessageAndExitCode1) {
+    const QByteArray analyses = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("ohne Calcium")},
+                                              {QStringLiteral("cCa"), QStringLiteral("0")}},
+                                             {{QStringLiteral("Analyse"), QStringLiteral("unlesbar")},
+                                              {QStringLiteral("KS43"), QStringLiteral("x")}},
+                                             {{QStringLiteral("Analyse"), QStringLiteral("gut")}}});
     const BatchRun run = runBatch({QStringLiteral("evaluate"), QStringLiteral("-")}, analyses);
     EXPECT_EQ(run.exitCode, batchRowFailed);
     const QStringList rows = lines(run.out);
     ASSERT_EQ(rows.size(), 4);
-    EXPECT_TRUE(rows[1].contains(QStringLiteral("Rechenfehler"))) << rows[1].toStdString();
-    EXPECT_TRUE(rows[2].contains(QStringLiteral("KS43"))) << rows[2].toStdString();
+    EXPECT_EQ(rows[1], QStringLiteral("ohne Calcium;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein!"));
+    EXPECT_EQ(rows[2], QStringLiteral("unlesbar;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein! (KS43: „x“)"));
     EXPECT_TRUE(rows[3].endsWith(QStringLiteral(";ok")));
 
     const BatchRun json = runBatch({QStringLiteral("evaluate"), QStringLiteral("--json")}, R"([{"cCa": 0}])");
     EXPECT_EQ(json.exitCode, batchRowFailed);
     const QJsonObject failed = QJsonDocument::fromJson(json.out.toUtf8()).array().at(0).toObject();
-    EXPECT_TRUE(failed[QStringLiteral("error")].toString().contains(QStringLiteral("Rechenfehler")));
+    EXPECT_EQ(failed[QStringLiteral("error")].toString(), QStringLiteral("Feld pHe fehlt"));
     EXPECT_FALSE(failed.contains(QStringLiteral("slots")));
+}
+
+TEST(BatchCommand, NumbersComeBackWithTheDecimalSeparatorOfTheInput) {
+    const QStringList comma = lines(runBatch({QStringLiteral("evaluate")}, analysesCsv({{}})).out);
+    ASSERT_EQ(comma.size(), 2);
+    EXPECT_TRUE(comma[1].startsWith(QStringLiteral("Analyse;7,")) ) << comma[1].toStdString();
+    const QStringList point =
+        lines(runBatch({QStringLiteral("evaluate")}, QByteArray(analysesCsv({{}})).replace(',', '.')).out);
+    ASSERT_EQ(point.size(), 2);
+    EXPECT_TRUE(point[1].startsWith(QStringLiteral("Analyse;7."))) << point[1].toStdString();
 }
 
 TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
@@ -133,6 +158,9 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
     EXPECT_EQ(runBatch({QStringLiteral("evaluate")}, "").exitCode, batchUnusable);
     EXPECT_EQ(runBatch({QStringLiteral("evaluate"), QStringLiteral("--json")}, "{oops").exitCode,
               batchUnusable);
+    const BatchRun binary = runBatch({QStringLiteral("evaluate")}, QByteArray("Analyse;KS43\n\0\x01\x02", 16));
+    EXPECT_EQ(binary.exitCode, batchUnusable);
+    EXPECT_EQ(binary.err, QStringLiteral("Die Datei ist keine Textdatei.\n"));
 
     const BatchRun help = runBatch({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, batchOk);
@@ -140,8 +168,11 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
 }
 
 TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
-    const BatchRun run =
-        runBatch({QStringLiteral("evaluate")}, "Analyse,KS43\n\"Well 3, \"\"north\"\"\",3.0\n");
+    const QByteArray analyses = QByteArray(analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Well")}}}))
+                                    .replace(',', '.')
+                                    .replace(';', ',')
+                                    .replace("\nWell,", "\n\"Well 3, \"\"north\"\"\",");
+    const BatchRun run = runBatch({QStringLiteral("evaluate")}, analyses);
     const QStringList rows = lines(run.out);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].startsWith(QStringLiteral("Analyse,pH(tb),")));
@@ -150,7 +181,11 @@ TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
 
 TEST(BatchCommand, SavesWaterFilesNamedAfterTheirAnalyses) {
     QTemporaryDir dir;
-    const QByteArray analyses = "Analyse;KS43\nBrunnen 1/Süd;2,5\nBrunnen 1/Süd;2,6\n:*?;3\nohne Calcium;2\n";
+    const QByteArray analyses = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Brunnen 1/Süd")},
+                                              {QStringLiteral("KS43"), QStringLiteral("2,5")}},
+                                             {{QStringLiteral("Analyse"), QStringLiteral("Brunnen 1/Süd")}},
+                                             {{QStringLiteral("Analyse"), QStringLiteral(":*?")}},
+                                             {{QStringLiteral("Analyse"), QStringLiteral("ohne Calcium")}}});
     const BatchRun run =
         runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()}, analyses);
     EXPECT_EQ(run.exitCode, batchOk) << run.err.toStdString();
@@ -160,12 +195,11 @@ TEST(BatchCommand, SavesWaterFilesNamedAfterTheirAnalyses) {
     QFile first(dir.filePath(QStringLiteral("Brunnen 1Süd.was")));
     ASSERT_TRUE(first.open(QIODevice::ReadOnly));
     EXPECT_EQ(first.size(), 1584);
-    WaterWindowData water;
-    AnalysisHeader header;
-    decodeWaterFileRecord(first.readAll(), water, header);
-    EXPECT_EQ(header.name(), QStringLiteral("Brunnen 1/Süd"));
-    EXPECT_DOUBLE_EQ(water.ks43, 0.0025);
-    EXPECT_EQ(water.method, 1);
+    WaterRecord saved;
+    saved.decode(first.readAll());
+    EXPECT_EQ(saved.header.name(), QStringLiteral("Brunnen 1/Süd"));
+    EXPECT_DOUBLE_EQ(saved.water.ks43, 0.0025);
+    EXPECT_EQ(saved.water.method, 1);
 
     EXPECT_EQ(runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"),
                         dir.filePath(QStringLiteral("fehlt"))},
@@ -174,10 +208,10 @@ TEST(BatchCommand, SavesWaterFilesNamedAfterTheirAnalyses) {
               batchUnusable);
 }
 
-TEST(BatchCommand, ExportsADataFileThroughItsWindow) {
+TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
     QTemporaryDir dir;
     runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
-             "Analyse;KS43\nQuelle;1,5\n");
+             analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Quelle")}, {QStringLiteral("KS43"), QStringLiteral("1,5")}}}));
     const QString water = dir.filePath(QStringLiteral("Quelle.was"));
     for (const auto& [name, code] :
          {std::pair{"a.xls", sheet::Excel97Code}, std::pair{"b.xls", sheet::Excel5Code},

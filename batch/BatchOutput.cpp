@@ -1,4 +1,4 @@
-#include "app/BatchOutput.h"
+#include "batch/BatchOutput.h"
 
 #include "common/DelimitedText.h"
 #include "common/NumberText.h"
@@ -33,19 +33,20 @@ QString statusText(const BatchResult& result) {
                             : QStringLiteral("ok, aber eine pH-Suche hat ihre Genauigkeit nicht erreicht");
 }
 
-QStringList csvFields(const BatchResult& result) {
+QStringList csvFields(const BatchResult& result, QChar decimalSeparator) {
     QStringList fields{result.header.name()};
     if (result.engine) {
         const EngineState& e = *result.engine;
         const CalciteAssessment calcite = assessCalcite(e.results);
         using units::molToMmol;
-        fields << formatNumber(e.results[1][slot::pH]) << formatNumber(e.results[1][slot::si])
-               << formatNumber(e.results[2][slot::pH]) << formatNumber(e.results[3][slot::pH])
-               << formatNumber(calcite.phDifference) << formatNumber(calcite.dissolutionCapacity)
-               << verdictText(calcite) << formatNumber(e.water.pHm) << formatNumber(molToMmol(e.water.ks43))
-               << formatNumber(molToMmol(e.water.kb82)) << formatNumber(molToMmol(e.water.dic))
-               << formatNumber(molToMmol(e.water.mValue))
-               << formatNumber(e.results[1][slot::ionBalanceError]);
+        const auto number = [decimalSeparator](double value) {
+            return formatNumber(value).replace(u'.', decimalSeparator);
+        };
+        fields << number(e.results[1][slot::pH]) << number(e.results[1][slot::si]) << number(e.results[2][slot::pH])
+               << number(e.results[3][slot::pH]) << number(calcite.phDifference)
+               << number(calcite.dissolutionCapacity) << verdictText(calcite) << number(e.water.pHm)
+               << number(molToMmol(e.water.ks43)) << number(molToMmol(e.water.kb82)) << number(molToMmol(e.water.dic))
+               << number(molToMmol(e.water.mValue)) << number(e.results[1][slot::ionBalanceError]);
     }
     while (fields.size() < csvHeader.size() - 1)
         fields << QString();
@@ -123,10 +124,10 @@ QString jsonObject(const BatchResult& result) {
 
 } // namespace
 
-QByteArray writeCsvResults(const std::vector<BatchResult>& results, QChar separator) {
+QByteArray writeCsvResults(const std::vector<BatchResult>& results, QChar separator, QChar decimalSeparator) {
     QString text = csvHeader.join(separator) + u'\n';
     for (const BatchResult& result : results) {
-        QStringList fields = csvFields(result);
+        QStringList fields = csvFields(result, decimalSeparator);
         for (QString& field : fields)
             field = quoteDelimited(field, separator);
         text += fields.join(separator) + u'\n';

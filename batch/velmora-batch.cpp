@@ -1,4 +1,4 @@
-#include "app/BatchCommand.h"
+#include "batch/BatchCommand.h"
 
 #include <cstdio>
 #include <QApplication>

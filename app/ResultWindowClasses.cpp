@@ -1,0 +1,54 @@
+#include "app/ResultWindowClasses.h"
+
+#include "windows/TWasserF.h"
+#include "windows/WaterRecord.h"
+#include "windows/WindowType.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+// The classes of a window type. They live in the libraries of their subsystems, above the table of
+// window types, so they are named here.
+struct WindowClasses {
+    WindowKind kind;
+    TMDIChild* (*createWindow)(MdiHost& host);
+    std::unique_ptr<ResultRecord> (*createRecord)();
+};
+
+template <class Window>
+TMDIChild* newWindow(MdiHost& host) {
+    return new Window(host);
+}
+
+template <class Record>
+std::unique_ptr<ResultRecord> newRecord() {
+    return std::make_unique<Record>();
+}
+
+constexpr std::array windowClasses{
+    WindowClasses{WindowKind::Water, newWindow<TWasserF>, newRecord<WaterRecord>},
+};
+
+const WindowClasses* classesOf(const WindowType& type) {
+    for (const WindowClasses& classes : windowClasses)
+        if (classes.kind == type.kind)
+            return &classes;
+    return nullptr;
+}
+
+} // namespace
+
+TMDIChild* createWindowForFile(const WindowType& type, MdiHost& host) {
+    const WindowClasses* classes = classesOf(type);
+    return classes ? classes->createWindow(host) : nullptr;
+}
+
+std::unique_ptr<ResultRecord> createRecord(const WindowType& type) {
+    const WindowClasses* classes = classesOf(type);
+    return classes ? classes->createRecord() : nullptr;
+}
+
+} // namespace velmora
