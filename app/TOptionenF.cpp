@@ -41,6 +41,7 @@ void TOptionenF::prepare(bool minimizeToTray) {
 void TOptionenF::chooseDirectory(QLineEdit* field) {
     const QString current = field->text().trimmed();
     const QString chosen = dialogs().directory(this, QStringLiteral("Verzeichnis auswählen"),
+                                               QStringLiteral("Bitte wählen Sie das gewünschte Verzeichnis"),
                                                QFileInfo(current).isDir() ? current : QString());
     if (!chosen.isEmpty())
         field->setText(chosen);

@@ -1,5 +1,7 @@
 #include "common/DialogSeam.h"
 
+#include "common/FolderDialog.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -56,8 +58,10 @@ public:
         return QFileDialog::getSaveFileName(parent, caption, proposal, filters, filter);
     }
 
-    QString directory(QWidget* parent, const QString& caption, const QString& start) override {
-        return QFileDialog::getExistingDirectory(parent, caption, start);
+    QString directory(QWidget* parent, const QString& caption, const QString& prompt,
+                      const QString& start) override {
+        FolderDialog dialog(parent, caption, prompt, start);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosenDirectory() : QString();
     }
 
     bool print(QWidget* parent, QPrinter& printer) override {

@@ -30,8 +30,10 @@ public:
     /// the chosen one out.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposal,
                              const QString& filters, QString* filter) = 0;
-    /// A directory chosen in a folder browser; empty when cancelled.
-    virtual QString directory(QWidget* parent, const QString& caption, const QString& start) = 0;
+    /// A directory chosen in a folder browser that shows `prompt` above the folders; empty when
+    /// cancelled.
+    virtual QString directory(QWidget* parent, const QString& caption, const QString& prompt,
+                              const QString& start) = 0;
     /// The print dialog for `printer`; false when cancelled.
     virtual bool print(QWidget* parent, QPrinter& printer) = 0;
     /// A text asked for in an input box; empty when cancelled.

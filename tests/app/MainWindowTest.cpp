@@ -3,6 +3,8 @@
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
 #include "engine/Engine.h"
+#include "MainWindowFixture.h"
+#include "Mnemonics.h"
 #include "ScriptedDialogs.h"
 #include "sheet/view/SheetBook.h"
 #include "sheet/view/SheetView.h"
@@ -33,50 +35,8 @@ using namespace velmora;
 
 namespace {
 
-// A main window of its own for each test: program folder, configuration and data in temporary folders.
-class MainWindowFixture : public ::testing::Test {
+class MainWindowTest : public test::MainWindowFixture {
 protected:
-    void createWindow() {
-        window = std::make_unique<THauptfenster>(THauptfenster::Settings{
-            program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
-            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
-    }
-
-    // A water file named `name` in the data folder whose analysis is called `analysis`.
-    QString waterFile(const QString& name, const QString& analysis = QStringLiteral("Analyse")) {
-        return dataFile(name, WaterRecord(AnalysisHeader(analysis, {}, {}, {}, {}), {}).encode());
-    }
-
-    // A data file with the given name in the data folder.
-    QString dataFile(const QString& name, const QByteArray& content = "x") {
-        const QString path = data.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
-    }
-
-    void useShippedWaterTemplate() const {
-        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
-                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
-    }
-
-    test::ScriptedDialogs dialogs;
-    EngineState engine;
-    test::ProgramFolder program;
-    QTemporaryDir config;
-    QTemporaryDir dataHome;
-    QTemporaryDir data;
-    std::unique_ptr<THauptfenster> window;
-};
-
-class MainWindowTest : public MainWindowFixture {
-protected:
-    void SetUp() override {
-        useShippedWaterTemplate();
-        createWindow();
-    }
-
     TMDIChild* open(const QString& name) {
         window->OpenDataFile(waterFile(name));
         return window->activeResultWindow();
@@ -94,8 +54,9 @@ void expectCommands(const MainActions& actions, const CommandChanges& changes) {
             continue;
         const QAction* action = actions.command(Command(i));
         EXPECT_EQ(action->isEnabled(), changes[i]->enabled) << action->objectName().toStdString();
-        if (!changes[i]->text.isEmpty())
+        if (!changes[i]->text.isEmpty()) {
             EXPECT_EQ(action->text(), changes[i]->text);
+        }
     }
 }
 
@@ -443,4 +404,9 @@ TEST_F(MainWindowTest, EveryResultSheetOffersTheClipboardCommands) {
     const QList<QAction*> menu = water->Book()->view()->actions();
     EXPECT_EQ(menu, (QList<QAction*>{actions().ausschneiden, actions().kopieren, actions().einfuegen}));
     EXPECT_EQ(water->Book()->view()->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+TEST_F(MainWindowTest, EveryAltKeyOfTheOptionsAndTheAboutBoxLeadsToOneControl) {
+    EXPECT_EQ(test::mnemonicClashes(*window->findChild<TOptionenF*>()), QStringList());
+    EXPECT_EQ(test::mnemonicClashes(*window->findChild<TInfoBox*>()), QStringList());
 }

@@ -36,6 +36,7 @@ public:
     std::vector<Message> messages;
     std::vector<QUrl> openedUrls;
     std::vector<QString> saveProposals;
+    std::vector<QString> directoryQuestions; ///< caption, "|" and prompt of each folder browser
     int printDialogs = 0;
 
     Answer message(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
@@ -62,7 +63,8 @@ public:
         return bar >= 0 ? answer.left(bar) : answer;
     }
 
-    QString directory(QWidget*, const QString&, const QString&) override {
+    QString directory(QWidget*, const QString& caption, const QString& prompt, const QString&) override {
+        directoryQuestions.push_back(caption + u'|' + prompt);
         return pop(directoryAnswers, QString());
     }
 

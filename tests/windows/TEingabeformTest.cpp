@@ -3,6 +3,7 @@
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "FakeMdiHost.h"
+#include "Mnemonics.h"
 #include "ScriptedDialogs.h"
 #include "windows/CalculationHost.h"
 #include "windows/MdiHost.h"
@@ -200,4 +201,9 @@ TEST_F(TEingabeformTest, LeavingAnIonEditUpdatesItsPartner) {
     edit("cK")->setFocus();
     EXPECT_EQ(edit("rNa")->text(), QStringLiteral("45.980"));
     dialog.reject();
+}
+
+TEST_F(TEingabeformTest, EveryAltKeyLeadsToOneControl) {
+    EXPECT_EQ(test::mnemonicClashes(dialog), QStringList());
+    EXPECT_EQ(test::mnemonicsOf(dialog).at(QStringLiteral("b")), QStringList{QStringLiteral("&Berechnen")});
 }

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+// Every link of the shipped help pages leads to a page or file that is shipped with them.
+TEST(HelpPages, EveryLinkLeadsToAShippedFile) {
+    const QDir help(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe"));
+    const QStringList pages = help.entryList({QStringLiteral("*.htm")}, QDir::Files);
+    ASSERT_TRUE(pages.contains(QStringLiteral("index.htm")));
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
+    for (const QString& page : pages) {
+        QFile file(help.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
+            const QString target = match.captured(1);
+            if (target.startsWith(QStringLiteral("http")) || target.startsWith(QStringLiteral("mailto:")))
+                continue;
+            EXPECT_TRUE(QFile::exists(help.filePath(target)))
+                << page.toStdString() << " → " << target.toStdString();
+        }
+    }
+}

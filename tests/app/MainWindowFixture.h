@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/THauptfenster.h"
+#include "engine/Engine.h"
+#include "ScriptedDialogs.h"
+#include "TemplateFolder.h"
+#include "windows/WaterRecord.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace velmora::test {
+
+/// A main window of its own for each test: program folder with the shipped water template,
+/// configuration and data in temporary folders, every dialog answered by the script.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
+                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
+        createWindow();
+    }
+
+    void createWindow() {
+        window = std::make_unique<THauptfenster>(THauptfenster::Settings{
+            program.path(), IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+            IniFile(config.filePath(QStringLiteral("mru.ini"))), dataHome.path(), false, &engine});
+    }
+
+    /// A data file with the given name in the data folder.
+    QString dataFile(const QString& name, const QByteArray& content = "x") {
+        const QString path = data.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+
+    /// A water file named `name` in the data folder whose analysis is called `analysis`.
+    QString waterFile(const QString& name, const QString& analysis = QStringLiteral("Analyse")) {
+        return dataFile(name, WaterRecord(AnalysisHeader(analysis, {}, {}, {}, {}), {}).encode());
+    }
+
+    ScriptedDialogs dialogs;
+    EngineState engine;
+    ProgramFolder program;
+    QTemporaryDir config;
+    QTemporaryDir dataHome;
+    QTemporaryDir data;
+    std::unique_ptr<THauptfenster> window;
+};
+
+} // namespace velmora::test
