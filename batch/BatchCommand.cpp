@@ -32,10 +32,13 @@ Eingabe
   Mit --json oder einer Datei auf ".json": ein JSON-Objekt oder ein Array von Objekten.
   Feldnamen: Analyse, Bearbeiter, Datum, Anmerkung1, Anmerkung2, Methode (1 bis 7),
   pHe, tpHe, KS43, tKS43, KB82, tKB82, DIC, mWert, tb, k25, cCa, cMg, cNa, cK, cSO4,
-  cNO3, cCl, in mmol/l, °C und µS/cm. Fehlende Felder erhalten die Vorgaben des Dialogs;
-  Dezimalkomma und Dezimalpunkt werden gelesen.
+  cNO3, cCl, in mmol/l, °C und µS/cm. Jede Zeile wird geprüft wie die Eingaben des Dialogs:
+  die Temperaturen, k25, die sieben Ionen und die beiden Größen der Methode müssen als
+  Spalte da sein und eine gültige, nicht negative Zahl enthalten; Zellen der Größen, die
+  die Methode nicht liest, dürfen leer bleiben. Fehlen Analyse, Bearbeiter, Datum oder
+  Methode, gelten die Vorgaben des Dialogs. Dezimalkomma und Dezimalpunkt werden gelesen.
 
-Ausgabe CSV (Trennzeichen wie die Eingabe)
+Ausgabe CSV (Trennzeichen wie die Eingabe, Zahlen mit dem Dezimalzeichen der Eingabe)
   Analyse            Name der Analyse
   pH(tb)             pH-Wert bei der Bewertungstemperatur tb
   SI                 Sättigungsindex bei tb

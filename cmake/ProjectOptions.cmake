@@ -12,3 +12,11 @@ add_library(velmora_options INTERFACE)
 target_compile_features(velmora_options INTERFACE cxx_std_20)
 target_compile_options(velmora_options INTERFACE -Wall -Wextra)
 target_compile_definitions(velmora_options INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII)
+
+# A build that traps memory errors and undefined behaviour (./test.sh --sanitize).
+option(VELMORA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(VELMORA_SANITIZE)
+    target_compile_options(velmora_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                     -fno-sanitize-recover=undefined)
+    target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
+endif()
