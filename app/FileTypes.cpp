@@ -1,10 +1,10 @@
 #include "app/FileTypes.h"
 
+#include "common/SafeFile.h"
 #include "windows/WindowType.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QXmlStreamWriter>
@@ -25,8 +25,12 @@ namespace {
 
 bool writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    try {
+        writeFileSafely(path, content);
+        return true;
+    } catch (const WriteError&) {
+        return false;
+    }
 }
 
 QByteArray mimePackage() {

@@ -1,12 +1,14 @@
 #include "app/IniFile.h"
 
+#include "common/SafeFile.h"
 #include "common/TextCodec.h"
 
 #include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 namespace velmora {
@@ -16,24 +18,75 @@ namespace {
 // Profile files bigger than this are not configuration files; they read as empty.
 constexpr qint64 maxProfileSize = 1024 * 1024;
 
+std::optional<QString> sectionName(const QString& line);
+
+// A section that stands more than once in the file is one section, at its first place, and a key
+// that stands more than once in a section keeps its first value, the one that is read.
+QStringList mergeRepeatedSections(const QStringList& lines) {
+    struct Section {
+        QStringList lines;
+        QSet<QString> keys;
+    };
+    Section preamble;
+    std::vector<Section> sections;
+    QHash<QString, std::size_t> sectionByName;
+    Section* current = &preamble;
+    for (const QString& line : lines) {
+        if (const std::optional<QString> name = sectionName(line)) {
+            const QString key = name->toLower();
+            const auto known = sectionByName.constFind(key);
+            if (known != sectionByName.cend()) {
+                current = &sections[*known];
+                while (current->lines.size() > 1 && current->lines.back().trimmed().isEmpty())
+                    current->lines.removeLast();
+                continue;
+            }
+            sectionByName.insert(key, sections.size());
+            sections.push_back({{line}, {}});
+            current = &sections.back();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0 && current != &preamble) {
+            const QString key = line.left(equals).trimmed().toLower();
+            if (current->keys.contains(key))
+                continue;
+            current->keys.insert(key);
+        }
+        current->lines.append(line);
+    }
+    QStringList merged = preamble.lines;
+    for (Section& section : sections) {
+        while (section.lines.size() > 1 && section.lines.back().trimmed().isEmpty())
+            section.lines.removeLast();
+        if (!merged.isEmpty() && !merged.back().trimmed().isEmpty())
+            merged.append(QString());
+        merged += section.lines;
+    }
+    return merged;
+}
+
+// Only a regular file is read: a FIFO or a device would block or never end.
 QStringList readLines(const QString& path) {
+    const QFileInfo info(path);
     QFile file(path);
-    if (file.size() > maxProfileSize || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > maxProfileSize || !file.open(QIODevice::ReadOnly))
         return {};
-    QString text = decodeTextFile(file.readAll());
+    QString text = decodeTextFile(file.read(maxProfileSize));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text.split(u'\n');
+    return mergeRepeatedSections(text.split(u'\n'));
 }
 
 bool writeLines(const QString& path, QStringList lines) {
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    try {
+        writeFileSafely(path, (lines.join(QStringLiteral("\n")) + u'\n').toUtf8());
+        return true;
+    } catch (const WriteError&) {
         return false;
-    file.write((lines.join(QStringLiteral("\n")) + u'\n').toUtf8());
-    return file.commit();
+    }
 }
 
 std::optional<QString> sectionName(const QString& line) {

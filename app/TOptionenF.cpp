@@ -1,6 +1,7 @@
 #include "app/TOptionenF.h"
 
 #include "common/DialogSeam.h"
+#include "common/SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -100,13 +101,15 @@ void TOptionenF::offerToMoveProjects() {
                                   DialogSeam::Buttons::YesNo);
             if (overwrite != DialogSeam::Answer::Yes)
                 continue;
-            QFile::remove(destination);
         }
-        // rename copies and removes where the directories lie on different file systems.
-        if (!QFile::rename(source.filePath(project), destination))
+        // The file there is replaced only once the moved one has arrived whole.
+        try {
+            moveFileSafely(source.filePath(project), destination);
+        } catch (const WriteError&) {
             dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
                               QStringLiteral("Die Datei \"%1\" konnte nicht verschoben werden.")
                                   .arg(source.filePath(project)));
+        }
     }
 }
 

@@ -126,8 +126,7 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
 
     if (parsed.command == u"export")
-        return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, err) ? batchOk
-                                                                                       : batchUnusable;
+        return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, err);
 
     QByteArray content;
     const QString file = parsed.files.value(0);

@@ -45,8 +45,8 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
     return allWritten;
 }
 
-bool exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
-                    QTextStream& err) {
+int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
+                   QTextStream& err) {
     const QString suffix = QFileInfo(outFile).suffix().toLower();
     int code = 0;
     if (suffix == u"xls")
@@ -61,20 +61,20 @@ bool exportDataFile(const QString& dataFile, const QString& outFile, std::option
         err << QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .htm, .txt, .vts.")
                    .arg(outFile)
             << u'\n';
-        return false;
+        return batchUnusable;
     }
 
     const WindowType* type = windowTypeOfFile(dataFile);
     const std::unique_ptr<ResultRecord> record = type ? createRecord(*type) : nullptr;
     if (!record) {
         err << QStringLiteral("„%1“ ist keine Datendatei dieser Version von Velmora.").arg(dataFile) << u'\n';
-        return false;
+        return batchUnusable;
     }
     try {
         record->decode(readDataFile(dataFile, type->fileSize()));
     } catch (const FileError&) {
         err << QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(dataFile) << u'\n';
-        return false;
+        return batchRowFailed;
     }
     try {
         // The templates lie beside the program, as the program's windows read them.
@@ -82,12 +82,12 @@ bool exportDataFile(const QString& dataFile, const QString& outFile, std::option
         sheet::writeWorkbookFile(report, outFile, code);
     } catch (const TemplateError& error) {
         err << QString(error.message()).remove(u'\r') << u'\n';
-        return false;
+        return batchRowFailed;
     } catch (const sheet::SheetError& error) {
         err << error.message() << u'\n';
-        return false;
+        return batchRowFailed;
     }
-    return true;
+    return batchOk;
 }
 
 } // namespace velmora

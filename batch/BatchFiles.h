@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchAnalysis.h"
+#include "batch/BatchCommand.h"
 
 #include <optional>
 #include <QString>
@@ -17,8 +18,10 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
 
 /// Reads `dataFile` as its window type's record, fills the type's template from it as the window does and
 /// writes the sheet in the format of `outFile`'s extension (".xls" as Excel 97, or `excelCode` 4 for
-/// Excel 5/95; ".htm", ".txt", ".vts"). Returns false with the reason on `err`.
-bool exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
-                    QTextStream& err);
+/// Excel 5/95; ".htm", ".txt", ".vts"). Returns the exit code: batchOk, batchRowFailed for a data file
+/// or template that cannot be used or a report that cannot be written, batchUnusable for an output
+/// format or a file type the program does not have; the reason goes to `err`.
+int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
+                   QTextStream& err);
 
 } // namespace velmora

@@ -12,11 +12,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = velmora::runBatchCommand(QApplication::arguments().mid(1), out, err, [] {
+    int code = velmora::runBatchCommand(QApplication::arguments().mid(1), out, err, [] {
         QFile input;
         return input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
     });
     out.flush();
+    // Results that did not reach their file are no results: a full disk behind the redirection fails.
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err << QStringLiteral("Die Ergebnisse konnten nicht auf die Standardausgabe geschrieben werden.")
+            << u'\n';
+        code = velmora::batchUnusable;
+    }
     err.flush();
     return code;
 }

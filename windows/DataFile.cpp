@@ -1,12 +1,12 @@
 #include "windows/DataFile.h"
 
 #include "common/FixedRecord.h"
+#include "common/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace velmora {
 
@@ -21,12 +21,17 @@ QByteArray readDataFile(const QString& path, qsizetype size) {
 }
 
 bool writeDataFile(const QString& path, const QByteArray& records) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(records) == records.size() && file.commit();
+    try {
+        writeFileSafely(path, records);
+        return true;
+    } catch (const WriteError&) {
+        return false;
+    }
 }
 
 QString proposedFileName(const QString& caption, const QString& kindName) {
-    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    // Control characters go too: a name with a NUL in it would be cut there by the file system.
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|\\x{0}-\\x{1f}\\x{7f}]"));
     QString name = caption;
     name.remove(forbidden);
     return name.isEmpty() ? kindName : name;

@@ -13,7 +13,7 @@ QByteArray readDataFile(const QString& path, qsizetype size);
 bool writeDataFile(const QString& path, const QByteArray& records);
 
 /// The name "Speichern unter" proposes for a window: its caption without the characters a file name may
-/// not hold (\ / : * ? " < > |), or the window's kind name when nothing is left.
+/// not hold (\ / : * ? " < > | and control characters), or the window's kind name when nothing is left.
 QString proposedFileName(const QString& caption, const QString& kindName);
 
 /// Where a native save of `name` goes: its folder and base name with the type's extension

@@ -1,5 +1,6 @@
 #include "sheet/formats/WorkbookFile.h"
 
+#include "common/SafeFile.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/HtmlFormat.h"
 #include "sheet/formats/TextFormat.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace velmora::sheet {
 
@@ -106,10 +106,11 @@ void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) 
     default:
         throw SheetError(QStringLiteral("Unbekanntes Dateiformat %1.").arg(code));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw SheetError(
-            QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+    try {
+        writeFileSafely(path, content);
+    } catch (const WriteError& error) {
+        throw SheetError(error.message());
+    }
 }
 
 } // namespace velmora::sheet

@@ -1,12 +1,16 @@
 #include "app/Configuration.h"
 
+#include "app/FileTypes.h"
 #include "app/IniFile.h"
 #include "app/RecentFiles.h"
+#include "FailingFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace velmora;
 
@@ -140,4 +144,37 @@ TEST_F(ConfigurationTest, RecentFilesKeepNineMostRecentFirst) {
     RecentFiles loaded;
     loaded.load(mru);
     EXPECT_EQ(loaded.paths(), recent.paths());
+}
+
+TEST_F(ConfigurationTest, ARepeatedSectionIsOneSectionWrittenOnce) {
+    QFile::copy(QStringLiteral(VELMORA_HOSTILE_DIR "/duplicate-section.ini"), profile.path());
+    QFile::setPermissions(profile.path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(profile.read(QStringLiteral("System"), QStringLiteral("MinimizeToTray")), QStringLiteral("1"));
+    ASSERT_TRUE(
+        profile.write(QStringLiteral("System"), QStringLiteral("MinimizeToTray"), QStringLiteral("0")));
+    EXPECT_EQ(profile.read(QStringLiteral("System"), QStringLiteral("MinimizeToTray")), QStringLiteral("0"));
+    EXPECT_EQ(fileText(), QStringLiteral("; Kommentar\n\n[ system ]\nMinimizeToTray=0\n"));
+}
+
+TEST_F(ConfigurationTest, AProfileThatIsNoRegularFileReadsAsEmptyAndIsNotReplaced) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(profile.path()).constData(), 0600), 0);
+    EXPECT_EQ(profile.read(QStringLiteral("Fenster"), QStringLiteral("Zustand"), QStringLiteral("1")),
+              QStringLiteral("1"));
+    EXPECT_FALSE(profile.write(QStringLiteral("Fenster"), QStringLiteral("Zustand"), QStringLiteral("0")));
+    EXPECT_FALSE(QFileInfo(profile.path()).isFile());
+}
+
+TEST_F(ConfigurationTest, AFailedWriteKeepsTheOldProfile) {
+    profile.write(QStringLiteral("Fenster"), QStringLiteral("Zustand"), QStringLiteral("1"));
+    const QString before = fileText();
+    for (long bytes : {0L, 5L, 17L}) {
+        test::FailingFileSystem full(bytes);
+        EXPECT_FALSE(
+            profile.write(QStringLiteral("Explorer"), QStringLiteral("Breite"), QStringLiteral("200")));
+        EXPECT_EQ(fileText(), before) << bytes;
+    }
+    test::FailingFileSystem full;
+    EXPECT_FALSE(
+        ensureFileTypesRegistered(profile, dir.filePath(QStringLiteral("daten")), QStringLiteral("/p/")));
+    EXPECT_EQ(profile.read(QStringLiteral("Registrierung"), QStringLiteral("Wert")), QString());
 }

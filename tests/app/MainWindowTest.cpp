@@ -410,3 +410,12 @@ TEST_F(MainWindowTest, EveryAltKeyOfTheOptionsAndTheAboutBoxLeadsToOneControl) {
     EXPECT_EQ(test::mnemonicClashes(*window->findChild<TOptionenF*>()), QStringList());
     EXPECT_EQ(test::mnemonicClashes(*window->findChild<TInfoBox*>()), QStringList());
 }
+
+TEST_F(MainWindowTest, AFileOfATypeThisVersionCannotShowIsToldAndLeftClosed) {
+    window->OpenDataFile(dataFile(QStringLiteral("mischung.wam"), QByteArray(12408, '\0')));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Diese Funktion ist in dieser Version von Velmora noch nicht verfügbar."));
+    EXPECT_TRUE(window->resultWindows().isEmpty());
+    EXPECT_TRUE(window->recentFiles().paths().isEmpty());
+}

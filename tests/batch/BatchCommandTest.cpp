@@ -1,14 +1,15 @@
 #include "batch/BatchCommand.h"
 
+#include "Analyses.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
-#include "Analyses.h"
 #include "TestData.h"
 #include "windows/WaterRecord.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -124,7 +125,8 @@ TEST(BatchCommand, FailedRowsGetTheDialogsMessageAndExitCode1) {
     const QStringList rows = lines(run.out);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[1], QStringLiteral("ohne Calcium;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein!"));
-    EXPECT_EQ(rows[2], QStringLiteral("unlesbar;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein! (KS43: „x“)"));
+    EXPECT_EQ(rows[2],
+              QStringLiteral("unlesbar;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein! (KS43: „x“)"));
     EXPECT_TRUE(rows[3].endsWith(QStringLiteral(";ok")));
 
     const BatchRun json = runBatch({QStringLiteral("evaluate"), QStringLiteral("--json")}, R"([{"cCa": 0}])");
@@ -137,7 +139,7 @@ TEST(BatchCommand, FailedRowsGetTheDialogsMessageAndExitCode1) {
 TEST(BatchCommand, NumbersComeBackWithTheDecimalSeparatorOfTheInput) {
     const QStringList comma = lines(runBatch({QStringLiteral("evaluate")}, analysesCsv({{}})).out);
     ASSERT_EQ(comma.size(), 2);
-    EXPECT_TRUE(comma[1].startsWith(QStringLiteral("Analyse;7,")) ) << comma[1].toStdString();
+    EXPECT_TRUE(comma[1].startsWith(QStringLiteral("Analyse;7,"))) << comma[1].toStdString();
     const QStringList point =
         lines(runBatch({QStringLiteral("evaluate")}, QByteArray(analysesCsv({{}})).replace(',', '.')).out);
     ASSERT_EQ(point.size(), 2);
@@ -158,7 +160,8 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
     EXPECT_EQ(runBatch({QStringLiteral("evaluate")}, "").exitCode, batchUnusable);
     EXPECT_EQ(runBatch({QStringLiteral("evaluate"), QStringLiteral("--json")}, "{oops").exitCode,
               batchUnusable);
-    const BatchRun binary = runBatch({QStringLiteral("evaluate")}, QByteArray("Analyse;KS43\n\0\x01\x02", 16));
+    const BatchRun binary =
+        runBatch({QStringLiteral("evaluate")}, QByteArray("Analyse;KS43\n\0\x01\x02", 16));
     EXPECT_EQ(binary.exitCode, batchUnusable);
     EXPECT_EQ(binary.err, QStringLiteral("Die Datei ist keine Textdatei.\n"));
 
@@ -168,10 +171,11 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
 }
 
 TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
-    const QByteArray analyses = QByteArray(analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Well")}}}))
-                                    .replace(',', '.')
-                                    .replace(';', ',')
-                                    .replace("\nWell,", "\n\"Well 3, \"\"north\"\"\",");
+    const QByteArray analyses =
+        QByteArray(analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Well")}}}))
+            .replace(',', '.')
+            .replace(';', ',')
+            .replace("\nWell,", "\n\"Well 3, \"\"north\"\"\",");
     const BatchRun run = runBatch({QStringLiteral("evaluate")}, analyses);
     const QStringList rows = lines(run.out);
     ASSERT_EQ(rows.size(), 2);
@@ -211,7 +215,8 @@ TEST(BatchCommand, SavesWaterFilesNamedAfterTheirAnalyses) {
 TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
     QTemporaryDir dir;
     runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
-             analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Quelle")}, {QStringLiteral("KS43"), QStringLiteral("1,5")}}}));
+             analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Quelle")},
+                           {QStringLiteral("KS43"), QStringLiteral("1,5")}}}));
     const QString water = dir.filePath(QStringLiteral("Quelle.was"));
     for (const auto& [name, code] :
          {std::pair{"a.xls", sheet::Excel97Code}, std::pair{"b.xls", sheet::Excel5Code},
@@ -235,8 +240,9 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
     QFile::resize(dir.filePath(QStringLiteral("kurz.was")), 1583);
     const BatchRun shortFile = runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("kurz.was")),
                                          dir.filePath(QStringLiteral("x.xls"))});
-    EXPECT_EQ(shortFile.exitCode, batchUnusable);
-    EXPECT_TRUE(shortFile.err.contains(QStringLiteral("konnte nicht geöffnet werden")));
+    EXPECT_EQ(shortFile.exitCode, batchRowFailed);
+    EXPECT_EQ(shortFile.err, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden\n")
+                                 .arg(dir.filePath(QStringLiteral("kurz.was"))));
     EXPECT_EQ(runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))}).exitCode,
               batchUnusable);
     EXPECT_EQ(runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("x.abc")),
@@ -248,4 +254,52 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
                         QStringLiteral("--code"), QStringLiteral("9")})
                   .exitCode,
               batchUnusable);
+}
+
+TEST(BatchCommand, AnExportWithoutItsTemplateFailsWithTheWindowsMessage) {
+    QTemporaryDir dir;
+    runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
+             analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Quelle")}}}));
+    // A program folder of its own whose template is missing, then damaged.
+    const QString program =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Vorlagen/WasserFenster.vts");
+    const QString kept = dir.filePath(QStringLiteral("kept.vts"));
+    ASSERT_TRUE(QFile::rename(program, kept));
+    const BatchRun missing = runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("Quelle.was")),
+                                       dir.filePath(QStringLiteral("a.htm"))});
+    QFile damaged(program);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("<vts");
+    damaged.close();
+    const BatchRun invalid = runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("Quelle.was")),
+                                       dir.filePath(QStringLiteral("b.htm"))});
+    QFile::remove(program);
+    ASSERT_TRUE(QFile::rename(kept, program));
+
+    EXPECT_EQ(missing.exitCode, batchRowFailed);
+    EXPECT_EQ(missing.err,
+              QStringLiteral("Die erforderliche Vorlagendatei \"WasserFenster.vts\" konnte nicht gefunden "
+                             "werden!\nBitte stellen Sie sicher, daß sie sich im Verzeichnis %1/Vorlagen "
+                             "befindet!\n")
+                  .arg(QCoreApplication::applicationDirPath()));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.htm"))));
+    EXPECT_EQ(invalid.exitCode, batchRowFailed);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.htm"))));
+}
+
+TEST(BatchCommand, FileNamesLoseControlCharactersOfTheAnalysisName) {
+    QTemporaryDir dir;
+    const BatchRun run =
+        runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
+                 analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Brunnen\tNord")}}}));
+    EXPECT_EQ(run.exitCode, batchOk) << run.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList{QStringLiteral("BrunnenNord.was")});
+    const BatchRun json = runBatch(
+        {QStringLiteral("evaluate"), QStringLiteral("--json"), QStringLiteral("--save-dir"), dir.path()},
+        R"({"Analyse": "\u0000", "tpHe": 20, "KS43": 3, "pHe": 7, "tKS43": 20, "tKB82": 20, "tb": 10,
+                     "k25": 300, "cCa": 2, "cMg": 2, "cNa": 2, "cK": 2, "cSO4": 2, "cNO3": 2, "cCl": 2})");
+    EXPECT_EQ(json.exitCode, batchOk) << json.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("BrunnenNord.was"), QStringLiteral("Wasserfenster.was")}));
 }

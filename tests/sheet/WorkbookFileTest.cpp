@@ -1,5 +1,6 @@
 #include "sheet/formats/WorkbookFile.h"
 
+#include "FailingFileSystem.h"
 #include "SampleWorkbooks.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
@@ -77,4 +78,20 @@ TEST(WorkbookFile, AFailedWriteLeavesTheOldFile) {
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
+}
+
+TEST(WorkbookFile, AWriteThatFailsLeavesTheOldFileInEveryFormat) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bericht"));
+    writeBytes(path, "der alte Bericht");
+    for (const int code : {NativeCode, Excel97Code, Excel5Code, HtmlCode, TextCode}) {
+        for (long bytes : {0L, 100L}) {
+            velmora::test::FailingFileSystem full(bytes);
+            EXPECT_THROW(writeWorkbookFile(test::germanTexts(), path, code), SheetError) << code;
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), QByteArray("der alte Bericht")) << code << " " << bytes;
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("bericht")});
 }

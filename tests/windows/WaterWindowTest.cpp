@@ -2,6 +2,7 @@
 #include "common/NumberText.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
+#include "FailingFileSystem.h"
 #include "FakeMdiHost.h"
 #include "Near.h"
 #include "ScriptedDialogs.h"
@@ -245,10 +246,25 @@ TEST_F(WaterWindowTest, AShortFileIsReportedAndTheWindowCloses) {
 
 TEST_F(WaterWindowTest, AFailedSaveKeepsTheOldFileAndTheWindowUnsaved) {
     TWasserF window(host, WaterRecord(header, evaluatedWater()));
-    window.SaveFile(path(QStringLiteral("fehlt/probe.was")));
+    EXPECT_EQ(window.SaveFile(path(QStringLiteral("fehlt/probe.was"))), std::nullopt);
+    const QString message =
+        QStringLiteral("Die Datei %1 konnte nicht gespeichert werden\n\rFolgende Zeichen dürfen "
+                       "nicht im Dateinamen enthalten sein:\n\r\\ / : * ? \" < > |");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(
-        QStringLiteral("konnte nicht gespeichert werden\n\rFolgende Zeichen")));
+    EXPECT_EQ(dialogs.messages[0].text, message.arg(path(QStringLiteral("fehlt/probe.was"))));
+    EXPECT_FALSE(window.Saved);
+
+    // A full disk at any byte of the record leaves the file there as it was.
+    const QByteArray old = WaterRecord(header, evaluatedWater(3)).encode();
+    writeBytes(QStringLiteral("probe.was"), old);
+    for (long bytes : {0L, 1L, 405L, 1583L}) {
+        test::FailingFileSystem full(bytes);
+        EXPECT_EQ(window.SaveFile(path(QStringLiteral("probe.was"))), std::nullopt) << bytes;
+        QFile file(path(QStringLiteral("probe.was")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old) << bytes;
+        EXPECT_EQ(dialogs.messages.back().text, message.arg(path(QStringLiteral("probe.was"))));
+    }
     EXPECT_FALSE(window.Saved);
 }
 
