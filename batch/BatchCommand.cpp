@@ -134,7 +134,8 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         content = readStandardInput();
     } else {
         QFile input(file);
-        if (QFileInfo(file).isDir() || !input.open(QIODevice::ReadOnly)) {
+        // Only a regular file: a FIFO or a device would block or never end.
+        if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) {
             err << QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(file) << u'\n';
             return batchUnusable;
         }

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 namespace velmora {
 
@@ -39,7 +40,8 @@ BatchAnalysis buildAnalysis(const QHash<QString, QString>& given, const char16_t
     const AnalysisHeader defaults = defaultAnalysisHeader();
     for (int i = 0; i < AnalysisHeader::textCount; ++i) {
         const QString name = QString::fromUtf16(textFields[i]);
-        analysis.header.setText(AnalysisHeader::Text(i), given.value(name, defaults.text(AnalysisHeader::Text(i))));
+        analysis.header.setText(AnalysisHeader::Text(i),
+                                given.value(name, defaults.text(AnalysisHeader::Text(i))));
     }
     // The dialog's first item is selected unless the row names another.
     const QString methodText = given.value(QString::fromUtf16(methodField)).trimmed();
@@ -123,10 +125,14 @@ QChar decimalSeparatorOf(const QStringList& numbers, QChar fieldSeparator) {
     return commas > points ? u',' : u'.';
 }
 
+// Each unknown name once, in the order of their first appearance.
 void noteUnknownFields(const QStringList& names, QStringList& unknown) {
+    QSet<QString> noted(unknown.begin(), unknown.end());
     for (const QString& name : names)
-        if (!name.isEmpty() && !isKnownField(name) && !unknown.contains(name))
+        if (!name.isEmpty() && !isKnownField(name) && !noted.contains(name)) {
+            noted.insert(name);
             unknown.append(name);
+        }
 }
 
 } // namespace

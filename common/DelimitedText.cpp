@@ -2,11 +2,24 @@
 
 namespace velmora {
 
-std::vector<QStringList> splitDelimited(const QString& text, QChar separator) {
+std::vector<QStringList> splitDelimited(const QString& text, QChar separator, std::size_t maxRecords,
+                                        qsizetype maxFields) {
     std::vector<QStringList> records;
     QStringList record;
     QString field;
     bool quoted = false;
+    const auto endField = [&] {
+        if (record.size() >= maxFields)
+            throw DelimitedLimitError(false);
+        record.append(field);
+        field.clear();
+    };
+    const auto endRecord = [&] {
+        if (records.size() >= maxRecords)
+            throw DelimitedLimitError(true);
+        records.push_back(record);
+        record.clear();
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (quoted) {
@@ -21,22 +34,19 @@ std::vector<QStringList> splitDelimited(const QString& text, QChar separator) {
         } else if (c == u'"' && field.isEmpty()) {
             quoted = true;
         } else if (c == separator) {
-            record.append(field);
-            field.clear();
+            endField();
         } else if (c == u'\n' || c == u'\r') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            record.append(field);
-            field.clear();
-            records.push_back(record);
-            record.clear();
+            endField();
+            endRecord();
         } else {
             field += c;
         }
     }
     if (!field.isEmpty() || !record.isEmpty()) {
-        record.append(field);
-        records.push_back(record);
+        endField();
+        endRecord();
     }
     return records;
 }

@@ -24,14 +24,15 @@ QByteArray writeText(const Workbook& workbook) {
 Workbook readText(const QByteArray& content) {
     Workbook workbook;
     Sheet& sheet = workbook.sheet(0);
-    const std::vector<QStringList> records = splitDelimited(decodeTextFile(content), u'\t');
-    if (records.size() > std::size_t(maxRows))
-        throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 Zeilen.").arg(maxRows));
+    std::vector<QStringList> records;
+    try {
+        records = splitDelimited(decodeTextFile(content), u'\t', maxRows, maxColumns);
+    } catch (const DelimitedLimitError& error) {
+        if (error.tooManyRecords)
+            throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 Zeilen.").arg(maxRows));
+        throw SheetError(QStringLiteral("Eine Zeile der Textdatei hat mehr als %1 Spalten.").arg(maxColumns));
+    }
     for (std::size_t row = 0; row < records.size(); ++row) {
-        if (records[row].size() > maxColumns)
-            throw SheetError(QStringLiteral("Zeile %1 der Textdatei hat mehr als %2 Spalten.")
-                                 .arg(row + 1)
-                                 .arg(maxColumns));
         for (qsizetype column = 0; column < records[row].size(); ++column)
             sheet.setText({int(row) + 1, int(column) + 1}, records[row][column]);
     }

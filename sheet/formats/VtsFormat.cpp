@@ -3,6 +3,7 @@
 #include "sheet/model/SheetError.h"
 
 #include <array>
+#include <QHash>
 #include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -137,9 +138,10 @@ private:
     }
 
     QString styleId(const CellStyle& style) {
-        for (std::size_t i = 0; i < m_styles.size(); ++i)
-            if (m_styles[i] == style)
-                return QStringLiteral("s%1").arg(i);
+        const auto known = m_styleIds.constFind(style);
+        if (known != m_styleIds.cend())
+            return QStringLiteral("s%1").arg(*known);
+        m_styleIds.insert(style, m_styles.size());
         m_styles.push_back(style);
         return QStringLiteral("s%1").arg(m_styles.size() - 1);
     }
@@ -309,6 +311,7 @@ private:
 
     QXmlStreamWriter m_xml;
     std::vector<CellStyle> m_styles;
+    QHash<CellStyle, std::size_t> m_styleIds;
 };
 
 // ---- reading ----
@@ -528,6 +531,8 @@ private:
                 sheet.setRowHidden(row, flag(u"hidden"));
                 m_xml.skipCurrentElement();
             } else if (name == u"merge") {
+                if (sheet.merges().size() >= maxMerges)
+                    fail(QStringLiteral("Die Tabelle hat mehr als %1 verbundene Bereiche.").arg(maxMerges));
                 sheet.merge(range(u"ref"));
                 m_xml.skipCurrentElement();
             } else if (name == u"c") {

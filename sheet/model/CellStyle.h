@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHashFunctions>
 #include <QString>
 
 namespace velmora::sheet {
@@ -34,5 +35,17 @@ struct CellStyle {
 
     bool operator==(const CellStyle&) const = default;
 };
+
+inline size_t qHash(const Border& border, size_t seed = 0) {
+    return qHashMulti(seed, int(border.line), border.colour.rgba());
+}
+
+/// Equal styles hash equally, so that writers find a style among thousands at once.
+inline size_t qHash(const CellStyle& style, size_t seed = 0) {
+    return qHashMulti(seed, style.fontFamily, style.fontSize, style.bold, style.italic, style.underline,
+                      style.textColour.rgba(), style.fillColour.isValid(), style.fillColour.rgba(),
+                      int(style.horizontal), int(style.vertical), style.wrap, style.numberFormat, style.left,
+                      style.top, style.right, style.bottom);
+}
 
 } // namespace velmora::sheet

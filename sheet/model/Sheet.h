@@ -15,6 +15,8 @@ namespace velmora::sheet {
 /// The size limits every format of the component can hold.
 inline constexpr int maxRows = 65536;
 inline constexpr int maxColumns = 256;
+/// Merged ranges a sheet may hold; more are damage (merging checks every existing range).
+inline constexpr std::size_t maxMerges = 10000;
 
 /// A cell: its text as shown (a formula is kept as its text, beginning with "=") and its style.
 struct Cell {

@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <sys/stat.h>
 
 using namespace velmora;
 using test::analysesCsv;
@@ -302,4 +303,13 @@ TEST(BatchCommand, FileNamesLoseControlCharactersOfTheAnalysisName) {
     EXPECT_EQ(json.exitCode, batchOk) << json.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
               (QStringList{QStringLiteral("BrunnenNord.was"), QStringLiteral("Wasserfenster.was")}));
+}
+
+TEST(BatchCommand, AnInputThatIsNoRegularFileIsRefused) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("analysen.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const BatchRun run = runBatch({QStringLiteral("evaluate"), fifo});
+    EXPECT_EQ(run.exitCode, batchUnusable);
+    EXPECT_EQ(run.err, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.\n").arg(fifo));
 }

@@ -157,3 +157,12 @@ TEST(BatchInput, ReadsJsonObjectsAndArrays) {
     }
     EXPECT_THROW(readJsonAnalyses(QByteArray(100000, '[')), BatchInputError);
 }
+
+TEST(BatchInput, AHeaderOfManyUnknownColumnsIsReadInLinearTime) {
+    QStringList names;
+    for (int i = 0; i < 100000; ++i)
+        names << QStringLiteral("Spalte%1").arg(i);
+    const BatchInput input = readCsvAnalyses((names.join(u';') + u'\n').toUtf8());
+    EXPECT_EQ(input.unknownFields.size(), 100000);
+    EXPECT_EQ(input.unknownFields.front(), QStringLiteral("Spalte0"));
+}

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace velmora::sheet;
 
@@ -94,4 +95,53 @@ TEST(WorkbookFile, AWriteThatFailsLeavesTheOldFileInEveryFormat) {
         }
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("bericht")});
+}
+
+// Limits are checked while reading, so a large hostile file costs no more than the limits allow.
+TEST(WorkbookFile, ReadersStopAtTheirLimits) {
+    QTemporaryDir dir;
+    const QString lines = dir.filePath(QStringLiteral("zeilen.txt"));
+    writeBytes(lines, QByteArray(8 * 1024 * 1024, '\n'));
+    int code = 0;
+    try {
+        readWorkbookFile(lines, code);
+        ADD_FAILURE() << "8 million rows were read";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Die Textdatei hat mehr als 65536 Zeilen."));
+    }
+    const QString tabs = dir.filePath(QStringLiteral("spalten.txt"));
+    writeBytes(tabs, QByteArray(8 * 1024 * 1024, '\t'));
+    try {
+        readWorkbookFile(tabs, code);
+        ADD_FAILURE() << "8 million columns were read";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Eine Zeile der Textdatei hat mehr als 256 Spalten."));
+    }
+
+    QByteArray merges = "<?xml version=\"1.0\"?><workbook version=\"1\"><sheet name=\"a\">";
+    for (int i = 0; i < 20000; ++i)
+        merges += "<merge ref=\"A" + QByteArray::number(i + 1) + ":B" + QByteArray::number(i + 1) + "\"/>";
+    merges += "</sheet></workbook>";
+    writeBytes(dir.filePath(QStringLiteral("merges.vts")), merges);
+    EXPECT_THROW(readWorkbookFile(dir.filePath(QStringLiteral("merges.vts")), code), SheetError);
+
+    const QString fifo = dir.filePath(QStringLiteral("rohr.vts"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_THROW(readWorkbookFile(fifo, code), SheetError);
+}
+
+TEST(WorkbookFile, ManyDistinctStylesWriteInLinearTime) {
+    QTemporaryDir dir;
+    Workbook book;
+    for (int row = 1; row <= 20000; ++row) {
+        CellStyle style;
+        style.fontSize = 6.0 + row / 1000.0;
+        book.sheet(0).setText({row, 1}, QStringLiteral("x"));
+        book.sheet(0).setStyle({row, 1}, style);
+    }
+    const QString path = dir.filePath(QStringLiteral("stile.vts"));
+    writeWorkbookFile(book, path, NativeCode);
+    int code = 0;
+    const Workbook read = readWorkbookFile(path, code);
+    EXPECT_EQ(read.sheet(0).style({20000, 1}).fontSize, 26.0);
 }
