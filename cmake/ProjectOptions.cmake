@@ -20,3 +20,11 @@ if(VELMORA_SANITIZE)
                                                      -fno-sanitize-recover=undefined)
     target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Coverage instrumentation for libFuzzer, with the same sanitizers (clang only; scripts/fuzz.sh).
+option(VELMORA_FUZZ "Instrument for libFuzzer and build the fuzz targets" OFF)
+if(VELMORA_FUZZ)
+    target_compile_options(velmora_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                     -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
+endif()
