@@ -100,7 +100,10 @@ void setFileSystem(FileSystemSeam* seam) {
     currentSeam = seam;
 }
 
-void writeFileSafely(const QString& path, const QByteArray& content) {
+void writeFileSafely(const QString& name, const QByteArray& content) {
+    // A link stays a link: the file it points to is the one replaced.
+    const QFileInfo link(name);
+    const QString path = link.isSymLink() && link.exists() ? link.canonicalFilePath() : name;
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         fail(path, EISDIR);

@@ -33,7 +33,8 @@ public:
 };
 
 /// Writes `content` as the file `path`, whole or not at all: into a new file beside it, every write
-/// and the flush to the disk checked, then renamed over `path`. An existing file keeps its permissions.
+/// and the flush to the disk checked, then renamed over `path`. An existing file keeps its permissions;
+/// a link keeps pointing to the file, which is the one replaced.
 /// Throws WriteError (with the system's reason in German) and leaves an existing file byte for byte.
 void writeFileSafely(const QString& path, const QByteArray& content);
 

@@ -74,7 +74,6 @@ protected:
     virtual void recordLoaded() {}
 
     void closeEvent(QCloseEvent* event) override;
-    MdiHost& host() const { return m_host; }
 
 private:
     /// Tells the user `message`, then closes the window once the current event is done.

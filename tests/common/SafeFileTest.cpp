@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <sys/mount.h>
@@ -45,6 +46,14 @@ TEST_F(SafeFileTest, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
     EXPECT_EQ(QFile::permissions(path(QStringLiteral("alt.ini"))),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(files(), (QStringList{QStringLiteral("alt.ini"), QStringLiteral("neu.was")}));
+}
+
+TEST_F(SafeFileTest, ALinkKeepsPointingToTheReplacedFile) {
+    writeFile(path(QStringLiteral("echt.ini")), "alt");
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("echt.ini")), path(QStringLiteral("verweis.ini"))));
+    writeFileSafely(path(QStringLiteral("verweis.ini")), "neu");
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("verweis.ini"))).isSymLink());
+    EXPECT_EQ(contentOf(path(QStringLiteral("echt.ini"))), QByteArray("neu"));
 }
 
 TEST_F(SafeFileTest, AWriteThatFailsAtAnyByteLeavesTheOldFile) {
