@@ -342,20 +342,22 @@ public:
                 unexpected();
         }
         if (m_xml.hasError())
-            fail(m_xml.errorString());
+            failAsXml();
         while (!m_xml.atEnd()) {
             m_xml.readNext();
             if (m_xml.isStartElement())
                 unexpected();
         }
         if (m_xml.hasError())
-            fail(m_xml.errorString());
+            failAsXml();
         if (book.sheets().empty())
             fail(QStringLiteral("Die Arbeitsmappe enthält keine Tabelle."));
         return book;
     }
 
 private:
+    // The XML reader's own reason is English and speaks of its parser; the user learns where.
+    [[noreturn]] void failAsXml() const { fail(QStringLiteral("Der Inhalt ist kein gültiges XML.")); }
     [[noreturn]] void fail(const QString& reason) const {
         throw SheetError(QStringLiteral("Die Arbeitsmappe ist beschädigt (Zeile %1): %2")
                              .arg(m_xml.lineNumber())
@@ -372,7 +374,7 @@ private:
                 return true;
         }
         if (m_xml.hasError())
-            fail(m_xml.errorString());
+            failAsXml();
         return false;
     }
 
@@ -380,7 +382,7 @@ private:
     bool nextChild() {
         const bool found = m_xml.readNextStartElement();
         if (m_xml.hasError())
-            fail(m_xml.errorString());
+            failAsXml();
         return found;
     }
 
@@ -560,7 +562,7 @@ private:
             m_xml.attributes().hasAttribute(QStringLiteral("s")) ? style(text(u"s")) : sheet.defaultStyle();
         QString content = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (m_xml.hasError())
-            fail(m_xml.errorString());
+            failAsXml();
         if (encoded) {
             const auto decoded =
                 QByteArray::fromBase64Encoding(content.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);

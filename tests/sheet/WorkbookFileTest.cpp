@@ -145,3 +145,16 @@ TEST(WorkbookFile, ManyDistinctStylesWriteInLinearTime) {
     const Workbook read = readWorkbookFile(path, code);
     EXPECT_EQ(read.sheet(0).style({20000, 1}).fontSize, 26.0);
 }
+
+// The hostile workbooks that the program's own readers read are refused with the component's error.
+TEST(WorkbookFile, HostileWorkbooksOfTheOwnFormatsAreRefused) {
+    int code = 0;
+    try {
+        readWorkbookFile(QStringLiteral(VELMORA_HOSTILE_DIR "/laughs.vts"), code);
+        ADD_FAILURE() << "nested entities were expanded";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Die Arbeitsmappe ist beschädigt (Zeile 13): Der Inhalt ist kein "
+                                 "gültiges XML."));
+    }
+}
