@@ -25,12 +25,7 @@ namespace {
 
 bool writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    try {
-        writeFileSafely(path, content);
-        return true;
-    } catch (const WriteError&) {
-        return false;
-    }
+    return tryWriteFileSafely(path, content);
 }
 
 QByteArray mimePackage() {

@@ -81,12 +81,7 @@ bool writeLines(const QString& path, QStringList lines) {
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    try {
-        writeFileSafely(path, (lines.join(QStringLiteral("\n")) + u'\n').toUtf8());
-        return true;
-    } catch (const WriteError&) {
-        return false;
-    }
+    return tryWriteFileSafely(path, (lines.join(QStringLiteral("\n")) + u'\n').toUtf8());
 }
 
 std::optional<QString> sectionName(const QString& line) {

@@ -2,6 +2,7 @@
 
 #include "app/ResultWindowClasses.h"
 #include "common/FixedRecord.h"
+#include "common/SafeFile.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/model/SheetError.h"
@@ -37,7 +38,7 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
         taken.insert(name.toLower());
         const QString path = nativeFileName(QDir(directory).filePath(name), type.fileExtension());
         const WaterRecord record(result.header, WaterWindowData::takeFrom(*result.engine));
-        if (!writeDataFile(path, record.encode())) {
+        if (!tryWriteFileSafely(path, record.encode())) {
             err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path) << u'\n';
             allWritten = false;
         }

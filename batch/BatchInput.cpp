@@ -21,16 +21,15 @@ constexpr std::array<const char16_t*, AnalysisHeader::textCount> textFields{
     u"Analyse", u"Bearbeiter", u"Datum", u"Anmerkung1", u"Anmerkung2"};
 constexpr const char16_t* methodField = u"Methode";
 
+bool isNumberField(const QString& name) {
+    return std::any_of(analysisFields.begin(), analysisFields.end(),
+                       [&name](const AnalysisField& field) { return name == field.name; });
+}
+
 bool isKnownField(const QString& name) {
-    if (name == methodField)
-        return true;
-    for (const char16_t* text : textFields)
-        if (name == text)
-            return true;
-    for (const AnalysisField& field : analysisFields)
-        if (name == field.name)
-            return true;
-    return false;
+    return name == methodField || isNumberField(name) ||
+           std::any_of(textFields.begin(), textFields.end(),
+                       [&name](const char16_t* text) { return name == text; });
 }
 
 // An analysis from the texts of its fields, checked as the analysis dialog checks its edits. Absent
@@ -96,11 +95,6 @@ bool isBlank(const QStringList& record) {
         if (!field.trimmed().isEmpty())
             return false;
     return true;
-}
-
-bool isNumberField(const QString& name) {
-    return std::any_of(analysisFields.begin(), analysisFields.end(),
-                       [&name](const AnalysisField& field) { return name == field.name; });
 }
 
 // Text has no control characters but tab, line feed and carriage return (a form feed or NUL means a

@@ -25,10 +25,6 @@ std::uint16_t RecordReader::readUInt16(qsizetype offset) const {
     return qFromLittleEndian<quint16>(field(offset, 2).data());
 }
 
-std::int32_t RecordReader::readInt32(qsizetype offset) const {
-    return qFromLittleEndian<qint32>(field(offset, 4).data());
-}
-
 QString RecordReader::readText(qsizetype offset, qsizetype size) const {
     const QByteArrayView text = field(offset, size);
     const qsizetype length = std::min<qsizetype>(static_cast<unsigned char>(text[0]), size - 1);

@@ -26,7 +26,6 @@ public:
 
     double readDouble(qsizetype offset) const;
     std::uint16_t readUInt16(qsizetype offset) const;
-    std::int32_t readInt32(qsizetype offset) const;
     /// A length byte above size - 1 is damage; the text is then read as size - 1 characters.
     QString readText(qsizetype offset, qsizetype size = shortTextSize) const;
     QByteArrayView bytes(qsizetype offset, qsizetype size) const { return field(offset, size); }

@@ -141,6 +141,15 @@ void writeFileSafely(const QString& name, const QByteArray& content) {
     temporary.renamed();
 }
 
+bool tryWriteFileSafely(const QString& path, const QByteArray& content) {
+    try {
+        writeFileSafely(path, content);
+        return true;
+    } catch (const WriteError&) {
+        return false;
+    }
+}
+
 void moveFileSafely(const QString& source, const QString& target) {
     if (fileSystem().rename(source, target))
         return;

@@ -38,6 +38,10 @@ public:
 /// Throws WriteError (with the system's reason in German) and leaves an existing file byte for byte.
 void writeFileSafely(const QString& path, const QByteArray& content);
 
+/// writeFileSafely for callers that tell the user in their own words: false when the file could not be
+/// written (the old one is as it was).
+bool tryWriteFileSafely(const QString& path, const QByteArray& content);
+
 /// Moves `source` to `target`, replacing a file there only once the whole content has arrived: one
 /// rename on the same file system, else a safe write of the copy before the source is removed. Throws
 /// WriteError and leaves both files as they were when the move fails.

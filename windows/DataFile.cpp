@@ -1,7 +1,6 @@
 #include "windows/DataFile.h"
 
 #include "common/FixedRecord.h"
-#include "common/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +17,6 @@ QByteArray readDataFile(const QString& path, qsizetype size) {
     if (records.size() < size)
         throw FileError(QStringLiteral("Die Datei %1 ist zu kurz.").arg(path));
     return records;
-}
-
-bool writeDataFile(const QString& path, const QByteArray& records) {
-    try {
-        writeFileSafely(path, records);
-        return true;
-    } catch (const WriteError&) {
-        return false;
-    }
 }
 
 QString proposedFileName(const QString& caption, const QString& kindName) {

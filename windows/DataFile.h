@@ -9,9 +9,6 @@ namespace velmora {
 /// unreadable or shorter.
 QByteArray readDataFile(const QString& path, qsizetype size);
 
-/// Writes a data file whole or not at all: an existing file stays as it was when writing fails.
-bool writeDataFile(const QString& path, const QByteArray& records);
-
 /// The name "Speichern unter" proposes for a window: its caption without the characters a file name may
 /// not hold (\ / : * ? " < > | and control characters), or the window's kind name when nothing is left.
 QString proposedFileName(const QString& caption, const QString& kindName);

@@ -109,12 +109,9 @@ void TEingabeform::prefillFrom(const WaterSource& window) {
 }
 
 void TEingabeform::showEditsOfItem() {
-    const InputMethod& shown = inputMethod(method());
-    showWithLabels(this, m_ui.pHe, shown.takesPh);
-    showWithLabels(this, m_ui.KS43, shown.takesKs43);
-    showWithLabels(this, m_ui.KB82, shown.takesKb82);
-    showWithLabels(this, m_ui.DIC, shown.takesDic);
-    showWithLabels(this, m_ui.mWert, shown.takesMValue);
+    // The edits the method reads are the ones it shows.
+    for (const AnalysisField& field : analysisFields)
+        showWithLabels(this, edit(QString::fromUtf16(field.name)), methodReadsField(method(), field));
 }
 
 void TEingabeform::convertIon(int ion, bool fromAmount) {

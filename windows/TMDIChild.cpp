@@ -3,6 +3,7 @@
 #include "common/DialogSeam.h"
 #include "common/FixedRecord.h"
 #include "common/NumberText.h"
+#include "common/SafeFile.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
@@ -97,7 +98,7 @@ bool TMDIChild::LoadFile(const QString& path) {
 
 std::optional<QString> TMDIChild::SaveFile(const QString& name) {
     const QString target = nativeFileName(name, m_type.fileExtension());
-    if (!writeDataFile(target, record().encode())) {
+    if (!tryWriteFileSafely(target, record().encode())) {
         dialogs().message(
             this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
             QStringLiteral("Die Datei %1 konnte nicht gespeichert werden\n\rFolgende Zeichen dürfen nicht im "
