@@ -16,25 +16,24 @@ namespace velmora::sheet {
 
 namespace {
 
-// Workbooks of the text formats larger than this are not taken for workbooks of this program.
-constexpr qint64 maxTextWorkbookSize = 64 * 1024 * 1024;
-
-const QByteArray compoundFileSignature = QByteArray::fromHex("d0cf11e0a1b11ae1");
+// Files larger than this are not taken for workbooks of this program.
+constexpr qint64 maxWorkbookFileSize = 64 * 1024 * 1024;
 
 QByteArray readWhole(const QString& path) {
     QFile file(path);
-    if (file.size() > maxTextWorkbookSize)
+    if (file.size() > maxWorkbookFileSize)
         throw SheetError(QStringLiteral("Die Datei „%1“ ist zu groß für eine Arbeitsmappe.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(path));
-    return file.readAll();
+    // Read one byte beyond the limit, for a file that grew since its size was asked.
+    QByteArray content = file.read(maxWorkbookFileSize + 1);
+    if (content.size() > maxWorkbookFileSize)
+        throw SheetError(QStringLiteral("Die Datei „%1“ ist zu groß für eine Arbeitsmappe.").arg(path));
+    return content;
 }
 
-bool looksLikeXml(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray start = file.read(256).trimmed();
+bool looksLikeXml(const QByteArray& content) {
+    const QByteArray start = content.left(256).trimmed();
     return start.startsWith("<?xml") || start.startsWith("<workbook") ||
            start.startsWith("\xef\xbb\xbf<?xml");
 }
@@ -63,22 +62,17 @@ Workbook readWorkbookFile(const QString& path, int& code) {
         throw SheetError(QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(path));
     if (!info.isFile())
         throw SheetError(QStringLiteral("„%1“ ist keine Datei.").arg(path));
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly))
-        throw SheetError(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(path));
-    const QByteArray signature = probe.read(compoundFileSignature.size());
-    probe.close();
-
+    const QByteArray content = readWhole(path);
     const QString suffix = info.suffix().toLower();
-    if (signature == compoundFileSignature)
-        return readXls(path, code);
-    if (suffix == u"vts" || looksLikeXml(path)) {
-        Workbook workbook = readVts(readWhole(path));
+    if (looksLikeXls(content))
+        return readXls(content, code);
+    if (suffix == u"vts" || looksLikeXml(content)) {
+        Workbook workbook = readVts(content);
         code = NativeCode;
         return workbook;
     }
     if (suffix == u"txt") {
-        Workbook workbook = readText(readWhole(path));
+        Workbook workbook = readText(content);
         code = TextCode;
         return workbook;
     }

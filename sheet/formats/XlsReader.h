@@ -2,11 +2,16 @@
 
 #include "sheet/model/Workbook.h"
 
+#include <QByteArray>
+
 namespace velmora::sheet {
 
-/// Reads an ".xls" workbook (BIFF2 to BIFF8): every sheet's cell values as texts. Numbers are written
-/// with the decimals of their cell's number format where it fixes them. Returns the file-type code
-/// (4 for BIFF5 and older, 11 for BIFF8); throws SheetError for a file FreeXL cannot read.
-Workbook readXls(const QString& path, int& code);
+/// Whether a file's bytes are an ".xls" workbook: a compound file, or a plain BIFF2 to BIFF4 stream.
+bool looksLikeXls(QByteArrayView bytes);
+
+/// Reads an ".xls" file's bytes: the workbook stream of a compound file ("Workbook" for BIFF8, "Book"
+/// for BIFF5), or a plain stream. Returns the file-type code (4 for BIFF5 and older, 11 for BIFF8);
+/// throws SheetError for anything else, a damaged file or one beyond the component's limits.
+Workbook readXls(const QByteArray& file, int& code);
 
 } // namespace velmora::sheet

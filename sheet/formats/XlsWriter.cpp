@@ -25,17 +25,6 @@ using namespace biff;
 constexpr int styleXfCount = 15;       // XFs 0 to 14 are style XFs
 constexpr int defaultCellXf = 15;      // the cell XF of cells without one of their own
 constexpr int firstCustomFormat = 164; // indexes below are built-in formats
-constexpr int firstPaletteIndex = 8;
-constexpr int paletteSize = 56;
-
-// The colours of the default palette, indexes 8 to 63.
-constexpr std::array<QRgb, paletteSize> defaultPalette{
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000,
-    0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF,
-    0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
-    0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
-    0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 // A cell text that a spreadsheet shows unchanged as a number with `decimals` decimals.
 struct PlainNumber {

@@ -15,6 +15,9 @@ namespace velmora::sheet {
 /// The size limits every format of the component can hold.
 inline constexpr int maxRows = 65536;
 inline constexpr int maxColumns = 256;
+/// Cells a workbook may hold: each costs a few hundred bytes, so a small damaged file must not ask for
+/// millions of them.
+inline constexpr std::size_t maxCells = 1'000'000;
 /// Merged ranges a sheet may hold; more are damage (merging checks every existing range).
 inline constexpr std::size_t maxMerges = 10000;
 

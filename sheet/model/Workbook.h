@@ -8,6 +8,9 @@
 
 namespace velmora::sheet {
 
+/// Sheets a workbook may hold.
+inline constexpr int maxSheets = 1024;
+
 /// A workbook: one or more named sheets, defined names and the title printed in the page header.
 class Workbook {
 public:
