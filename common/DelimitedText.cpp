@@ -2,21 +2,24 @@
 
 namespace velmora {
 
-std::vector<QStringList> splitDelimited(const QString& text, QChar separator, std::size_t maxRecords,
-                                        qsizetype maxFields) {
+std::vector<QStringList> splitDelimited(const QString& text, QChar separator, const DelimitedLimits& limits) {
+    using Limit = DelimitedLimitError::Limit;
     std::vector<QStringList> records;
     QStringList record;
     QString field;
+    std::size_t filledFields = 0;
     bool quoted = false;
     const auto endField = [&] {
-        if (record.size() >= maxFields)
-            throw DelimitedLimitError(false);
+        if (record.size() >= limits.fieldsPerRecord)
+            throw DelimitedLimitError(Limit::FieldsPerRecord);
+        if (!field.isEmpty() && ++filledFields > limits.filledFields)
+            throw DelimitedLimitError(Limit::FilledFields);
         record.append(field);
         field.clear();
     };
     const auto endRecord = [&] {
-        if (records.size() >= maxRecords)
-            throw DelimitedLimitError(true);
+        if (records.size() >= limits.records)
+            throw DelimitedLimitError(Limit::Records);
         records.push_back(record);
         record.clear();
     };

@@ -26,11 +26,17 @@ Workbook readText(const QByteArray& content) {
     Sheet& sheet = workbook.sheet(0);
     std::vector<QStringList> records;
     try {
-        records = splitDelimited(decodeTextFile(content), u'\t', maxRows, maxColumns);
+        records = splitDelimited(decodeTextFile(content), u'\t', {maxRows, maxColumns, maxCells});
     } catch (const DelimitedLimitError& error) {
-        if (error.tooManyRecords)
+        switch (error.limit) {
+        case DelimitedLimitError::Limit::Records:
             throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 Zeilen.").arg(maxRows));
-        throw SheetError(QStringLiteral("Eine Zeile der Textdatei hat mehr als %1 Spalten.").arg(maxColumns));
+        case DelimitedLimitError::Limit::FieldsPerRecord:
+            throw SheetError(
+                QStringLiteral("Eine Zeile der Textdatei hat mehr als %1 Spalten.").arg(maxColumns));
+        case DelimitedLimitError::Limit::FilledFields:
+            throw SheetError(QStringLiteral("Die Textdatei hat mehr als %1 gefüllte Zellen.").arg(maxCells));
+        }
     }
     for (std::size_t row = 0; row < records.size(); ++row) {
         for (qsizetype column = 0; column < records[row].size(); ++column)

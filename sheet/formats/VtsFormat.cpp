@@ -336,6 +336,8 @@ public:
                 readStyles();
             else if (m_xml.name() == u"names")
                 readNames(book);
+            else if (m_xml.name() == u"sheet" && book.sheetCount() >= maxSheets)
+                fail(QStringLiteral("Die Arbeitsmappe hat mehr als %1 Tabellen.").arg(maxSheets));
             else if (m_xml.name() == u"sheet")
                 book.sheets().push_back(readSheet());
             else
@@ -551,6 +553,8 @@ private:
     }
 
     void readCell(Sheet& sheet) {
+        if (++m_cells > maxCells)
+            fail(QStringLiteral("Die Arbeitsmappe hat mehr als %1 Zellen.").arg(maxCells));
         const CellRange at = range(u"r");
         if (at.rowCount() != 1 || at.columnCount() != 1)
             fail(QStringLiteral("Zellbezug „%1“ nennt mehr als eine Zelle").arg(text(u"r")));
@@ -622,6 +626,7 @@ private:
 
     QXmlStreamReader m_xml;
     QHash<QString, CellStyle> m_styles;
+    std::size_t m_cells = 0;
 };
 
 } // namespace

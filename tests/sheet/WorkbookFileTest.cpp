@@ -100,30 +100,59 @@ TEST(WorkbookFile, AWriteThatFailsLeavesTheOldFileInEveryFormat) {
 // Limits are checked while reading, so a large hostile file costs no more than the limits allow.
 TEST(WorkbookFile, ReadersStopAtTheirLimits) {
     QTemporaryDir dir;
-    const QString lines = dir.filePath(QStringLiteral("zeilen.txt"));
-    writeBytes(lines, QByteArray(8 * 1024 * 1024, '\n'));
-    int code = 0;
-    try {
-        readWorkbookFile(lines, code);
-        ADD_FAILURE() << "8 million rows were read";
-    } catch (const SheetError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Die Textdatei hat mehr als 65536 Zeilen."));
-    }
-    const QString tabs = dir.filePath(QStringLiteral("spalten.txt"));
-    writeBytes(tabs, QByteArray(8 * 1024 * 1024, '\t'));
-    try {
-        readWorkbookFile(tabs, code);
-        ADD_FAILURE() << "8 million columns were read";
-    } catch (const SheetError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Eine Zeile der Textdatei hat mehr als 256 Spalten."));
-    }
+    const auto refusal = [&dir](const char* name, const QByteArray& content) -> std::string {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        writeBytes(path, content);
+        int code = 0;
+        try {
+            readWorkbookFile(path, code);
+        } catch (const SheetError& error) {
+            return error.message().toStdString();
+        }
+        return "gelesen";
+    };
+    EXPECT_EQ(refusal("zeilen.txt", QByteArray(8 * 1024 * 1024, '\n')),
+              std::string("Die Textdatei hat mehr als 65536 Zeilen."));
+    EXPECT_EQ(refusal("spalten.txt", QByteArray(8 * 1024 * 1024, '\t')),
+              std::string("Eine Zeile der Textdatei hat mehr als 256 Spalten."));
+    QByteArray line;
+    for (int column = 0; column < 250; ++column)
+        line += "x\t";
+    line += '\n';
+    EXPECT_EQ(refusal("zellen.txt", line.repeated(4001)),
+              std::string("Die Textdatei hat mehr als 1000000 gefüllte Zellen."));
 
-    QByteArray merges = "<?xml version=\"1.0\"?><workbook version=\"1\"><sheet name=\"a\">";
+    const QByteArray head =
+        "<?xml version=\"1.0\"?>\n<workbook xmlns=\"urn:velmora:workbook\" version=\"1\">\n"
+        "<styles><style id=\"s0\" font=\"Arial\" size=\"10\"/></styles>\n";
+    QByteArray merges = head + "<sheet name=\"a\" style=\"s0\">";
     for (int i = 0; i < 20000; ++i)
         merges += "<merge ref=\"A" + QByteArray::number(i + 1) + ":B" + QByteArray::number(i + 1) + "\"/>";
     merges += "</sheet></workbook>";
-    writeBytes(dir.filePath(QStringLiteral("merges.vts")), merges);
-    EXPECT_THROW(readWorkbookFile(dir.filePath(QStringLiteral("merges.vts")), code), SheetError);
+    EXPECT_EQ(
+        refusal("merges.vts", merges),
+        std::string("Die Arbeitsmappe ist beschädigt (Zeile 4): Die Tabelle hat mehr als 10000 verbundene "
+                    "Bereiche."));
+    const QByteArray sheets =
+        head + QByteArray("<sheet name=\"a\" style=\"s0\"/>").repeated(1025) + "</workbook>";
+    EXPECT_EQ(refusal("tabellen.vts", sheets),
+              std::string("Die Arbeitsmappe ist beschädigt (Zeile 4): Die Arbeitsmappe hat mehr als 1024 "
+                          "Tabellen."));
+
+    const QString huge = dir.filePath(QStringLiteral("riesig.xls"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1)); // sparse: no disk space is taken
+    }
+    int code = 0;
+    try {
+        readWorkbookFile(huge, code);
+        ADD_FAILURE() << "a file beyond the size limit was read";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Die Datei „%1“ ist zu groß für eine Arbeitsmappe.").arg(huge));
+    }
 
     const QString fifo = dir.filePath(QStringLiteral("rohr.vts"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
