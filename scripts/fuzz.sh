@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for SECONDS (default 60), starting
-# from its seeds in tests/fuzz/corpus/<target>/; what a run finds grows in build-fuzz/corpus/<target>/.
+# scripts/fuzz.sh [SECONDS [TARGET...]]: builds the libFuzzer targets with clang into build-fuzz/ and runs
+# each (or only the TARGETs named) for SECONDS (default 60), starting from its seeds in
+# tests/fuzz/corpus/<target>/; what a run finds grows in build-fuzz/corpus/<target>/.
 # Exits non-zero when a target crashes, hangs, leaks or runs out of memory; the input is left in
 # build-fuzz/findings/.
 set -euo pipefail
@@ -9,10 +10,11 @@ seconds="${1:-60}"
 scripts/install-deps.sh
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON >/dev/null
 mapfile -t targets < <(sed -n 's/^velmora_fuzz_target(\(fuzz_[a-z_]*\) .*/\1/p' tests/fuzz/CMakeLists.txt)
+[ $# -gt 1 ] && targets=("${@:2}")
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/leak-suppressions.txt:print_suppressions=0"
 mkdir -p build-fuzz/findings
