@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "common/Units.h"
 #include "engine/Calcite.h"
+#include "windows/InputMarkers.h"
 #include "windows/SheetTemplates.h"
 #include "windows/WindowType.h"
 
@@ -12,50 +13,10 @@ namespace velmora {
 namespace {
 
 using units::kelvinToCelsius;
-using units::molToMmol;
 
 int validMethod(int method) {
     return method >= 1 && method <= 7 ? method : 1;
 }
-
-// Slot positions of the marker blocks 40 + k, 72 + k, 104 + k, with the factor each is shown with.
-struct BlockItem {
-    std::size_t position;
-    double factor;
-};
-constexpr std::array<BlockItem, 31> blockItems{{
-    {slot::co2, 1000},
-    {slot::hco3, 1000},
-    {slot::co3, 1000},
-    {slot::caCo3, 1000},
-    {slot::mgCo3, 1000},
-    {slot::caHco3, 1000},
-    {slot::mgHco3, 1000},
-    {slot::caSo4, 1000},
-    {slot::mgSo4, 1000},
-    {slot::caFree, 1000},
-    {slot::mgFree, 1000},
-    {slot::naFree, 1000},
-    {slot::kFree, 1000},
-    {slot::so4Free, 1000},
-    {slot::no3Free, 1000},
-    {slot::clFree, 1000},
-    {slot::ionicStrength, 1000},
-    {slot::ionicStrengthK25, 1000},
-    {slot::totalHardness, 1},
-    {slot::carbonateHardness, 1},
-    {slot::cationSum, 1000},
-    {slot::anionSum, 1000},
-    {slot::ionBalance, 1000},
-    {slot::ionBalanceError, 1},
-    {slot::si, 1},
-    {slot::pH, 1},
-    {slot::dic, 1000},
-    {slot::mValue, 1000},
-    {slot::alkPerDic, 1},
-    {slot::ohMinusH, 1000000},
-    {slot::f1, 1},
-}};
 
 QString methodText(int method) {
     static const char* const texts[] = {
@@ -121,45 +82,17 @@ std::optional<QString> waterMarkerText(const WaterRecord& record, int number) {
     };
     if (number >= 1 && number <= 5)
         return header.text(AnalysisHeader::Text(number - 1));
-    if (number >= 18 && number <= 24)
-        return value(molToMmol(water.totals[std::size_t(number - 18)]));
-    if (number >= 25 && number <= 31)
-        return value(molToMmol(water.totals[std::size_t(number - 25)]) * units::molarMasses[number - 25]);
+    if (number >= 6 && number <= 31)
+        return inputMarkerText(water, number);
     if (number >= 40 && number <= 135) {
         const int block = (number - 40) / 32;
         const int item = (number - 40) % 32;
-        if (item == 31)
-            return value(kelvinToCelsius(water.tEval));
-        const BlockItem& shown = blockItems[std::size_t(item)];
-        return value(water.slots[block + 1][shown.position] * shown.factor);
+        return value(item == 31 ? kelvinToCelsius(water.tEval)
+                                : slotMarkerValue(water.slots[block + 1], item));
     }
     const ResultSlot& s1 = water.slots[1];
     const ResultSlot& s3 = water.slots[3];
     switch (number) {
-    case 6:
-        return value(water.pHm);
-    case 7:
-        return value(molToMmol(water.ks43));
-    case 8:
-        return value(molToMmol(water.kb82));
-    case 9:
-        return value(molToMmol(water.dic));
-    case 10:
-        return value(molToMmol(water.mValue));
-    case 11:
-        return value(kelvinToCelsius(water.tPh));
-    case 12:
-        return value(kelvinToCelsius(water.tKs));
-    case 13:
-        return value(kelvinToCelsius(water.tKb));
-    case 14:
-        return value(kelvinToCelsius(water.tEval));
-    case 15:
-        return value(water.siTarget);
-    case 16:
-        return value(water.k25);
-    case 17:
-        return value(25.0);
     case 32:
         return value(s1[slot::si]);
     case 33:
