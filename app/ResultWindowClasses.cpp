@@ -1,5 +1,9 @@
 #include "app/ResultWindowClasses.h"
 
+#include "variations/MixingRecord.h"
+#include "variations/TemperatureRecord.h"
+#include "variations/TMischwasserF.h"
+#include "variations/TTemperaturF.h"
 #include "windows/TWasserF.h"
 #include "windows/WaterRecord.h"
 #include "windows/WindowType.h"
@@ -30,6 +34,8 @@ std::unique_ptr<ResultRecord> newRecord() {
 
 constexpr std::array windowClasses{
     WindowClasses{WindowKind::Water, newWindow<TWasserF>, newRecord<WaterRecord>},
+    WindowClasses{WindowKind::Mixing, newWindow<TMischwasserF>, newRecord<MixingRecord>},
+    WindowClasses{WindowKind::Temperature, newWindow<TTemperaturF>, newRecord<TemperatureRecord>},
 };
 
 const WindowClasses* classesOf(const WindowType& type) {

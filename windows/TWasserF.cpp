@@ -1,14 +1,12 @@
 #include "windows/TWasserF.h"
 
-#include "windows/WindowType.h"
-
 namespace velmora {
 
 TWasserF::TWasserF(MdiHost& host, const WaterRecord& record, QWidget* parent)
-    : TMDIChild(host, windowTypeOf(WindowKind::Water), parent), m_record(record) {}
+    : RecordWindow(host, record, parent) {}
 
 void TWasserF::LoadWaterState(WaterState& water) const {
-    m_record.water.loadInto(water);
+    record().water.loadInto(water);
 }
 
 } // namespace velmora

@@ -8,18 +8,20 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace velmora::test {
 
-/// A main window of its own for each test: program folder with the shipped water template,
+/// A main window of its own for each test: program folder with the shipped templates,
 /// configuration and data in temporary folders, every dialog answered by the script.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/WasserFenster.vts"),
-                    program.path() + QStringLiteral("Vorlagen/WasserFenster.vts"));
+        const QDir shipped(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen"));
+        for (const QString& name : shipped.entryList({QStringLiteral("*.vts")}, QDir::Files))
+            QFile::copy(shipped.filePath(name), program.path() + QStringLiteral("Vorlagen/") + name);
         createWindow();
     }
 

@@ -411,8 +411,42 @@ TEST_F(MainWindowTest, EveryAltKeyOfTheOptionsAndTheAboutBoxLeadsToOneControl) {
     EXPECT_EQ(test::mnemonicClashes(*window->findChild<TInfoBox*>()), QStringList());
 }
 
+// A series saved by an earlier run opens into its window, fills its template and saves the same bytes.
+TEST_F(MainWindowTest, MixingAndTemperatureFilesOpenIntoTheirWindows) {
+    const struct {
+        const char* file;
+        WindowKind kind;
+        const char* caption; // both series are named alike: the second gets the program-wide counter
+    } files[] = {{"mischung.wam", WindowKind::Mixing, "Mischung Süd/Fluss"},
+                 {"temperatur.wat", WindowKind::Temperature, "Mischung Süd/Fluss-"}};
+    for (const auto& [file, kind, caption] : files) {
+        SCOPED_TRACE(file);
+        QFile golden(QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/") +
+                     QString::fromLatin1(file));
+        ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+        const QByteArray bytes = golden.readAll();
+        window->OpenDataFile(dataFile(QString::fromLatin1(file), bytes));
+        TMDIChild* opened = window->activeResultWindow();
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->type().kind, kind);
+        EXPECT_TRUE(opened->caption().startsWith(QString::fromUtf8(caption)))
+            << opened->caption().toStdString();
+        EXPECT_TRUE(dialogs.messages.empty());
+        for (int row = 1; row <= 120; ++row)
+            for (int column = 1; column <= 20; ++column)
+                EXPECT_FALSE(opened->Book()->getCellText(row, column).startsWith(u'*'))
+                    << row << "/" << column << ": " << opened->Book()->getCellText(row, column).toStdString();
+        const std::optional<QString> saved = opened->SaveFile(data.filePath(QStringLiteral("kopie")));
+        ASSERT_TRUE(saved.has_value());
+        QFile copy(*saved);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(copy.readAll() == bytes);
+    }
+    EXPECT_EQ(window->resultWindows().size(), 2);
+}
+
 TEST_F(MainWindowTest, AFileOfATypeThisVersionCannotShowIsToldAndLeftClosed) {
-    window->OpenDataFile(dataFile(QStringLiteral("mischung.wam"), QByteArray(12408, '\0')));
+    window->OpenDataFile(dataFile(QStringLiteral("rohr.wak"), QByteArray(4120, '\0')));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Diese Funktion ist in dieser Version von Velmora noch nicht verfügbar."));
