@@ -257,6 +257,29 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
               batchUnusable);
 }
 
+TEST(BatchCommand, ExportsMixingAndTemperatureSeries) {
+    QTemporaryDir dir;
+    const struct {
+        const char* file;
+        const char* firstRow;
+        const char* lastRow;
+    } series[] = {{"mischung.wam", "0,0", "100,0"}, {"temperatur.wat", "0.000", "70.000"}};
+    for (const auto& [file, firstRow, lastRow] : series) {
+        const QString out = dir.filePath(QString::fromLatin1(file) + QStringLiteral(".txt"));
+        const BatchRun run = runBatch(
+            {QStringLiteral("export"),
+             QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/") + QString::fromLatin1(file), out});
+        ASSERT_EQ(run.exitCode, batchOk) << file << run.err.toStdString();
+        int code = 0;
+        const sheet::Sheet sheet = sheet::readWorkbookFile(out, code).sheet(0);
+        EXPECT_EQ(sheet.text({5, 3}), QStringLiteral("Mischung Süd/Fluss")) << file;
+        // The head of the table: the share of water A (with the locale's separator), or tb, of the first
+        // and the last row.
+        EXPECT_EQ(sheet.text({40, 3}).toStdString(), firstRow) << file;
+        EXPECT_EQ(sheet.text({40, 13}).toStdString(), lastRow) << file;
+    }
+}
+
 TEST(BatchCommand, AnExportWithoutItsTemplateFailsWithTheWindowsMessage) {
     QTemporaryDir dir;
     runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},

@@ -4,17 +4,10 @@
 #include "VariationSamples.h"
 
 #include <gtest/gtest.h>
-#include <QLocale>
 
 using namespace velmora;
 
 namespace {
-
-class GermanLocale : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
 
 std::string shown(const ResultRecord& record, const char* cell) {
     const std::optional<QString> text = record.markerText(QString::fromUtf8(cell));
@@ -27,9 +20,8 @@ std::string three(double value) {
 
 } // namespace
 
-using MixingMarkers = GermanLocale;
-
-TEST_F(MixingMarkers, SelectorsChooseTheWaterAndTheRow) {
+// The tests run under the program's German locale: shares are written with ",".
+TEST(MixingMarkers, SelectorsChooseTheWaterAndTheRow) {
     const MixingRecord record(test::mixingSeries(0, 100));
     const MixingRecords& r = record.records;
     const struct {
@@ -67,7 +59,7 @@ TEST_F(MixingMarkers, SelectorsChooseTheWaterAndTheRow) {
         EXPECT_EQ(shown(record, marker.cell), marker.text) << marker.cell;
 }
 
-TEST_F(MixingMarkers, ASeriesFallingFromEightyShowsItsOwnShares) {
+TEST(MixingMarkers, ASeriesFallingFromEightyShowsItsOwnShares) {
     const MixingRecord record(test::mixingSeries(80, 20));
     EXPECT_EQ(shown(record, "*072a*"), "80,0");
     EXPECT_EQ(shown(record, "*072b*"), "74,0");
