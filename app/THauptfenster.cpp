@@ -11,6 +11,7 @@
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
+#include "variations/TTemperaturdaten.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -72,6 +73,7 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_infoBox = new TInfoBox(this);
     m_options = new TOptionenF(m_directories, m_settings.profile, this);
     m_analysisDialog = new TEingabeform(*this, *m_settings.engine, this);
+    m_temperatureDialog = new TTemperaturdaten(*this, *m_settings.engine, this);
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -165,31 +167,20 @@ void THauptfenster::connectCommands() {
             window->PasteFromClipboard();
     });
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
+    connect(a.temperatur, &QAction::triggered, this, &THauptfenster::showTemperatureDialog);
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later : {a.importieren,
-                           a.alleDateienOeffnen,
-                           a.neuesProjekt,
-                           a.projektUmbenennen,
-                           a.projektLoeschen,
-                           a.dateiHinzufuegen,
-                           a.mischwasser,
-                           a.temperatur,
-                           a.zugabe,
-                           a.korrosion,
-                           a.entsaeuerung,
-                           a.entcarbonisierung,
-                           a.schnellentcarbonisierung,
-                           a.hEntcarbonisierung,
-                           a.enthaertung,
-                           a.aktivkohlefilter,
-                           a.enteisenungsfilter,
-                           a.sandfilter,
-                           a.grafikPh,
-                           a.grafikSi,
-                           a.desktopSpeichern,
-                           a.desktopLaden,
-                           a.dateibrowserAktualisieren})
+    for (QAction* later : {a.importieren,        a.alleDateienOeffnen,
+                           a.neuesProjekt,       a.projektUmbenennen,
+                           a.projektLoeschen,    a.dateiHinzufuegen,
+                           a.mischwasser,        a.zugabe,
+                           a.korrosion,          a.entsaeuerung,
+                           a.entcarbonisierung,  a.schnellentcarbonisierung,
+                           a.hEntcarbonisierung, a.enthaertung,
+                           a.aktivkohlefilter,   a.enteisenungsfilter,
+                           a.sandfilter,         a.grafikPh,
+                           a.grafikSi,           a.desktopSpeichern,
+                           a.desktopLaden,       a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
@@ -408,6 +399,14 @@ void THauptfenster::showResultWindow(TMDIChild* window, const QString& fileName)
 void THauptfenster::showAnalysisDialog() {
     m_analysisDialog->prepare();
     m_presenter->show(*m_analysisDialog);
+}
+
+void THauptfenster::showTemperatureDialog() {
+    // Of the result windows only a water window answers the request to prepare the series.
+    if (const WaterSource* water = activeWaterSource())
+        m_temperatureDialog->takeWater(*water);
+    m_temperatureDialog->prepare();
+    m_presenter->show(*m_temperatureDialog);
 }
 
 const WaterSource* THauptfenster::activeWaterSource() const {

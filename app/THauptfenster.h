@@ -23,6 +23,7 @@ class SheetBook;
 class DataFileCommands;
 class DialogPresenter;
 class TEingabeform;
+class TTemperaturdaten;
 class TInfoBox;
 class TMDIChild;
 struct EngineState;
@@ -99,6 +100,7 @@ public:
     void setMainWindowEnabled(bool enabled);
 
     TEingabeform& analysisDialog() const { return *m_analysisDialog; }
+    TTemperaturdaten& temperatureDialog() const { return *m_temperatureDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -122,6 +124,7 @@ private:
     /// Asks every unsaved window before any closes; false when the user keeps one.
     bool confirmClosingAll();
     void showAnalysisDialog();
+    void showTemperatureDialog();
     void showOptions();
     void showAbout();
     void openHelp();
@@ -144,6 +147,7 @@ private:
     TInfoBox* m_infoBox = nullptr;
     TOptionenF* m_options = nullptr;
     TEingabeform* m_analysisDialog = nullptr;
+    TTemperaturdaten* m_temperatureDialog = nullptr;
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;

@@ -17,6 +17,7 @@ public:
     // WaterSource
     const AnalysisHeader& analysisHeader() const override { return record().header; }
     int inputMethod() const override { return record().water.method; }
+    const WaterWindowData& waterData() const override { return record().water; }
     void LoadWaterState(WaterState& water) const override;
 };
 

@@ -1,0 +1,61 @@
+#include "variations/TTemperaturdaten.h"
+
+#include "common/DialogSeam.h"
+#include "common/NumericKeyFilter.h"
+#include "engine/Engine.h"
+#include "variations/TemperatureForm.h"
+#include "variations/TTemperaturF.h"
+#include "windows/CalculationHost.h"
+#include "windows/UniqueTitle.h"
+#include "windows/WaterSource.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace velmora {
+
+TTemperaturdaten::TTemperaturdaten(CalculationHost& host, EngineState& engine, QWidget* parent)
+    : QDialog(parent), m_host(host), m_engine(engine) {
+    m_ui.setupUi(this);
+    NumericKeyFilter::install(m_ui.Tstart, NumericKeyFilter::Mode::WholeNumber);
+    NumericKeyFilter::install(m_ui.Tend, NumericKeyFilter::Mode::WholeNumber);
+    connect(m_ui.ok, &QPushButton::clicked, this, &TTemperaturdaten::okClick);
+    connect(m_ui.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui.hilfe, &QPushButton::clicked, this,
+            [this] { m_host.openHelpPage(m_ui.hilfedatei->text()); });
+}
+
+void TTemperaturdaten::takeWater(const WaterSource& water) {
+    water.LoadWaterState(m_engine.water);
+    m_record.takeInputsOf(water.waterData());
+}
+
+void TTemperaturdaten::prepare() {
+    m_ui.DateTimePicker1->setDate(QDate::currentDate());
+    if (const WaterSource* water = m_host.activeWaterSource()) {
+        const AnalysisHeader& header = water->analysisHeader();
+        m_ui.Analyse->setText(header.text(AnalysisHeader::Name));
+        m_ui.Bearbeiter->setText(header.text(AnalysisHeader::Editor));
+        m_ui.Anmerkung1->setText(header.text(AnalysisHeader::Remark1));
+        m_ui.Anmerkung2->setText(header.text(AnalysisHeader::Remark2));
+    }
+    m_ui.Analyse->setFocus();
+}
+
+void TTemperaturdaten::okClick() {
+    const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
+                                QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
+                                m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    if (const std::optional<FormMessage> message =
+            runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text())) {
+        dialogs().message(this, message->icon, QStringLiteral("Velmora"), message->text);
+        if (message->aboutName)
+            m_ui.Analyse->setFocus();
+        return;
+    }
+    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
+    m_host.showResultWindow(new TTemperaturF(m_host.windowHost(), TemperatureRecord(m_record)), QString());
+    accept();
+}
+
+} // namespace velmora
