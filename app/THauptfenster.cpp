@@ -11,6 +11,7 @@
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
+#include "variations/TMischdaten.h"
 #include "variations/TTemperaturdaten.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
@@ -74,6 +75,7 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_options = new TOptionenF(m_directories, m_settings.profile, this);
     m_analysisDialog = new TEingabeform(*this, *m_settings.engine, this);
     m_temperatureDialog = new TTemperaturdaten(*this, *m_settings.engine, this);
+    m_mixingDialog = new TMischdaten(*this, *m_settings.engine, this);
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -168,19 +170,30 @@ void THauptfenster::connectCommands() {
     });
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
     connect(a.temperatur, &QAction::triggered, this, &THauptfenster::showTemperatureDialog);
+    connect(a.mischwasser, &QAction::triggered, this, &THauptfenster::showMixingDialog);
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later : {a.importieren,        a.alleDateienOeffnen,
-                           a.neuesProjekt,       a.projektUmbenennen,
-                           a.projektLoeschen,    a.dateiHinzufuegen,
-                           a.mischwasser,        a.zugabe,
-                           a.korrosion,          a.entsaeuerung,
-                           a.entcarbonisierung,  a.schnellentcarbonisierung,
-                           a.hEntcarbonisierung, a.enthaertung,
-                           a.aktivkohlefilter,   a.enteisenungsfilter,
-                           a.sandfilter,         a.grafikPh,
-                           a.grafikSi,           a.desktopSpeichern,
-                           a.desktopLaden,       a.dateibrowserAktualisieren})
+    for (QAction* later : {a.importieren,
+                           a.alleDateienOeffnen,
+                           a.neuesProjekt,
+                           a.projektUmbenennen,
+                           a.projektLoeschen,
+                           a.dateiHinzufuegen,
+                           a.zugabe,
+                           a.korrosion,
+                           a.entsaeuerung,
+                           a.entcarbonisierung,
+                           a.schnellentcarbonisierung,
+                           a.hEntcarbonisierung,
+                           a.enthaertung,
+                           a.aktivkohlefilter,
+                           a.enteisenungsfilter,
+                           a.sandfilter,
+                           a.grafikPh,
+                           a.grafikSi,
+                           a.desktopSpeichern,
+                           a.desktopLaden,
+                           a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
@@ -407,6 +420,11 @@ void THauptfenster::showTemperatureDialog() {
         m_temperatureDialog->takeWater(*water);
     m_temperatureDialog->prepare();
     m_presenter->show(*m_temperatureDialog);
+}
+
+void THauptfenster::showMixingDialog() {
+    m_mixingDialog->prepare();
+    m_presenter->show(*m_mixingDialog);
 }
 
 const WaterSource* THauptfenster::activeWaterSource() const {

@@ -23,6 +23,7 @@ class SheetBook;
 class DataFileCommands;
 class DialogPresenter;
 class TEingabeform;
+class TMischdaten;
 class TTemperaturdaten;
 class TInfoBox;
 class TMDIChild;
@@ -62,7 +63,7 @@ public:
     /// NewWindowCaption; nullptr for a name of no window type of this version.
     TMDIChild* CreateResultWindow(const QString& fileName);
     /// The result windows in window order, and the one brought to the front.
-    QList<TMDIChild*> resultWindows() const;
+    QList<TMDIChild*> resultWindows() const override;
     void activate(TMDIChild* window);
     /// Tells the user that a command or file type comes with a later version.
     void notYetAvailable();
@@ -101,6 +102,7 @@ public:
 
     TEingabeform& analysisDialog() const { return *m_analysisDialog; }
     TTemperaturdaten& temperatureDialog() const { return *m_temperatureDialog; }
+    TMischdaten& mixingDialog() const { return *m_mixingDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -125,6 +127,7 @@ private:
     bool confirmClosingAll();
     void showAnalysisDialog();
     void showTemperatureDialog();
+    void showMixingDialog();
     void showOptions();
     void showAbout();
     void openHelp();
@@ -148,6 +151,7 @@ private:
     TOptionenF* m_options = nullptr;
     TEingabeform* m_analysisDialog = nullptr;
     TTemperaturdaten* m_temperatureDialog = nullptr;
+    TMischdaten* m_mixingDialog = nullptr;
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;

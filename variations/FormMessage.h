@@ -16,4 +16,16 @@ struct FormMessage {
     bool operator==(const FormMessage&) const = default;
 };
 
+/// What "OK" of a calculation dialog comes to: the calculation is done, the user is told why not, or
+/// nothing happens at all (the inputs make no calculation, and the dialog stays without a word).
+struct FormResult {
+    enum class Step { Done, Told, Ignored };
+    Step step = Step::Done;
+    FormMessage message;
+
+    static FormResult done() { return {}; }
+    static FormResult told(FormMessage message) { return {Step::Told, std::move(message)}; }
+    static FormResult ignored() { return {Step::Ignored, {}}; }
+};
+
 } // namespace velmora

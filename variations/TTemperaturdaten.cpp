@@ -3,6 +3,7 @@
 #include "common/DialogSeam.h"
 #include "common/NumericKeyFilter.h"
 #include "engine/Engine.h"
+#include "variations/FormDialogs.h"
 #include "variations/TemperatureForm.h"
 #include "variations/TTemperaturF.h"
 #include "windows/CalculationHost.h"
@@ -46,13 +47,10 @@ void TTemperaturdaten::okClick() {
     const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
                                 QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
                                 m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
-    if (const std::optional<FormMessage> message =
-            runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text())) {
-        dialogs().message(this, message->icon, QStringLiteral("Velmora"), message->text);
-        if (message->aboutName)
-            m_ui.Analyse->setFocus();
-        return;
-    }
+    const FormResult result =
+        runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text());
+    if (result.step != FormResult::Step::Done)
+        return tell(this, result.message, m_ui.Analyse);
     m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
     m_host.showResultWindow(new TTemperaturF(m_host.windowHost(), TemperatureRecord(m_record)), QString());
     accept();

@@ -3,8 +3,6 @@
 #include "variations/FormMessage.h"
 #include "variations/VariationRecord.h"
 
-#include <optional>
-
 namespace velmora {
 
 struct EngineState;
@@ -14,10 +12,9 @@ inline constexpr const char16_t* temperatureRangeMessage =
 
 /// "OK" of "Berechnung der Temperaturabhängigkeit" apart from its widgets: checks the name and the range
 /// texts (°C), then writes the header and the series into `record`, whose inputs and input method the
-/// source water has set. The dialog and the batch tool both run on it. Returns the message instead of
-/// a series; the record is then unchanged or, after an engine fault, partly written.
-std::optional<FormMessage> runTemperatureForm(EngineState& engine, VariationRecord& record,
-                                              const AnalysisHeader& header, const QString& start,
-                                              const QString& end);
+/// source water has set. The dialog and the batch tool both run on it. Told instead of a series, the
+/// record is unchanged or, after an engine fault, partly written.
+FormResult runTemperatureForm(EngineState& engine, VariationRecord& record, const AnalysisHeader& header,
+                              const QString& start, const QString& end);
 
 } // namespace velmora

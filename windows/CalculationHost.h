@@ -21,6 +21,8 @@ public:
     virtual void setImportPending(bool pending) = 0;
     /// Captions of all child windows, for unique titles.
     virtual QList<QString> childCaptions() const = 0;
+    /// The result windows in child order.
+    virtual QList<TMDIChild*> resultWindows() const = 0;
     virtual void setNewWindowCaption(const QString& caption) = 0;
     /// The host the result windows a dialog builds live in.
     virtual MdiHost& windowHost() = 0;

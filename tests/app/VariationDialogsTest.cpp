@@ -1,8 +1,11 @@
 #include "app/THauptfenster.h"
 #include "common/Units.h"
 #include "MainWindowFixture.h"
+#include "SampleWaters.h"
 #include "sheet/view/SheetBook.h"
 #include "variations/TemperatureForm.h"
+#include "variations/TMischdaten.h"
+#include "variations/TMischwasserF.h"
 #include "variations/TTemperaturdaten.h"
 #include "variations/TTemperaturF.h"
 #include "windows/AnalysisForm.h"
@@ -11,8 +14,14 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
 
 using namespace velmora;
 
@@ -93,4 +102,128 @@ TEST_F(TemperatureDialogTest, WrongInputsAreToldAndNothingIsComputed) {
     EXPECT_EQ(dialogs.messages[0].text, QString::fromUtf16(missingNameMessage));
     EXPECT_EQ(dialogs.messages[0].icon, DialogSeam::Icon::Warning);
     EXPECT_EQ(window->resultWindows().size(), 1);
+}
+
+namespace {
+
+class MixingDialogTest : public test::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        window->show();
+        openWater("brunnen.was", QStringLiteral("Brunnen"), test::evaluatedWater(1, 10));
+        openWater("fluss.was", QStringLiteral("Fluss"), test::surfaceWater(20));
+        window->actions().mischwasser->trigger();
+    }
+
+    void openWater(const char* file, const QString& name, const WaterWindowData& water) {
+        window->OpenDataFile(dataFile(QString::fromLatin1(file),
+                                      WaterRecord(AnalysisHeader(name, {}, {}, {}, {}), water).encode()));
+    }
+
+    TMischdaten& dialog() const { return window->mixingDialog(); }
+    template <class Widget>
+    Widget* child(const char* name) const {
+        return dialog().findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void clickOk() { child<QPushButton>("ok")->click(); }
+};
+
+} // namespace
+
+TEST_F(MixingDialogTest, ListsTheOpenWatersAndNamesTheMixtureAfterTheLast) {
+    ASSERT_TRUE(dialog().isVisible());
+    const auto* list = child<QTreeWidget>("ListView1");
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("0"));
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("Fluss"));
+    EXPECT_EQ(child<QListWidget>("ListBox2")->count(), 2);
+    EXPECT_EQ(child<QLineEdit>("Analyse")->text(), QStringLiteral("Fluss"));
+}
+
+TEST_F(MixingDialogTest, TheTrackBarsAndTheirEditsFollowEachOther) {
+    auto* start = child<QLineEdit>("lstart");
+    auto* end = child<QLineEdit>("lend");
+    start->clear();
+    QTest::keyClicks(start, QStringLiteral("150"));
+    EXPECT_EQ(child<QSlider>("TrackBar1")->value(), 100);
+    EXPECT_EQ(start->text(), QStringLiteral("100"));
+    EXPECT_EQ(child<QLabel>("Label11")->text(), QStringLiteral("0"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(end, Qt::Key_Backspace);
+    EXPECT_EQ(end->text(), QStringLiteral("0"));
+    EXPECT_EQ(child<QSlider>("TrackBar2")->value(), 0);
+    child<QSlider>("TrackBar2")->setValue(35);
+    EXPECT_EQ(end->text(), QStringLiteral("35"));
+    EXPECT_EQ(child<QLabel>("Label12")->text(), QStringLiteral("35"));
+    EXPECT_EQ(child<QLabel>("Label13")->text(), QStringLiteral("65"));
+}
+
+TEST_F(MixingDialogTest, ASeriesOfTwoWatersOpensAMixingWindow) {
+    child<QListWidget>("ListBox1")->setCurrentRow(0);
+    child<QListWidget>("ListBox2")->setCurrentRow(1);
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    EXPECT_EQ(child<QLineEdit>("Anmerkung2")->text(), QStringLiteral("Mischen von Brunnen und Fluss"));
+    child<QLineEdit>("Analyse")->setText(QStringLiteral("Reihe"));
+    child<QSlider>("TrackBar1")->setValue(0);
+    child<QSlider>("TrackBar2")->setValue(100);
+    clickOk();
+    EXPECT_TRUE(dialogs.messages.empty());
+    const auto* mixing = dynamic_cast<const TMischwasserF*>(window->activeResultWindow());
+    ASSERT_NE(mixing, nullptr);
+    EXPECT_EQ(mixing->caption(), QStringLiteral("Reihe"));
+    const MixingRecords& records = mixing->record().records;
+    EXPECT_EQ(records.mixture.header.text(AnalysisHeader::Remark2),
+              QStringLiteral("Mischen von Brunnen und Fluss"));
+    EXPECT_EQ(records.mixture.rows[0][slot::caTotal], test::surfaceWater(20).totals[0]);
+    EXPECT_EQ(records.mixture.rangeEnd, 100.0);
+
+    // The same water twice makes no series, and says nothing.
+    window->actions().mischwasser->trigger();
+    child<QListWidget>("ListBox1")->setCurrentRow(1);
+    child<QListWidget>("ListBox2")->setCurrentRow(1);
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    clickOk();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialog().isVisible());
+}
+
+TEST_F(MixingDialogTest, FixedSharesMixIntoANewWaterWindow) {
+    child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    auto* list = child<QTreeWidget>("ListView1");
+    list->topLevelItem(0)->setText(0, QStringLiteral("1"));
+    list->topLevelItem(1)->setText(0, QStringLiteral("3"));
+    child<QLineEdit>("Analyse")->setText(QStringLiteral("Mischung"));
+    clickOk();
+    EXPECT_TRUE(dialogs.messages.empty());
+    const auto* mixture = dynamic_cast<const TWasserF*>(window->activeResultWindow());
+    ASSERT_NE(mixture, nullptr);
+    EXPECT_EQ(mixture->caption(), QStringLiteral("Mischung"));
+    EXPECT_EQ(mixture->inputMethod(), 9);
+    EXPECT_TRUE(mixture->FileName.isEmpty());
+    const double expected =
+        0.25 * test::evaluatedWater(1, 10).totals[0] + 0.75 * test::surfaceWater(20).totals[0];
+    EXPECT_NEAR(mixture->record().water.totals[0], expected, 1e-15);
+}
+
+TEST_F(MixingDialogTest, WrongSharesAndAMissingNameAreTold) {
+    auto* list = child<QTreeWidget>("ListView1");
+    list->topLevelItem(0)->setText(0, QStringLiteral("x"));
+    clickOk();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QString::fromUtf16(invalidValuesMessage));
+
+    // Shares of 0 make no mixture: nothing is said.
+    dialogs.messages.clear();
+    list->topLevelItem(0)->setText(0, QStringLiteral("0"));
+    clickOk();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    list->topLevelItem(0)->setText(0, QStringLiteral("1"));
+    child<QLineEdit>("Analyse")->clear();
+    clickOk();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QString::fromUtf16(missingNameMessage));
+    EXPECT_TRUE(dialog().isVisible());
+    EXPECT_EQ(window->resultWindows().size(), 2);
 }

@@ -28,6 +28,12 @@ public:
     bool importPending() const override { return importing; }
     void setImportPending(bool pending) override { importing = pending; }
     QList<QString> childCaptions() const override { return captions; }
+    QList<TMDIChild*> resultWindows() const override {
+        QList<TMDIChild*> windows;
+        for (const auto& window : created)
+            windows << window.get();
+        return windows;
+    }
     void setNewWindowCaption(const QString& caption) override { newCaption = caption; }
     MdiHost& windowHost() override { return *this; }
     void showResultWindow(TMDIChild* window, const QString& fileName) override {
