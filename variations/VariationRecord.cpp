@@ -1,6 +1,5 @@
 #include "variations/VariationRecord.h"
 
-#include "engine/WaterState.h"
 #include "windows/WaterWindowData.h"
 
 namespace velmora {
@@ -32,20 +31,7 @@ void InputBlock::setMixed(const Mixed& values) {
 }
 
 void InputBlock::loadInto(WaterState& w) const {
-    w.pHm = pHm;
-    w.tPh = tPh;
-    w.ks43 = ks43;
-    w.tKs = tKs;
-    w.kb82 = kb82;
-    w.tKb = tKb;
-    w.dic = dic;
-    w.tEval = tEval;
-    w.mValue = mValue;
-    w.k25 = k25;
-    w.siTarget = siTarget;
-    w.o2Mass = o2Mass;
-    for (std::size_t i = 0; i < totals.size(); ++i)
-        w.*totalFields[i] = totals[i];
+    loadMeasuredInputs(*this, w);
 }
 
 void VariationRecord::takeInputsOf(const WaterWindowData& water) {

@@ -27,20 +27,7 @@ WaterWindowData WaterWindowData::takeFrom(const EngineState& engine) {
 }
 
 void WaterWindowData::loadInto(WaterState& w) const {
-    w.pHm = pHm;
-    w.tPh = tPh;
-    w.ks43 = ks43;
-    w.tKs = tKs;
-    w.kb82 = kb82;
-    w.tKb = tKb;
-    w.dic = dic;
-    w.tEval = tEval;
-    w.mValue = mValue;
-    w.k25 = k25;
-    w.o2Mass = o2Mass;
-    w.siTarget = siTarget;
-    for (std::size_t i = 0; i < totals.size(); ++i)
-        w.*totalFields[i] = totals[i];
+    loadMeasuredInputs(*this, w);
     const ResultSlot& s1 = slots[1];
     w.hco3 = s1[slot::hco3];
     w.caFree = s1[slot::caFree];

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/ResultArea.h"
+#include "engine/WaterState.h"
 
 #include <array>
 
 namespace velmora {
 
 struct EngineState;
-struct WaterState;
 
 /// What a water-analysis window keeps of an evaluated water: its own copy of the slots and the inputs,
 /// taken when the window is created. Units as in the WaterState (mol/l, K, µS/cm).
@@ -27,5 +27,26 @@ struct WaterWindowData {
 
     bool operator==(const WaterWindowData&) const = default;
 };
+
+/// Writes the measured inputs of a water into the engine's water: the carbonate quantities and their
+/// temperatures, tb, k(25), SI(e), rho(O2) and the seven totals. `Inputs` is any record with those names
+/// (a water window's data, a variation record's input block).
+template <class Inputs>
+void loadMeasuredInputs(const Inputs& in, WaterState& w) {
+    w.pHm = in.pHm;
+    w.tPh = in.tPh;
+    w.ks43 = in.ks43;
+    w.tKs = in.tKs;
+    w.kb82 = in.kb82;
+    w.tKb = in.tKb;
+    w.dic = in.dic;
+    w.tEval = in.tEval;
+    w.mValue = in.mValue;
+    w.k25 = in.k25;
+    w.siTarget = in.siTarget;
+    w.o2Mass = in.o2Mass;
+    for (std::size_t i = 0; i < in.totals.size(); ++i)
+        w.*totalFields[i] = in.totals[i];
+}
 
 } // namespace velmora
