@@ -11,8 +11,11 @@
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
+#include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
+#include "variations/TMischwasserF.h"
 #include "variations/TTemperaturdaten.h"
+#include "variations/TTemperaturF.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -154,6 +157,8 @@ void THauptfenster::connectCommands() {
     connect(a.drucken, &QAction::triggered, this, [this] {
         if (TMDIChild* window = activeResultWindow())
             window->PrintSheet();
+        else if (auto* chart = activeChart())
+            chart->PrintChart();
     });
     connect(a.beenden, &QAction::triggered, this, &QWidget::close);
     connect(a.ausschneiden, &QAction::triggered, this, [this] {
@@ -171,29 +176,15 @@ void THauptfenster::connectCommands() {
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
     connect(a.temperatur, &QAction::triggered, this, &THauptfenster::showTemperatureDialog);
     connect(a.mischwasser, &QAction::triggered, this, &THauptfenster::showMixingDialog);
+    connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
+    connect(a.grafikSi, &QAction::triggered, this, [this] { openChart(false); });
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later : {a.importieren,
-                           a.alleDateienOeffnen,
-                           a.neuesProjekt,
-                           a.projektUmbenennen,
-                           a.projektLoeschen,
-                           a.dateiHinzufuegen,
-                           a.zugabe,
-                           a.korrosion,
-                           a.entsaeuerung,
-                           a.entcarbonisierung,
-                           a.schnellentcarbonisierung,
-                           a.hEntcarbonisierung,
-                           a.enthaertung,
-                           a.aktivkohlefilter,
-                           a.enteisenungsfilter,
-                           a.sandfilter,
-                           a.grafikPh,
-                           a.grafikSi,
-                           a.desktopSpeichern,
-                           a.desktopLaden,
-                           a.dateibrowserAktualisieren})
+    for (QAction* later : {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen,
+                           a.projektLoeschen, a.dateiHinzufuegen, a.zugabe, a.korrosion, a.entsaeuerung,
+                           a.entcarbonisierung, a.schnellentcarbonisierung, a.hEntcarbonisierung,
+                           a.enthaertung, a.aktivkohlefilter, a.enteisenungsfilter, a.sandfilter,
+                           a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
@@ -394,6 +385,11 @@ TMDIChild* THauptfenster::CreateResultWindow(const QString& fileName) {
 void THauptfenster::showResultWindow(TMDIChild* window, const QString& fileName) {
     window->setWindowTitle(NewWindowCaption);
     window->FileName = fileName;
+    addChildWindow(window);
+    window->showContents();
+}
+
+void THauptfenster::addChildWindow(QWidget* window) {
     QMdiSubWindow* subWindow = m_workspace->addSubWindow(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     // "Strg+W" is the main window's "Schließen"; the window menu's own key would make it ambiguous.
@@ -406,7 +402,27 @@ void THauptfenster::showResultWindow(TMDIChild* window, const QString& fileName)
     centralWidget()->setEnabled(true);
     m_workspace->setActiveSubWindow(subWindow);
     centralWidget()->setEnabled(enabled);
-    window->showContents();
+}
+
+TGraphikF* THauptfenster::activeChart() const {
+    const QMdiSubWindow* subWindow = m_workspace->currentSubWindow();
+    return subWindow ? qobject_cast<TGraphikF*>(subWindow->widget()) : nullptr;
+}
+
+void THauptfenster::openChart(bool pH) {
+    // The kind follows the active window; where that holds no series, the kind chosen last stays.
+    const TMDIChild* source = activeResultWindow();
+    if (source)
+        if (const std::optional<velmora::ChartKind> kind = chartKindOf(source->type().kind, pH))
+            ChartKind = int(*kind);
+    const VariationRecord* series = nullptr;
+    if (const auto* mixing = dynamic_cast<const TMischwasserF*>(source))
+        series = &mixing->record().records.mixture;
+    else if (const auto* temperature = dynamic_cast<const TTemperaturF*>(source))
+        series = &temperature->record().series;
+    if (!series)
+        return;
+    addChildWindow(new TGraphikF(chartContent(velmora::ChartKind(ChartKind), *series, source->caption())));
 }
 
 void THauptfenster::showAnalysisDialog() {

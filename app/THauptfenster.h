@@ -23,6 +23,7 @@ class SheetBook;
 class DataFileCommands;
 class DialogPresenter;
 class TEingabeform;
+class TGraphikF;
 class TMischdaten;
 class TTemperaturdaten;
 class TInfoBox;
@@ -69,7 +70,7 @@ public:
     void notYetAvailable();
 
     QString NewWindowCaption;
-    int ChartKind = 0;
+    int ChartKind = 0; ///< the chart the menu items pH and SI chose last (10, 11, 20, 21)
 
     const Directories& directories() const { return m_directories; }
     const MainActions& actions() const { return m_actions; }
@@ -77,6 +78,8 @@ public:
     TrayController& tray() const { return *m_tray; }
     QMdiArea* workspace() const { return m_workspace; }
     TMDIChild* activeResultWindow() const;
+    /// The active chart window; nullptr when another or none is active.
+    TGraphikF* activeChart() const;
 
     // MdiHost
     QString programDirectory() const override { return m_directories.program; }
@@ -128,6 +131,9 @@ private:
     void showAnalysisDialog();
     void showTemperatureDialog();
     void showMixingDialog();
+    void openChart(bool pH);
+    /// Adds a child window, maximised, as the current one.
+    void addChildWindow(QWidget* window);
     void showOptions();
     void showAbout();
     void openHelp();

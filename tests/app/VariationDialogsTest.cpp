@@ -4,6 +4,7 @@
 #include "SampleWaters.h"
 #include "sheet/view/SheetBook.h"
 #include "variations/TemperatureForm.h"
+#include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
 #include "variations/TMischwasserF.h"
 #include "variations/TTemperaturdaten.h"
@@ -13,10 +14,12 @@
 #include "windows/WaterSource.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -226,4 +229,80 @@ TEST_F(MixingDialogTest, WrongSharesAndAMissingNameAreTold) {
     EXPECT_EQ(dialogs.messages[0].text, QString::fromUtf16(missingNameMessage));
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_EQ(window->resultWindows().size(), 2);
+}
+
+namespace {
+
+class ChartWindowTest : public test::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        window->show();
+        QFile golden(QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/mischung.wam"));
+        ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+        window->OpenDataFile(dataFile(QStringLiteral("mischung.wam"), golden.readAll()));
+        source = window->activeResultWindow();
+        ASSERT_NE(source, nullptr);
+    }
+
+    TMDIChild* source = nullptr;
+};
+
+} // namespace
+
+TEST_F(ChartWindowTest, PhAndSiOpenTwoChartsThatKeepTheirBars) {
+    EXPECT_EQ(window->actions().grafikPh->text(), QStringLiteral("pH bei tb"));
+    window->actions().grafikPh->trigger();
+    const TGraphikF* ph = window->activeChart();
+    ASSERT_NE(ph, nullptr);
+    EXPECT_EQ(ph->windowTitle(), QStringLiteral("pH bei Bewertungstemperatur - Mischung Süd/Fluss"));
+    EXPECT_EQ(window->ChartKind, 10);
+    // While a chart is active it offers printing and closing, but no sheet commands and no further chart.
+    EXPECT_FALSE(window->actions().grafikPh->isEnabled());
+    EXPECT_FALSE(window->actions().kopieren->isEnabled());
+    EXPECT_TRUE(window->actions().drucken->isEnabled());
+
+    window->activate(source);
+    window->actions().grafikSi->trigger();
+    const TGraphikF* si = window->activeChart();
+    ASSERT_NE(si, nullptr);
+    EXPECT_NE(si, ph);
+    EXPECT_EQ(window->ChartKind, 11);
+    const std::array<double, 11> phBars = ph->content().values;
+    source->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ph->content().values, phBars);
+    EXPECT_EQ(si->content().labels.back(), QStringLiteral("100,0"));
+}
+
+TEST_F(ChartWindowTest, TheChartPrintsAndSavesAsPictureAndStaysCentred) {
+    window->actions().grafikPh->trigger();
+    TGraphikF* chart = window->activeChart();
+    ASSERT_NE(chart, nullptr);
+    chart->resize(1001, 800);
+    EXPECT_EQ(chart->panel()->geometry(), QRect(500 - 232, 400 - 232, 465, 465));
+
+    int printed = 0;
+    dialogs.printAnswer = [&printed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::temp().filePath(QStringLiteral("velmora-diagramm.pdf")));
+        ++printed;
+        return true;
+    };
+    window->actions().drucken->trigger();
+    EXPECT_EQ(printed, 1);
+
+    const QString png = data.filePath(QStringLiteral("bild"));
+    const QString svg = data.filePath(QStringLiteral("bild.svg"));
+    dialogs.saveAnswers = {png + QStringLiteral("|PNG-Bild (*.png)"),
+                           svg + QStringLiteral("|SVG-Grafik (*.svg)")};
+    chart->savePicture();
+    chart->savePicture();
+    QFile pngFile(png + QStringLiteral(".png"));
+    ASSERT_TRUE(pngFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pngFile.read(8) == QByteArray("\x89PNG\r\n\x1a\n"));
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svgFile.readAll().contains("<svg"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }

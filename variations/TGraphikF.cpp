@@ -1,0 +1,171 @@
+#include "variations/TGraphikF.h"
+
+#include "common/DialogSeam.h"
+#include "common/SafeFile.h"
+
+#include <algorithm>
+#include <QAction>
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+QFont arial(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// Draws the panel into `device`, scaled to fit `target` and centred in it.
+void renderPanel(QWidget* panel, QPaintDevice& device, const QRectF& target) {
+    QPainter painter(&device);
+    const double scale = std::min(target.width() / panel->width(), target.height() / panel->height());
+    painter.translate(target.center() - QPointF(panel->width() * scale / 2, panel->height() * scale / 2));
+    painter.scale(scale, scale);
+    panel->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+}
+
+} // namespace
+
+TGraphikF::TGraphikF(ChartContent content, QWidget* parent)
+    : QWidget(parent), m_content(std::move(content)), m_panel(new QWidget(this)),
+      m_view(new QChartView(m_panel)), m_foot(new QLabel(m_panel)) {
+    setWindowTitle(m_content.caption);
+    setStatusTip(m_content.hint);
+    setAutoFillBackground(true);
+    m_panel->setObjectName(QStringLiteral("panel"));
+    m_panel->setFixedSize(panelSize, panelSize);
+    m_panel->setAutoFillBackground(true);
+    QPalette white = m_panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_panel->setPalette(white);
+
+    auto* bars = new QBarSet(QString());
+    bars->setColor(m_content.colour);
+    for (double value : m_content.values)
+        *bars << value;
+    auto* series = new QBarSeries;
+    series->append(bars);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    // Adding the series turns the value labels white.
+    bars->setLabelColor(Qt::black);
+    chart->setTitle(m_content.title);
+    chart->setTitleFont(arial(16));
+    chart->legend()->hide();
+    chart->setBackgroundBrush(Qt::white);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto* labels = new QBarCategoryAxis;
+    labels->append(m_content.labels);
+    labels->setTitleText(m_content.axisTitle);
+    labels->setTitleFont(arial(13));
+    labels->setGridLineVisible(false);
+    chart->addAxis(labels, Qt::AlignBottom);
+    series->attachAxis(labels);
+    // The scale follows the values, with room for the labels beyond the longest bars; the axis itself is
+    // not drawn.
+    const auto [low, high] = std::minmax_element(m_content.values.begin(), m_content.values.end());
+    const double bottom = std::min(0.0, *low);
+    const double top = std::max(0.0, *high);
+    const double room = std::max(top - bottom, 1e-9) * 0.12;
+    auto* scale = new QValueAxis;
+    scale->setRange(bottom < 0 ? bottom - room : 0.0, top > 0 ? top + room : 0.0);
+    chart->addAxis(scale, Qt::AlignLeft);
+    series->attachAxis(scale);
+    scale->setVisible(false);
+    m_view->setChart(chart);
+    m_view->setRenderHint(QPainter::Antialiasing);
+
+    m_foot->setObjectName(QStringLiteral("foot"));
+    m_foot->setText(m_content.foot);
+    m_foot->setFont(arial(12));
+    m_foot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(m_panel);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_foot);
+
+    auto* copy = new QAction(QStringLiteral("&Kopieren"), this);
+    connect(copy, &QAction::triggered, this, &TGraphikF::copyPicture);
+    auto* save = new QAction(QStringLiteral("Als &Bild speichern..."), this);
+    connect(save, &QAction::triggered, this, &TGraphikF::savePicture);
+    m_view->addActions({copy, save});
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TGraphikF::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_panel->move(width() / 2 - panelSize / 2, height() / 2 - panelSize / 2);
+}
+
+void TGraphikF::PrintChart() {
+    QPrinter printer;
+    printer.setDocName(windowTitle());
+    if (!dialogs().print(this, printer))
+        return;
+    renderPanel(m_panel, printer, printer.pageRect(QPrinter::DevicePixel));
+}
+
+QImage TGraphikF::picture() const {
+    return m_panel->grab().toImage();
+}
+
+void TGraphikF::copyPicture() {
+    QApplication::clipboard()->setImage(picture());
+}
+
+void TGraphikF::savePicture() {
+    const QString png = QStringLiteral("PNG-Bild (*.png)");
+    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
+    QString filter = png;
+    QString path =
+        dialogs().saveFile(this, QStringLiteral("Als Bild speichern"), QStringLiteral("Diagramm.png"),
+                           png + QStringLiteral(";;") + svg, &filter);
+    if (path.isEmpty())
+        return;
+    // A name typed without extension gets the chosen entry's.
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    writePicture(path);
+}
+
+bool TGraphikF::writePicture(const QString& path) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(m_panel->size());
+        svg.setViewBox(m_panel->rect());
+        svg.setTitle(windowTitle());
+        renderPanel(m_panel, svg, m_panel->rect());
+    } else {
+        picture().save(&buffer, "PNG");
+    }
+    try {
+        writeFileSafely(path, buffer.data());
+    } catch (const WriteError& error) {
+        dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmora
