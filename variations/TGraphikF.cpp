@@ -62,6 +62,9 @@ TGraphikF::TGraphikF(ChartContent content, QWidget* parent)
     series->append(bars);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    // Eleven bars share the panel: short value marks in a small font keep them apart.
+    series->setLabelsPrecision(3);
+    bars->setLabelFont(arial(9));
     auto* chart = new QChart;
     chart->addSeries(series);
     // Adding the series turns the value labels white.
@@ -74,9 +77,12 @@ TGraphikF::TGraphikF(ChartContent content, QWidget* parent)
     auto* labels = new QBarCategoryAxis;
     labels->append(m_content.labels);
     labels->setTitleText(m_content.axisTitle);
-    labels->setTitleFont(arial(13));
     labels->setGridLineVisible(false);
     chart->addAxis(labels, Qt::AlignBottom);
+    // The chart's theme sets the fonts of an axis when it is added.
+    labels->setTitleFont(arial(13));
+    labels->setLabelsFont(arial(10));
+    labels->setTruncateLabels(false);
     series->attachAxis(labels);
     // The scale follows the values, with room for the labels beyond the longest bars; the axis itself is
     // not drawn.
@@ -85,7 +91,7 @@ TGraphikF::TGraphikF(ChartContent content, QWidget* parent)
     const double top = std::max(0.0, *high);
     const double room = std::max(top - bottom, 1e-9) * 0.12;
     auto* scale = new QValueAxis;
-    scale->setRange(bottom < 0 ? bottom - room : 0.0, top > 0 ? top + room : 0.0);
+    scale->setRange(bottom < 0 ? bottom - room : 0.0, top + room);
     chart->addAxis(scale, Qt::AlignLeft);
     series->attachAxis(scale);
     scale->setVisible(false);
