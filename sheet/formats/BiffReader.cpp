@@ -210,7 +210,9 @@ private:
         std::sort(starts.begin(), starts.end());
         if (std::adjacent_find(starts.begin(), starts.end()) != starts.end())
             damaged(QStringLiteral("zwei Tabellen beginnen an derselben Stelle"));
-        for (const SheetEntry& entry : m_boundSheets) {
+        // A BOUNDSHEET inside a worksheet names no sheet of the workbook: the list is the globals' one.
+        const std::vector<SheetEntry> sheets = m_boundSheets;
+        for (const SheetEntry& entry : sheets) {
             const auto next = std::upper_bound(starts.begin(), starts.end(), entry.position);
             RecordInput sheetInput(m_stream, entry.position, next == starts.end() ? m_stream.size() : *next);
             Record bof;

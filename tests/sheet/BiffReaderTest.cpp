@@ -266,6 +266,22 @@ TEST(BiffReader, DamageIsNamedInTheMessage) {
         EXPECT_EQ(readError(stream), message);
 }
 
+TEST(BiffReader, WorkbookRecordsInsideAWorksheetChangeNoSheets) {
+    StreamBuilder out;
+    out.add(Bof, bof8(0x0005)).add(Xf, xf8(0));
+    out.boundSheet(Bytes().u8(0).u8(0).u8(1).u8(0).raw("A"));
+    out.add(Eof, Bytes());
+    out.beginSheet(bof8(0x0010));
+    for (int i = 0; i < 100; ++i)
+        out.add(BoundSheet, Bytes().u32(0).u8(0).u8(0).u8(1).u8(0).raw("X"));
+    out.add(Number, cell(0, 0, 0).f64(2.5));
+    out.add(Eof, Bytes());
+    int code = 0;
+    const Workbook book = readBiffStream(out.data(), code);
+    ASSERT_EQ(book.sheetCount(), 1);
+    EXPECT_EQ(texts(book.sheet(0)), std::vector<std::string>{"A1 2.5"});
+}
+
 TEST(BiffReader, LimitsAreCheckedBeforeTheWork) {
     StreamBuilder sheets;
     sheets.add(Bof, bof8(0x0005));
