@@ -17,6 +17,7 @@ namespace {
 const char16_t* const helpText =
     uR"(Aufruf: velmora-batch evaluate [--json] [--save-dir VERZEICHNIS] [DATEI|-]
        velmora-batch export DATENDATEI AUSGABEDATEI [--code 4]
+       velmora-batch chart DATENDATEI (--ph|--si) BILDDATEI
 
 evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und
 schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
@@ -26,6 +27,9 @@ Standardeingabe gelesen. Mit --save-dir entsteht zusätzlich je Analyse eine Was
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
 der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"
 oder ".vts".
+
+chart zeichnet das Diagramm pH oder SI einer Mischwasser- (".wam") oder Temperaturdatei (".wat")
+wie das Fenster "Graphische Darstellung" und schreibt es als ".png", ".svg" oder ".pdf".
 
 Eingabe
   CSV mit Kopfzeile; Trennzeichen ";", "," oder Tabulator (aus der Kopfzeile erkannt).
@@ -65,14 +69,17 @@ Rückgabewert: 0 alles ausgewertet, 1 mindestens eine Analyse fehlerhaft,
 struct BatchArguments {
     QString command;
     bool json = false;
+    std::optional<bool> pH; ///< chart: --ph or --si
     QString saveDirectory;
     std::optional<int> excelCode;
     QStringList files;
 };
 
 bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QString& problem) {
-    if (arguments.isEmpty() || (arguments.front() != u"evaluate" && arguments.front() != u"export")) {
-        problem = QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“ oder „export“.");
+    static const QStringList commands{QStringLiteral("evaluate"), QStringLiteral("export"),
+                                      QStringLiteral("chart")};
+    if (arguments.isEmpty() || !commands.contains(arguments.front())) {
+        problem = QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“, „export“ oder „chart“.");
         return false;
     }
     parsed.command = arguments.front();
@@ -84,7 +91,9 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
             parsed.json = true;
         } else if (evaluate && argument == u"--save-dir" && hasValue) {
             parsed.saveDirectory = arguments[++i];
-        } else if (!evaluate && argument == u"--code" && hasValue) {
+        } else if (parsed.command == u"chart" && (argument == u"--ph" || argument == u"--si")) {
+            parsed.pH = argument == u"--ph";
+        } else if (parsed.command == u"export" && argument == u"--code" && hasValue) {
             const QString code = arguments[++i];
             if (code != u"4" && code != u"11") {
                 problem = QStringLiteral("--code nimmt 4 (Excel 5/95) oder 11 (Excel 97).");
@@ -100,8 +109,14 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
     }
     const qsizetype allowedFiles = evaluate ? 1 : 2;
     if (parsed.files.size() > allowedFiles || (!evaluate && parsed.files.size() != 2)) {
-        problem = evaluate ? QStringLiteral("Mehr als eine Datei angegeben.")
-                           : QStringLiteral("export braucht eine Datendatei und eine Ausgabedatei.");
+        problem =
+            evaluate
+                ? QStringLiteral("Mehr als eine Datei angegeben.")
+                : QStringLiteral("%1 braucht eine Datendatei und eine Ausgabedatei.").arg(parsed.command);
+        return false;
+    }
+    if (parsed.command == u"chart" && !parsed.pH) {
+        problem = QStringLiteral("chart braucht --ph oder --si.");
         return false;
     }
     if (evaluate && !parsed.files.isEmpty() &&
@@ -127,6 +142,8 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 
     if (parsed.command == u"export")
         return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, err);
+    if (parsed.command == u"chart")
+        return writeChart(parsed.files[0], *parsed.pH, parsed.files[1], err);
 
     QByteArray content;
     const QString file = parsed.files.value(0);

@@ -24,4 +24,8 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
 int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
                    QTextStream& err);
 
+/// Draws the pH (or SI) chart of a mixing or temperature file as the chart window shows it and writes it
+/// as PNG, SVG or, for a name ending in ".pdf", PDF. Returns the exit code as exportDataFile does.
+int writeChart(const QString& dataFile, bool pH, const QString& outFile, QTextStream& err);
+
 } // namespace velmora

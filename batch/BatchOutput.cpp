@@ -42,11 +42,12 @@ QStringList csvFields(const BatchResult& result, QChar decimalSeparator) {
         const auto number = [decimalSeparator](double value) {
             return formatNumber(value).replace(u'.', decimalSeparator);
         };
-        fields << number(e.results[1][slot::pH]) << number(e.results[1][slot::si]) << number(e.results[2][slot::pH])
-               << number(e.results[3][slot::pH]) << number(calcite.phDifference)
-               << number(calcite.dissolutionCapacity) << verdictText(calcite) << number(e.water.pHm)
-               << number(molToMmol(e.water.ks43)) << number(molToMmol(e.water.kb82)) << number(molToMmol(e.water.dic))
-               << number(molToMmol(e.water.mValue)) << number(e.results[1][slot::ionBalanceError]);
+        fields << number(e.results[1][slot::pH]) << number(e.results[1][slot::si])
+               << number(e.results[2][slot::pH]) << number(e.results[3][slot::pH])
+               << number(calcite.phDifference) << number(calcite.dissolutionCapacity) << verdictText(calcite)
+               << number(e.water.pHm) << number(molToMmol(e.water.ks43)) << number(molToMmol(e.water.kb82))
+               << number(molToMmol(e.water.dic)) << number(molToMmol(e.water.mValue))
+               << number(e.results[1][slot::ionBalanceError]);
     }
     while (fields.size() < csvHeader.size() - 1)
         fields << QString();

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <QValueAxis>
@@ -152,21 +153,46 @@ void TGraphikF::savePicture() {
     writePicture(path);
 }
 
-bool TGraphikF::writePicture(const QString& path) {
+TGraphikF::PictureFormat TGraphikF::pictureFormatOf(const QString& path) {
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        return PictureFormat::Svg;
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return PictureFormat::Pdf;
+    return PictureFormat::Png;
+}
+
+QByteArray TGraphikF::pictureBytes(PictureFormat format) const {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    switch (format) {
+    case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(m_panel->size());
         svg.setViewBox(m_panel->rect());
         svg.setTitle(windowTitle());
         renderPanel(m_panel, svg, m_panel->rect());
-    } else {
-        picture().save(&buffer, "PNG");
+        break;
     }
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(windowTitle());
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        renderPanel(m_panel, pdf, QRectF(QPointF(), QSizeF(pdf.width(), pdf.height())));
+        break;
+    }
+    case PictureFormat::Png:
+        picture().save(&buffer, "PNG");
+        break;
+    }
+    buffer.close();
+    return buffer.data();
+}
+
+bool TGraphikF::writePicture(const QString& path) {
     try {
-        writeFileSafely(path, buffer.data());
+        writeFileSafely(path, pictureBytes(pictureFormatOf(path)));
     } catch (const WriteError& error) {
         dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
         return false;

@@ -29,8 +29,13 @@ public:
     void copyPicture();
     /// Asks for a file and writes the chart as PNG or, for a name ending in ".svg", as SVG.
     void savePicture();
-    /// Writes the chart to `path` (PNG, or SVG for ".svg"); false when writing failed (the user has been
-    /// told).
+    enum class PictureFormat { Png, Svg, Pdf };
+    /// The format a file name's extension asks for: ".svg", ".pdf", else PNG.
+    static PictureFormat pictureFormatOf(const QString& path);
+    /// The chart as a file of `format`.
+    QByteArray pictureBytes(PictureFormat format) const;
+    /// Writes the chart to `path` in the format of its extension; false when writing failed (the user
+    /// has been told).
     bool writePicture(const QString& path);
 
 protected:

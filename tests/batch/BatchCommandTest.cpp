@@ -280,6 +280,43 @@ TEST(BatchCommand, ExportsMixingAndTemperatureSeries) {
     }
 }
 
+TEST(BatchCommand, DrawsTheChartOfASeries) {
+    QTemporaryDir dir;
+    const QString mixing = QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/mischung.wam");
+    const QString temperature = QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/temperatur.wat");
+    const struct {
+        QString file;
+        const char* flag;
+        const char* out;
+        QByteArray start;
+    } charts[] = {{mixing, "--ph", "ph.png", QByteArray("\x89PNG")},
+                  {temperature, "--si", "si.svg", QByteArray("<?xml")},
+                  {temperature, "--ph", "ph.pdf", QByteArray("%PDF")}};
+    for (const auto& chart : charts) {
+        const QString out = dir.filePath(QString::fromLatin1(chart.out));
+        const BatchRun run =
+            runBatch({QStringLiteral("chart"), chart.file, QString::fromLatin1(chart.flag), out});
+        ASSERT_EQ(run.exitCode, batchOk) << chart.out << run.err.toStdString();
+        QFile written(out);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(chart.start)) << chart.out;
+    }
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    EXPECT_EQ(runBatch({QStringLiteral("chart"), mixing, png}).exitCode, batchUnusable);
+    const BatchRun water = runBatch(
+        {QStringLiteral("chart"), QStringLiteral(VELMORA_SOURCE_DIR "/tests/windows/data/brunnen-sued.was"),
+         QStringLiteral("--ph"), png});
+    EXPECT_EQ(water.exitCode, batchUnusable);
+    EXPECT_TRUE(water.err.contains(QStringLiteral("keine Mischwasser- oder Temperaturdatei")));
+    QFile::copy(mixing, dir.filePath(QStringLiteral("kurz.wam")));
+    QFile::resize(dir.filePath(QStringLiteral("kurz.wam")), 12407);
+    EXPECT_EQ(runBatch({QStringLiteral("chart"), dir.filePath(QStringLiteral("kurz.wam")),
+                        QStringLiteral("--si"), png})
+                  .exitCode,
+              batchRowFailed);
+    EXPECT_FALSE(QFile::exists(png));
+}
+
 TEST(BatchCommand, AnExportWithoutItsTemplateFailsWithTheWindowsMessage) {
     QTemporaryDir dir;
     runBatch({QStringLiteral("evaluate"), QStringLiteral("--save-dir"), dir.path()},
