@@ -8,12 +8,16 @@
 
 namespace velmora {
 
+void useProgramLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
 void setUpProgram(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Outside a desktop session no icon theme is set; the toolbar then takes its icons from Adwaita.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.svg")));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    useProgramLocale();
     auto* qtTranslations = new QTranslator(&application);
     if (qtTranslations->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -8,5 +8,7 @@ namespace velmora {
 /// folder), the icons, the German locale and Qt's German texts. No display name is set: the desktop
 /// would append it to every caption, and the captions are the program's own texts.
 void setUpProgram(QApplication& application);
+/// The German locale the program's texts, dates and numbers follow.
+void useProgramLocale();
 
 } // namespace velmora

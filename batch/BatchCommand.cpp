@@ -3,9 +3,11 @@
 #include "batch/BatchFiles.h"
 #include "batch/BatchInput.h"
 #include "batch/BatchOutput.h"
+#include "batch/JobRunner.h"
 
 #include <algorithm>
 #include <optional>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -18,6 +20,7 @@ const char16_t* const helpText =
     uR"(Aufruf: velmora-batch evaluate [--json] [--save-dir VERZEICHNIS] [DATEI|-]
        velmora-batch export DATENDATEI AUSGABEDATEI [--code 4]
        velmora-batch chart DATENDATEI (--ph|--si) BILDDATEI
+       velmora-batch run [--dir VERZEICHNIS] AUFTRAG.json|-
 
 evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und
 schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
@@ -30,6 +33,13 @@ oder ".vts".
 
 chart zeichnet das Diagramm pH oder SI einer Mischwasser- (".wam") oder Temperaturdatei (".wat")
 wie das Fenster "Graphische Darstellung" und schreibt es als ".png", ".svg" oder ".pdf".
+
+run führt einen Berechnungsdialog ohne Bildschirm aus, wie ein Anwender ihn bedient: öffnet
+die Datendateien des Auftrags ("windows"), zeigt den Dialog ("dialog": TMischdaten oder
+TTemperaturdaten), setzt seine Felder ("page", "fields"), klickt ("click", sonst "ok"),
+beantwortet Rückfragen ("answers", "inputs") und speichert das Ergebnisfenster ("save",
+sonst sein Titel) im VERZEICHNIS. Je Auftrag eine JSON-Zeile mit Fenster, Titel, Datei und
+allen Meldungen.
 
 Eingabe
   CSV mit Kopfzeile; Trennzeichen ";", "," oder Tabulator (aus der Kopfzeile erkannt).
@@ -77,9 +87,10 @@ struct BatchArguments {
 
 bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QString& problem) {
     static const QStringList commands{QStringLiteral("evaluate"), QStringLiteral("export"),
-                                      QStringLiteral("chart")};
+                                      QStringLiteral("chart"), QStringLiteral("run")};
     if (arguments.isEmpty() || !commands.contains(arguments.front())) {
-        problem = QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“, „export“ oder „chart“.");
+        problem =
+            QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“, „export“, „chart“ oder „run“.");
         return false;
     }
     parsed.command = arguments.front();
@@ -89,7 +100,8 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
         const bool hasValue = i + 1 < arguments.size();
         if (evaluate && argument == u"--json") {
             parsed.json = true;
-        } else if (evaluate && argument == u"--save-dir" && hasValue) {
+        } else if ((evaluate && argument == u"--save-dir" && hasValue) ||
+                   (parsed.command == u"run" && argument == u"--dir" && hasValue)) {
             parsed.saveDirectory = arguments[++i];
         } else if (parsed.command == u"chart" && (argument == u"--ph" || argument == u"--si")) {
             parsed.pH = argument == u"--ph";
@@ -107,8 +119,8 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
             parsed.files << argument;
         }
     }
-    const qsizetype allowedFiles = evaluate ? 1 : 2;
-    if (parsed.files.size() > allowedFiles || (!evaluate && parsed.files.size() != 2)) {
+    const bool oneFile = evaluate || parsed.command == u"run";
+    if (parsed.files.size() > (oneFile ? 1 : 2) || (!oneFile && parsed.files.size() != 2)) {
         problem =
             evaluate
                 ? QStringLiteral("Mehr als eine Datei angegeben.")
@@ -158,6 +170,9 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         }
         content = input.readAll();
     }
+    if (parsed.command == u"run")
+        return runJobs(content, parsed.saveDirectory.isEmpty() ? QDir::currentPath() : parsed.saveDirectory,
+                       out, err);
 
     BatchInput input;
     try {
