@@ -84,7 +84,7 @@ private:
             if (m_at >= m_text.size() || m_text[m_at] != '"' || !parseString(name) || !take(':') ||
                 !parseValue(member, depth + 1))
                 return false;
-            value.object.emplace_back(std::move(name), std::move(member));
+            value.object.push_back(JsonMember{std::move(name), std::move(member)});
         } while (take(','));
         return take('}');
     }

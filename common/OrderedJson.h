@@ -3,10 +3,11 @@
 #include <optional>
 #include <QByteArrayView>
 #include <QString>
-#include <utility>
 #include <vector>
 
 namespace velmora {
+
+struct JsonMember;
 
 /// A JSON value whose objects keep their members in the order written, where the order means something
 /// (fields a job sets one after the other).
@@ -17,10 +18,15 @@ struct JsonValue {
     double number = 0;
     QString string;
     std::vector<JsonValue> array;
-    std::vector<std::pair<QString, JsonValue>> object;
+    std::vector<JsonMember> object;
 
     /// The member `name` of an object; nullptr where there is none.
     const JsonValue* member(QStringView name) const;
+};
+
+struct JsonMember {
+    QString name;
+    JsonValue value;
 };
 
 /// Reads a JSON text (RFC 8259). Nesting deeper than 64 levels is refused, so a hostile file cannot exhaust

@@ -10,14 +10,14 @@ TEST(OrderedJson, ObjectsKeepTheOrderWritten) {
         R"( {"z": 1, "a": [true, false, null], "m": {"x": "\u00e4\n\"", "b": -2.5e1}} )", error);
     ASSERT_TRUE(value.has_value()) << error.toStdString();
     ASSERT_EQ(value->object.size(), 3u);
-    EXPECT_EQ(value->object[0].first, QStringLiteral("z"));
-    EXPECT_EQ(value->object[1].first, QStringLiteral("a"));
-    EXPECT_EQ(value->object[2].first, QStringLiteral("m"));
+    EXPECT_EQ(value->object[0].name, QStringLiteral("z"));
+    EXPECT_EQ(value->object[1].name, QStringLiteral("a"));
+    EXPECT_EQ(value->object[2].name, QStringLiteral("m"));
     EXPECT_EQ(value->member(u"z")->number, 1.0);
     EXPECT_TRUE(value->member(u"a")->array[0].boolean);
     EXPECT_EQ(value->member(u"a")->array[2].type, JsonValue::Type::Null);
     const JsonValue& inner = *value->member(u"m");
-    EXPECT_EQ(inner.object[0].first, QStringLiteral("x"));
+    EXPECT_EQ(inner.object[0].name, QStringLiteral("x"));
     EXPECT_EQ(inner.member(u"x")->string, QStringLiteral("ä\n\""));
     EXPECT_EQ(inner.member(u"b")->number, -25.0);
     EXPECT_EQ(value->member(u"fehlt"), nullptr);
