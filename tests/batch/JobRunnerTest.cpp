@@ -4,8 +4,10 @@
 #include "app/THauptfenster.h"
 #include "batch/BatchCommand.h"
 #include "engine/Engine.h"
+#include "SampleWaters.h"
 #include "ScriptedDialogs.h"
 #include "windows/TMDIChild.h"
+#include "windows/WaterRecord.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -16,7 +18,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -53,6 +58,24 @@ QByteArray withoutDate(QByteArray record) {
     return record.replace(162, 81, QByteArray(81, '\0'));
 }
 
+// The program's main window, driven as the user drives it.
+struct ProgramSession {
+    test::ScriptedDialogs dialogs;
+    QTemporaryDir config;
+    EngineState engine;
+    THauptfenster window{{QCoreApplication::applicationDirPath() + u'/',
+                          IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+                          IniFile(config.filePath(QStringLiteral("mru.ini"))), config.path(), false,
+                          &engine}};
+
+    // The bytes the active result window saves.
+    QByteArray savedResult(const QString& name) {
+        TMDIChild* result = window.activeResultWindow();
+        const std::optional<QString> path = result ? result->SaveFile(name) : std::nullopt;
+        return path ? bytesOf(*path) : QByteArray();
+    }
+};
+
 class JobRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -84,26 +107,50 @@ TEST_F(JobRunnerTest, ATemperatureJobWritesWhatTheDialogWrites) {
     EXPECT_EQ(saved, dir.filePath(QStringLiteral("Reihe.wat")));
 
     // The same through the program's own window and dialog.
-    test::ScriptedDialogs dialogs;
-    QTemporaryDir config;
-    EngineState engine;
-    THauptfenster window({QCoreApplication::applicationDirPath() + u'/',
-                          IniFile(config.filePath(QStringLiteral("velmora.ini"))),
-                          IniFile(config.filePath(QStringLiteral("mru.ini"))), config.path(), false,
-                          &engine});
-    window.OpenDataFile(water, false);
-    window.actions().temperatur->trigger();
-    QDialog* dialog = window.findChild<QDialog*>(QStringLiteral("TTemperaturdaten"));
+    ProgramSession gui;
+    gui.window.OpenDataFile(water, false);
+    gui.window.actions().temperatur->trigger();
+    QDialog* dialog = gui.window.findChild<QDialog*>(QStringLiteral("TTemperaturdaten"));
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QLineEdit*>(QStringLiteral("Tstart"))->setText(QStringLiteral("10"));
     dialog->findChild<QLineEdit*>(QStringLiteral("Tend"))->setText(QStringLiteral("15"));
     dialog->findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(QStringLiteral("Reihe"));
     dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
-    ASSERT_NE(window.activeResultWindow(), nullptr);
-    const std::optional<QString> gui =
-        window.activeResultWindow()->SaveFile(dir.filePath(QStringLiteral("gui")));
-    ASSERT_TRUE(gui.has_value());
-    EXPECT_TRUE(withoutDate(bytesOf(saved)) == withoutDate(bytesOf(*gui)));
+    EXPECT_TRUE(withoutDate(bytesOf(saved)) ==
+                withoutDate(gui.savedResult(dir.filePath(QStringLiteral("gui")))));
+}
+
+TEST_F(JobRunnerTest, AMixingJobWritesWhatTheDialogWrites) {
+    const QString river = dir.filePath(QStringLiteral("fluss.was"));
+    QFile file(river);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        WaterRecord(AnalysisHeader(QStringLiteral("Fluss"), {}, {}, {}, {}), test::surfaceWater()).encode());
+    file.close();
+    const JobRun run =
+        runJob(R"({"dialog": "TMischdaten", "windows": ["brunnen-sued.was", "fluss.was"], "page": 1,
+                                  "fields": {"ListBox1": "Brunnen Süd", "ListBox2": "Fluss", "TrackBar1": 10,
+                                             "TrackBar2": 90, "Analyse": "Reihe"}})",
+               dir.path());
+    ASSERT_EQ(run.exitCode, batchOk) << run.err.toStdString();
+    const QString saved = run.lines.at(0)[QStringLiteral("file")].toString();
+
+    ProgramSession gui;
+    gui.window.OpenDataFile(water, false);
+    gui.window.OpenDataFile(river, false);
+    gui.window.actions().mischwasser->trigger();
+    QDialog* dialog = gui.window.findChild<QDialog*>(QStringLiteral("TMischdaten"));
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(0);
+    dialog->findChild<QListWidget*>(QStringLiteral("ListBox2"))->setCurrentRow(1);
+    dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    dialog->findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(10);
+    dialog->findChild<QSlider*>(QStringLiteral("TrackBar2"))->setValue(90);
+    dialog->findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(QStringLiteral("Reihe"));
+    dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    const QByteArray expected = gui.savedResult(dir.filePath(QStringLiteral("gui")));
+    ASSERT_EQ(expected.size(), 12408);
+    EXPECT_TRUE(withoutDate(bytesOf(saved)) == withoutDate(expected));
 }
 
 TEST_F(JobRunnerTest, MessagesFocusAndASeriesOfJobsInOneSession) {
