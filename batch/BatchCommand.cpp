@@ -29,7 +29,7 @@ Standardeingabe gelesen. Mit --save-dir entsteht zusätzlich je Analyse eine Was
 
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
 der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"
-oder ".vts".
+oder ".vts", und meldet in einer JSON-Zeile Fenster, Titel, Datei und Meldungen.
 
 chart zeichnet das Diagramm pH oder SI einer Mischwasser- (".wam") oder Temperaturdatei (".wat")
 wie das Fenster "Graphische Darstellung" und schreibt es als ".png", ".svg" oder ".pdf".
@@ -153,7 +153,7 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
 
     if (parsed.command == u"export")
-        return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, err);
+        return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, out, err);
     if (parsed.command == u"chart")
         return writeChart(parsed.files[0], *parsed.pH, parsed.files[1], err);
 

@@ -19,6 +19,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QSet>
 #include <QTextStream>
 
@@ -52,9 +56,33 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
 
 namespace {
 
+// What an export tells on standard output, as the job runner does for its windows.
+struct ExportReport {
+    const WindowType* type = nullptr;
+    QString title;
+    QString file;
+    QJsonArray messages;
+
+    void tell(const QString& text, QTextStream& err) {
+        messages.append(
+            QJsonObject{{QStringLiteral("icon"), QStringLiteral("error")}, {QStringLiteral("text"), text}});
+        err << QString(text).remove(u'\r') << u'\n';
+    }
+    void write(QTextStream& out) const {
+        const QJsonObject line{{QStringLiteral("window"), type ? QJsonValue(type->name()) : QJsonValue()},
+                               {QStringLiteral("title"), title.isEmpty() ? QJsonValue() : QJsonValue(title)},
+                               {QStringLiteral("file"), file.isEmpty() ? QJsonValue() : QJsonValue(file)},
+                               {QStringLiteral("messages"), messages},
+                               {QStringLiteral("locale"), QLocale().name()}};
+        out << QJsonDocument(line).toJson(QJsonDocument::Compact) << u'\n';
+    }
+};
+
 // The data file read as its window type's record; nullptr with the exit code and the reason on `err`
-// when the file is of no type the program has, or cannot be read.
-std::unique_ptr<ResultRecord> openDataFile(const QString& dataFile, QTextStream& err, int& failure) {
+// (and in `report`) when the file is of no type the program has, or cannot be read. The report takes the
+// title the window would get: the name its record holds.
+std::unique_ptr<ResultRecord> openDataFile(const QString& dataFile, QTextStream& err, int& failure,
+                                           ExportReport& report) {
     const WindowType* type = windowTypeOfFile(dataFile);
     std::unique_ptr<ResultRecord> record = type ? createRecord(*type) : nullptr;
     if (!record) {
@@ -62,10 +90,13 @@ std::unique_ptr<ResultRecord> openDataFile(const QString& dataFile, QTextStream&
         failure = batchUnusable;
         return nullptr;
     }
+    report.type = type;
     try {
-        record->decode(readDataFile(dataFile, type->fileSize()));
+        const QByteArray bytes = readDataFile(dataFile, type->fileSize());
+        record->decode(bytes);
+        report.title = RecordReader(bytes).readText(type->captionOffset);
     } catch (const FileError&) {
-        err << QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(dataFile) << u'\n';
+        report.tell(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden").arg(dataFile), err);
         failure = batchRowFailed;
         return nullptr;
     }
@@ -75,7 +106,7 @@ std::unique_ptr<ResultRecord> openDataFile(const QString& dataFile, QTextStream&
 } // namespace
 
 int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
-                   QTextStream& err) {
+                   QTextStream& out, QTextStream& err) {
     const QString suffix = QFileInfo(outFile).suffix().toLower();
     int code = 0;
     if (suffix == u"xls")
@@ -94,26 +125,32 @@ int exportDataFile(const QString& dataFile, const QString& outFile, std::optiona
     }
 
     int failure = batchOk;
-    const std::unique_ptr<ResultRecord> record = openDataFile(dataFile, err, failure);
-    if (!record)
-        return failure;
-    try {
-        // The templates lie beside the program, as the program's windows read them.
-        const sheet::Workbook report = filledTemplate(QCoreApplication::applicationDirPath() + u'/', *record);
-        sheet::writeWorkbookFile(report, outFile, code);
-    } catch (const TemplateError& error) {
-        err << QString(error.message()).remove(u'\r') << u'\n';
-        return batchRowFailed;
-    } catch (const sheet::SheetError& error) {
-        err << error.message() << u'\n';
-        return batchRowFailed;
+    ExportReport report;
+    const std::unique_ptr<ResultRecord> record = openDataFile(dataFile, err, failure, report);
+    if (record) {
+        try {
+            // The templates lie beside the program, as the program's windows read them.
+            const sheet::Workbook sheet =
+                filledTemplate(QCoreApplication::applicationDirPath() + u'/', *record);
+            sheet::writeWorkbookFile(sheet, outFile, code);
+            report.file = outFile;
+        } catch (const TemplateError& error) {
+            report.tell(error.message(), err);
+            failure = batchRowFailed;
+        } catch (const sheet::SheetError& error) {
+            report.tell(error.message(), err);
+            failure = batchRowFailed;
+        }
     }
-    return batchOk;
+    if (report.type)
+        report.write(out);
+    return failure;
 }
 
 int writeChart(const QString& dataFile, bool pH, const QString& outFile, QTextStream& err) {
     int failure = batchOk;
-    const std::unique_ptr<ResultRecord> record = openDataFile(dataFile, err, failure);
+    ExportReport report;
+    const std::unique_ptr<ResultRecord> record = openDataFile(dataFile, err, failure, report);
     if (!record)
         return failure;
     const VariationRecord* series = nullptr;

@@ -20,9 +20,10 @@ bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& dire
 /// writes the sheet in the format of `outFile`'s extension (".xls" as Excel 97, or `excelCode` 4 for
 /// Excel 5/95; ".htm", ".txt", ".vts"). Returns the exit code: batchOk, batchRowFailed for a data file
 /// or template that cannot be used or a report that cannot be written, batchUnusable for an output
-/// format or a file type the program does not have; the reason goes to `err`.
+/// format or a file type the program does not have; the reason goes to `err`. For a file of a known type
+/// one JSON line goes to `out`: the window's kind and title, the file written and the messages.
 int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
-                   QTextStream& err);
+                   QTextStream& out, QTextStream& err);
 
 /// Draws the pH (or SI) chart of a mixing or temperature file as the chart window shows it and writes it
 /// as PNG, SVG or, for a name ending in ".pdf", PDF. Returns the exit code as exportDataFile does.

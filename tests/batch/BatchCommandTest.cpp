@@ -242,6 +242,12 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
     const BatchRun shortFile = runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("kurz.was")),
                                          dir.filePath(QStringLiteral("x.xls"))});
     EXPECT_EQ(shortFile.exitCode, batchRowFailed);
+    const QJsonArray messages =
+        QJsonDocument::fromJson(shortFile.out.toUtf8()).object()[QStringLiteral("messages")].toArray();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].toObject()[QStringLiteral("text")].toString(),
+              QStringLiteral("Die Datei %1 konnte nicht geöffnet werden")
+                  .arg(dir.filePath(QStringLiteral("kurz.was"))));
     EXPECT_EQ(shortFile.err, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden\n")
                                  .arg(dir.filePath(QStringLiteral("kurz.was"))));
     EXPECT_EQ(runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))}).exitCode,
@@ -270,6 +276,14 @@ TEST(BatchCommand, ExportsMixingAndTemperatureSeries) {
             {QStringLiteral("export"),
              QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/") + QString::fromLatin1(file), out});
         ASSERT_EQ(run.exitCode, batchOk) << file << run.err.toStdString();
+        // The line says what the window would say: its kind, its title, the file written, no message.
+        const QJsonObject line = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(line[QStringLiteral("window")].toString(), QString::fromLatin1(file).endsWith(u"wam")
+                                                                 ? QStringLiteral("Mischwasserfenster")
+                                                                 : QStringLiteral("Temperaturfenster"));
+        EXPECT_EQ(line[QStringLiteral("title")].toString(), QStringLiteral("Mischung Süd/Fluss"));
+        EXPECT_EQ(line[QStringLiteral("file")].toString(), out);
+        EXPECT_TRUE(line[QStringLiteral("messages")].toArray().isEmpty());
         int code = 0;
         const sheet::Sheet sheet = sheet::readWorkbookFile(out, code).sheet(0);
         EXPECT_EQ(sheet.text({5, 3}), QStringLiteral("Mischung Süd/Fluss")) << file;
