@@ -112,9 +112,6 @@ struct UnusableJob {
 // Types `text` key by key into the emptied edit, so that its key filter and maximum length apply.
 void typeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
-    edit->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::sendEvent(edit, &erase);
     edit->clear();
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
@@ -141,10 +138,12 @@ void setField(QDialog& dialog, const QString& name, const JsonValue& value) {
         date->setDate(QDate::fromString(value.string, Qt::ISODate));
     } else if (auto* box = qobject_cast<QComboBox*>(control)) {
         const int item = box->findText(value.string);
-        if (item >= 0 && value.type == JsonValue::Type::String)
-            box->setCurrentIndex(item), Q_EMIT box->activated(item);
-        else if (box->isEditable())
+        if (item >= 0 && value.type == JsonValue::Type::String) {
+            box->setCurrentIndex(item);
+            Q_EMIT box->activated(item);
+        } else if (box->isEditable()) {
             typeInto(box->lineEdit(), textOf(value));
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         if (button->isChecked() != value.boolean)
             button->click();
