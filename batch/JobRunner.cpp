@@ -211,10 +211,12 @@ public:
             m_dialogs.inputs.push_back(input);
 
         for (const QString& file : stringsOf(job.member(u"windows"))) {
+            // A file opened before is activated again, as for a user; one that cannot be read is told.
             const qsizetype before = m_dialogs.messages.size();
-            const QList<TMDIChild*> open = m_window.resultWindows();
-            m_window.OpenDataFile(QFileInfo(file).absoluteFilePath(), false);
-            if (m_dialogs.messages.size() != before || m_window.resultWindows().size() == open.size()) {
+            const bool readable = QFileInfo(file).isFile();
+            if (readable)
+                m_window.OpenDataFile(QFileInfo(file).absoluteFilePath(), false);
+            if (!readable || m_dialogs.messages.size() != before) {
                 writeLine(out, nullptr, {}, nullptr); // the window's message, if it gave one
                 throw UnusableJob{QStringLiteral("Die Datei „%1“ konnte nicht geöffnet werden.").arg(file)};
             }
