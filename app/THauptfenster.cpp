@@ -13,9 +13,7 @@
 #include "sheet/view/SheetBook.h"
 #include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
-#include "variations/TMischwasserF.h"
 #include "variations/TTemperaturdaten.h"
-#include "variations/TTemperaturF.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -415,11 +413,7 @@ void THauptfenster::openChart(bool pH) {
     if (source)
         if (const std::optional<velmora::ChartKind> kind = chartKindOf(source->type().kind, pH))
             ChartKind = int(*kind);
-    const VariationRecord* series = nullptr;
-    if (const auto* mixing = dynamic_cast<const TMischwasserF*>(source))
-        series = &mixing->record().records.mixture;
-    else if (const auto* temperature = dynamic_cast<const TTemperaturF*>(source))
-        series = &temperature->record().series;
+    const VariationRecord* series = source ? chartedSeries(source->record()) : nullptr;
     if (!series)
         return;
     addChildWindow(new TGraphikF(chartContent(velmora::ChartKind(ChartKind), *series, source->caption())));

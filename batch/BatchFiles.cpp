@@ -7,8 +7,6 @@
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/model/SheetError.h"
 #include "variations/ChartContent.h"
-#include "variations/MixingRecord.h"
-#include "variations/TemperatureRecord.h"
 #include "variations/TGraphikF.h"
 #include "windows/DataFile.h"
 #include "windows/ResultRecord.h"
@@ -153,11 +151,7 @@ int writeChart(const QString& dataFile, bool pH, const QString& outFile, QTextSt
     const std::unique_ptr<ResultRecord> record = openDataFile(dataFile, err, failure, report);
     if (!record)
         return failure;
-    const VariationRecord* series = nullptr;
-    if (const auto* mixing = dynamic_cast<const MixingRecord*>(record.get()))
-        series = &mixing->records.mixture;
-    else if (const auto* temperature = dynamic_cast<const TemperatureRecord*>(record.get()))
-        series = &temperature->series;
+    const VariationRecord* series = chartedSeries(*record);
     const std::optional<ChartKind> kind = chartKindOf(record->type().kind, pH);
     if (!series || !kind) {
         err << QStringLiteral("„%1“ ist keine Mischwasser- oder Temperaturdatei.").arg(dataFile) << u'\n';

@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/Units.h"
+#include "variations/MixingRecord.h"
+#include "variations/TemperatureRecord.h"
 
 #include <QLocale>
 
@@ -36,6 +38,14 @@ const ChartTexts& textsOf(ChartKind kind) {
 }
 
 } // namespace
+
+const VariationRecord* chartedSeries(const ResultRecord& record) {
+    if (const auto* mixing = dynamic_cast<const MixingRecord*>(&record))
+        return &mixing->records.mixture;
+    if (const auto* temperature = dynamic_cast<const TemperatureRecord*>(&record))
+        return &temperature->series;
+    return nullptr;
+}
 
 std::optional<ChartKind> chartKindOf(WindowKind kind, bool pH) {
     if (kind == WindowKind::Mixing)

@@ -11,11 +11,17 @@
 
 namespace velmora {
 
+class ResultRecord;
+
 /// The four charts of a series: pH or SI of a mixing or a temperature series.
 enum class ChartKind { MixingPh = 10, MixingSi = 11, TemperaturePh = 20, TemperatureSi = 21 };
 
 /// The chart the menu item pH (or SI) makes of the active window's kind; none for other kinds.
 std::optional<ChartKind> chartKindOf(WindowKind kind, bool pH);
+
+/// The series a chart draws of a window's record: the mixture of a mixing window, the one record of a
+/// temperature window; nullptr for other records.
+const VariationRecord* chartedSeries(const ResultRecord& record);
 
 /// Everything a chart window shows, taken from the series when it opens.
 struct ChartContent {

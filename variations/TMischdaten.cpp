@@ -6,11 +6,11 @@
 #include "variations/FormDialogs.h"
 #include "variations/TMischwasserF.h"
 #include "windows/CalculationHost.h"
+#include "windows/HeaderEdits.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
 
 #include <QDate>
-#include <QLocale>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 
@@ -126,9 +126,7 @@ void TMischdaten::endEdited() {
 }
 
 void TMischdaten::okClick() {
-    const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
-                                QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
-                                m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    const AnalysisHeader header = headerOfEdits(m_ui);
     if (m_ui.PageControl1->currentIndex() == 0)
         mixFixedRatioClick(header);
     else

@@ -7,11 +7,11 @@
 #include "variations/TemperatureForm.h"
 #include "variations/TTemperaturF.h"
 #include "windows/CalculationHost.h"
+#include "windows/HeaderEdits.h"
 #include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
 
 #include <QDate>
-#include <QLocale>
 
 namespace velmora {
 
@@ -44,9 +44,7 @@ void TTemperaturdaten::prepare() {
 }
 
 void TTemperaturdaten::okClick() {
-    const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
-                                QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
-                                m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    const AnalysisHeader header = headerOfEdits(m_ui);
     const FormResult result =
         runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text());
     if (result.step != FormResult::Step::Done)

@@ -9,13 +9,13 @@
 #include "engine/EngineError.h"
 #include "windows/AnalysisForm.h"
 #include "windows/CalculationHost.h"
+#include "windows/HeaderEdits.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
 
 #include <QDate>
 #include <QKeyEvent>
-#include <QLocale>
 
 namespace velmora {
 
@@ -163,9 +163,7 @@ void TEingabeform::BitBtn1Click() {
 
     m_pendingTitle = makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions());
     m_host.setNewWindowCaption(m_pendingTitle);
-    const AnalysisHeader header(m_ui.Analyse->text(), m_ui.Bearbeiter->text(),
-                                QLocale().toString(m_ui.DateTimePicker1->date(), QLocale::ShortFormat),
-                                m_ui.Anmerkung1->text(), m_ui.Anmerkung2->text());
+    const AnalysisHeader header = headerOfEdits(m_ui);
     m_host.showResultWindow(
         new TWasserF(m_host.windowHost(), WaterRecord(header, WaterWindowData::takeFrom(m_engine))),
         QStringLiteral("NONAME1.was"));
