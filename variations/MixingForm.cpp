@@ -11,7 +11,7 @@ namespace velmora {
 namespace {
 
 FormResult missingName() {
-    return FormResult::told({QString::fromUtf16(missingNameMessage), DialogSeam::Icon::Warning, true});
+    return FormResult::told(missingNameFormMessage());
 }
 
 FormResult invalidValues() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "variations/FormMessage.h"
+#include "windows/FormMessage.h"
 #include "variations/Mixing.h"
 
 #include <QList>

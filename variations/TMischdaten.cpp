@@ -3,9 +3,9 @@
 #include "common/NumberText.h"
 #include "common/NumericKeyFilter.h"
 #include "engine/Engine.h"
-#include "variations/FormDialogs.h"
 #include "variations/TMischwasserF.h"
 #include "windows/CalculationHost.h"
+#include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
@@ -142,7 +142,7 @@ void TMischdaten::mixSeriesClick(const AnalysisHeader& header) {
         runMixingSeriesForm(m_engine, m_records, header, m_waters, selected(m_ui.ListBox1),
                             selected(m_ui.ListBox2), m_ui.TrackBar1->value(), m_ui.TrackBar2->value());
     if (result.step != FormResult::Step::Done)
-        return tell(this, result.message, m_ui.Analyse);
+        return tell(this, result.message);
     m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
     m_host.showResultWindow(new TMischwasserF(m_host.windowHost(), MixingRecord(m_records)), QString());
     accept();
@@ -156,7 +156,7 @@ void TMischdaten::mixFixedRatioClick(const AnalysisHeader& header) {
     }
     const FormResult result = runFixedRatioForm(m_engine, m_records.mixture, header, m_waters, rows);
     if (result.step != FormResult::Step::Done)
-        return tell(this, result.message, m_ui.Analyse);
+        return tell(this, result.message);
     m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
     // A mixture is a new analysis: it has no data file yet.
     m_host.showResultWindow(

@@ -3,10 +3,10 @@
 #include "common/DialogSeam.h"
 #include "common/NumericKeyFilter.h"
 #include "engine/Engine.h"
-#include "variations/FormDialogs.h"
 #include "variations/TemperatureForm.h"
 #include "variations/TTemperaturF.h"
 #include "windows/CalculationHost.h"
+#include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 #include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
@@ -48,7 +48,7 @@ void TTemperaturdaten::okClick() {
     const FormResult result =
         runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text());
     if (result.step != FormResult::Step::Done)
-        return tell(this, result.message, m_ui.Analyse);
+        return tell(this, result.message);
     m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
     m_host.showResultWindow(new TTemperaturF(m_host.windowHost(), TemperatureRecord(m_record)), QString());
     accept();

@@ -10,7 +10,7 @@ namespace velmora {
 FormResult runTemperatureForm(EngineState& engine, VariationRecord& record, const AnalysisHeader& header,
                               const QString& start, const QString& end) {
     if (header.name().trimmed().isEmpty())
-        return FormResult::told({QString::fromUtf16(missingNameMessage), DialogSeam::Icon::Warning, true});
+        return FormResult::told(missingNameFormMessage());
     const FormMessage rangeError{QString::fromUtf16(temperatureRangeMessage), DialogSeam::Icon::Error};
     if (start.trimmed().isEmpty() || end.trimmed().isEmpty())
         return FormResult::told(rangeError);

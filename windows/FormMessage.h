@@ -1,17 +1,18 @@
 #pragma once
 
 #include "common/DialogSeam.h"
+#include "windows/AnalysisForm.h"
 
 #include <QString>
 
 namespace velmora {
 
-/// What a calculation dialog's "OK" tells the user instead of computing: the text, its icon and
-/// whether the focus goes to the name edit.
+/// What a calculation dialog's "OK" tells the user instead of computing: the text, its icon and the
+/// object name of the control the focus goes to (empty: the focus stays).
 struct FormMessage {
     QString text;
     DialogSeam::Icon icon = DialogSeam::Icon::Warning;
-    bool aboutName = false;
+    QString focus;
 
     bool operator==(const FormMessage&) const = default;
 };
@@ -27,5 +28,10 @@ struct FormResult {
     static FormResult told(FormMessage message) { return {Step::Told, std::move(message)}; }
     static FormResult ignored() { return {Step::Ignored, {}}; }
 };
+
+/// The message of a name left blank, with the focus on the name edit "Analyse".
+inline FormMessage missingNameFormMessage() {
+    return {QString::fromUtf16(missingNameMessage), DialogSeam::Icon::Warning, QStringLiteral("Analyse")};
+}
 
 } // namespace velmora
