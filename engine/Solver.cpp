@@ -147,6 +147,11 @@ void computeKb82(WaterState& w) {
 
 } // namespace
 
+void setFreeIonsToTotals(WaterState& w) {
+    for (std::size_t ion = 0; ion < totalFields.size(); ++ion)
+        w.*freeFields[ion] = w.*totalFields[ion];
+}
+
 void setPh(WaterState& water) {
     water.hActivity = pow10(-water.pH);
     water.oh = water.kw / water.hActivity;
@@ -208,8 +213,7 @@ double capacityAt(WaterState& w, double pHx, double tx) {
 
 SearchResult solveMethod(WaterState& w, int method) {
     ArithmeticFaultScope faults;
-    for (std::size_t ion = 0; ion < totalFields.size(); ++ion)
-        w.*freeFields[ion] = w.*totalFields[ion];
+    setFreeIonsToTotals(w);
 
     const KnownPoint sample{w.tPh, w.pHm, 0.0};
     const KnownPoint ks43End{w.tKs, ks43EndPh, -w.ks43};

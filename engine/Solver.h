@@ -20,6 +20,9 @@ struct SearchResult {
 inline constexpr double ks43EndPh = 4.3;
 inline constexpr double kb82EndPh = 8.2;
 
+/// The free ions caFree ... clFree := their totals, the start values of a speciation.
+void setFreeIonsToTotals(WaterState& water);
+
 /// hActivity := 10^(-pH); oh := kw / hActivity.
 void setPh(WaterState& water);
 

@@ -47,6 +47,44 @@ constexpr std::array<BlockItem, 31> blockItems{{
 
 } // namespace
 
+std::optional<QString> inputMarkerText(const ShownInputs& in, int number) {
+    const auto value = [](double v) {
+        return std::optional<QString>(formatNumber(v));
+    };
+    if (number >= 18 && number <= 24)
+        return value(in.totals[std::size_t(number - 18)]);
+    if (number >= 25 && number <= 31)
+        return value(in.totals[std::size_t(number - 25)] * units::molarMasses[number - 25]);
+    switch (number) {
+    case 6:
+        return value(in.pHm);
+    case 7:
+        return value(in.ks43);
+    case 8:
+        return value(in.kb82);
+    case 9:
+        return value(in.dic);
+    case 10:
+        return value(in.mValue);
+    case 11:
+        return value(in.tPh);
+    case 12:
+        return value(in.tKs);
+    case 13:
+        return value(in.tKb);
+    case 14:
+        return value(in.tEval);
+    case 15:
+        return value(in.siTarget);
+    case 16:
+        return value(in.k25);
+    case 17:
+        return value(25.0); // the reference temperature of k(25)
+    default:
+        return std::nullopt;
+    }
+}
+
 double slotMarkerValue(const ResultSlot& slot, int item) {
     const BlockItem& shown = blockItems.at(std::size_t(item));
     return slot[shown.position] * shown.factor;
