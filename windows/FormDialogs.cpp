@@ -14,4 +14,11 @@ void tell(QWidget* dialog, const FormMessage& message) {
         control->setFocus();
 }
 
+Confirmation confirmationOver(QWidget* dialog) {
+    return [dialog](const QString& question) {
+        return dialogs().message(dialog, DialogSeam::Icon::Confirmation, QStringLiteral("Velmora"), question,
+                                 DialogSeam::Buttons::YesNo) == DialogSeam::Answer::Yes;
+    };
+}
+
 } // namespace velmora
