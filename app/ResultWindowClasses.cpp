@@ -1,5 +1,7 @@
 #include "app/ResultWindowClasses.h"
 
+#include "treatment/CorrosionRecord.h"
+#include "treatment/TKorrosionF.h"
 #include "variations/MixingRecord.h"
 #include "variations/TemperatureRecord.h"
 #include "variations/TMischwasserF.h"
@@ -36,6 +38,7 @@ constexpr std::array windowClasses{
     WindowClasses{WindowKind::Water, newWindow<TWasserF>, newRecord<WaterRecord>},
     WindowClasses{WindowKind::Mixing, newWindow<TMischwasserF>, newRecord<MixingRecord>},
     WindowClasses{WindowKind::Temperature, newWindow<TTemperaturF>, newRecord<TemperatureRecord>},
+    WindowClasses{WindowKind::Corrosion, newWindow<TKorrosionF>, newRecord<CorrosionRecord>},
 };
 
 const WindowClasses* classesOf(const WindowType& type) {

@@ -14,6 +14,10 @@
 #include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
 #include "variations/TTemperaturdaten.h"
+#include "treatment/TEntcarDaten.h"
+#include "treatment/TEntsauDaten.h"
+#include "treatment/TKorrDaten.h"
+#include "treatment/TZugabeDaten.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -77,6 +81,10 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_analysisDialog = new TEingabeform(*this, *m_settings.engine, this);
     m_temperatureDialog = new TTemperaturdaten(*this, *m_settings.engine, this);
     m_mixingDialog = new TMischdaten(*this, *m_settings.engine, this);
+    m_deacidificationDialog = new TEntsauDaten(*this, *m_settings.engine, this);
+    m_decarbonisationDialog = new TEntcarDaten(*this, *m_settings.engine, this);
+    m_dosingDialog = new TZugabeDaten(*this, *m_settings.engine, this);
+    m_corrosionDialog = new TKorrDaten(*this, *m_settings.engine, this);
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -174,13 +182,17 @@ void THauptfenster::connectCommands() {
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
     connect(a.temperatur, &QAction::triggered, this, &THauptfenster::showTemperatureDialog);
     connect(a.mischwasser, &QAction::triggered, this, &THauptfenster::showMixingDialog);
+    connect(a.zugabe, &QAction::triggered, this, [this] { showTreatmentDialog(*m_dosingDialog); });
+    connect(a.korrosion, &QAction::triggered, this, [this] { showTreatmentDialog(*m_corrosionDialog); });
+    connect(a.entsaeuerung, &QAction::triggered, this, [this] { showTreatmentDialog(*m_deacidificationDialog); });
+    connect(a.entcarbonisierung, &QAction::triggered, this,
+            [this] { showTreatmentDialog(*m_decarbonisationDialog); });
     connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
     connect(a.grafikSi, &QAction::triggered, this, [this] { openChart(false); });
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
     for (QAction* later : {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen,
-                           a.projektLoeschen, a.dateiHinzufuegen, a.zugabe, a.korrosion, a.entsaeuerung,
-                           a.entcarbonisierung, a.schnellentcarbonisierung, a.hEntcarbonisierung,
+                           a.projektLoeschen, a.dateiHinzufuegen, a.schnellentcarbonisierung, a.hEntcarbonisierung,
                            a.enthaertung, a.aktivkohlefilter, a.enteisenungsfilter, a.sandfilter,
                            a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
@@ -430,6 +442,12 @@ void THauptfenster::showTemperatureDialog() {
         m_temperatureDialog->takeWater(*water);
     m_temperatureDialog->prepare();
     m_presenter->show(*m_temperatureDialog);
+}
+
+template <class Dialog>
+void THauptfenster::showTreatmentDialog(Dialog& dialog) {
+    dialog.prepare();
+    m_presenter->show(dialog);
 }
 
 void THauptfenster::showMixingDialog() {

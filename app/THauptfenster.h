@@ -24,7 +24,11 @@ class DataFileCommands;
 class DialogPresenter;
 class TEingabeform;
 class TGraphikF;
+class TEntcarDaten;
+class TEntsauDaten;
+class TKorrDaten;
 class TMischdaten;
+class TZugabeDaten;
 class TTemperaturdaten;
 class TInfoBox;
 class TMDIChild;
@@ -106,6 +110,10 @@ public:
     TEingabeform& analysisDialog() const { return *m_analysisDialog; }
     TTemperaturdaten& temperatureDialog() const { return *m_temperatureDialog; }
     TMischdaten& mixingDialog() const { return *m_mixingDialog; }
+    TZugabeDaten& dosingDialog() const { return *m_dosingDialog; }
+    TKorrDaten& corrosionDialog() const { return *m_corrosionDialog; }
+    TEntsauDaten& deacidificationDialog() const { return *m_deacidificationDialog; }
+    TEntcarDaten& decarbonisationDialog() const { return *m_decarbonisationDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -131,6 +139,9 @@ private:
     void showAnalysisDialog();
     void showTemperatureDialog();
     void showMixingDialog();
+    /// Shows a dialog that works on the active water, after its show step.
+    template <class Dialog>
+    void showTreatmentDialog(Dialog& dialog);
     void openChart(bool pH);
     /// Adds a child window, maximised, as the current one.
     void addChildWindow(QWidget* window);
@@ -158,6 +169,10 @@ private:
     TEingabeform* m_analysisDialog = nullptr;
     TTemperaturdaten* m_temperatureDialog = nullptr;
     TMischdaten* m_mixingDialog = nullptr;
+    TZugabeDaten* m_dosingDialog = nullptr;
+    TKorrDaten* m_corrosionDialog = nullptr;
+    TEntsauDaten* m_deacidificationDialog = nullptr;
+    TEntcarDaten* m_decarbonisationDialog = nullptr;
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;

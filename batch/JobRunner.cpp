@@ -17,6 +17,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,6 +46,14 @@ QAction* commandOf(const MainActions& actions, const QString& dialog) {
         return actions.mischwasser;
     if (dialog == u"TTemperaturdaten")
         return actions.temperatur;
+    if (dialog == u"TZugabeDaten")
+        return actions.zugabe;
+    if (dialog == u"TKorrDaten")
+        return actions.korrosion;
+    if (dialog == u"TEntsauDaten")
+        return actions.entsaeuerung;
+    if (dialog == u"TEntcarDaten")
+        return actions.entcarbonisierung;
     return nullptr;
 }
 
@@ -147,6 +156,12 @@ void setField(QDialog& dialog, const QString& name, const JsonValue& value) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         if (button->isChecked() != value.boolean)
             button->click();
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        // A radio group takes the index of its item, clicked as a user clicks it.
+        auto* item = group->findChild<QRadioButton*>(name + QStringLiteral("Item%1").arg(int(value.number)));
+        if (!item)
+            throw UnusableJob{QStringLiteral("Die Gruppe „%1“ hat kein Element %2.").arg(name).arg(value.number)};
+        item->click();
     } else if (auto* slider = qobject_cast<QSlider*>(control)) {
         slider->setValue(int(value.number));
     } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {

@@ -7,6 +7,7 @@
 #include "windows/CalculationHost.h"
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
+#include "windows/NewWaterWindow.h"
 #include "windows/TWasserF.h"
 #include "windows/UniqueTitle.h"
 
@@ -157,11 +158,7 @@ void TMischdaten::mixFixedRatioClick(const AnalysisHeader& header) {
     const FormResult result = runFixedRatioForm(m_engine, m_records.mixture, header, m_waters, rows);
     if (result.step != FormResult::Step::Done)
         return tell(this, result.message);
-    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
-    // A mixture is a new analysis: it has no data file yet.
-    m_host.showResultWindow(
-        new TWasserF(m_host.windowHost(), WaterRecord(header, WaterWindowData::takeFrom(m_engine))),
-        QString());
+    showNewWaterWindow(m_host, m_engine, header);
     accept();
 }
 

@@ -33,13 +33,8 @@ void TTemperaturdaten::takeWater(const WaterSource& water) {
 
 void TTemperaturdaten::prepare() {
     m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const WaterSource* water = m_host.activeWaterSource()) {
-        const AnalysisHeader& header = water->analysisHeader();
-        m_ui.Analyse->setText(header.text(AnalysisHeader::Name));
-        m_ui.Bearbeiter->setText(header.text(AnalysisHeader::Editor));
-        m_ui.Anmerkung1->setText(header.text(AnalysisHeader::Remark1));
-        m_ui.Anmerkung2->setText(header.text(AnalysisHeader::Remark2));
-    }
+    if (const WaterSource* water = m_host.activeWaterSource())
+        showHeaderInEdits(m_ui, water->analysisHeader());
     m_ui.Analyse->setFocus();
 }
 

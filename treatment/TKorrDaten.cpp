@@ -1,0 +1,38 @@
+#include "treatment/TKorrDaten.h"
+
+#include "common/NumericKeyFilter.h"
+#include "treatment/CorrosionForm.h"
+#include "treatment/TKorrosionF.h"
+#include "windows/CalculationHost.h"
+#include "windows/FormDialogs.h"
+#include "windows/HeaderEdits.h"
+#include "windows/UniqueTitle.h"
+
+#include <QDate>
+
+namespace velmora {
+
+TKorrDaten::TKorrDaten(CalculationHost& host, EngineState& engine, QWidget* parent)
+    : TreatmentDialog(host, engine, parent) {
+    m_ui.setupUi(this);
+    NumericKeyFilter::install(m_ui.o2, NumericKeyFilter::Mode::DecimalWithMinus);
+    connectButtons(m_ui.ok, m_ui.abbrechen, m_ui.hilfe, m_ui.hilfedatei);
+}
+
+void TKorrDaten::prepare() {
+    m_ui.DateTimePicker1->setDate(QDate::currentDate());
+    if (const AnalysisHeader* header = takeActiveWater())
+        showHeaderInEdits(m_ui, *header);
+    m_ui.Analyse->setFocus();
+}
+
+void TKorrDaten::okClick() {
+    const FormResult result = runCorrosionForm(m_record, *m_source, headerOfEdits(m_ui), m_ui.o2->text());
+    if (result.step != FormResult::Step::Done)
+        return tell(this, result.message);
+    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
+    m_host.showResultWindow(new TKorrosionF(m_host.windowHost(), m_record), QString());
+    accept();
+}
+
+} // namespace velmora

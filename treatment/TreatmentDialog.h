@@ -1,0 +1,43 @@
+#pragma once
+
+#include "windows/FormMessage.h"
+#include "windows/WaterWindowData.h"
+
+#include <optional>
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+class AnalysisHeader;
+class CalculationHost;
+struct EngineState;
+
+/// What the dialogs that work on the active water share: the water they were shown for, their buttons,
+/// and what becomes of a calculation.
+class TreatmentDialog : public QDialog {
+    Q_OBJECT
+public:
+    TreatmentDialog(CalculationHost& host, EngineState& engine, QWidget* parent);
+
+protected:
+    /// The show step's part on the water: the active water window loads its water into the engine and
+    /// the dialog keeps it as its source. The window's header, or nullptr when no water window is active.
+    const AnalysisHeader* takeActiveWater();
+
+    /// "OK" runs `okClick`, "Abbrechen" closes, "Hilfe" opens the page named in `helpPage`.
+    void connectButtons(QPushButton* ok, QPushButton* cancel, QPushButton* help, const QLineEdit* helpPage);
+    virtual void okClick() = 0;
+
+    /// Acts on the form's result for a treated water: done opens it as a new water window with `header`
+    /// and closes the dialog; abandoned closes the dialog after the message, if any; told shows it.
+    void concludeWithWater(const AnalysisHeader& header, const FormResult& result);
+
+    CalculationHost& m_host;
+    EngineState& m_engine;
+    std::optional<WaterWindowData> m_source; ///< the active water when the dialog was shown
+};
+
+} // namespace velmora
