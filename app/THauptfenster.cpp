@@ -11,13 +11,13 @@
 #include "common/DialogSeam.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
-#include "variations/TGraphikF.h"
-#include "variations/TMischdaten.h"
-#include "variations/TTemperaturdaten.h"
 #include "treatment/TEntcarDaten.h"
 #include "treatment/TEntsauDaten.h"
 #include "treatment/TKorrDaten.h"
 #include "treatment/TZugabeDaten.h"
+#include "variations/TGraphikF.h"
+#include "variations/TMischdaten.h"
+#include "variations/TTemperaturdaten.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -184,7 +184,8 @@ void THauptfenster::connectCommands() {
     connect(a.mischwasser, &QAction::triggered, this, &THauptfenster::showMixingDialog);
     connect(a.zugabe, &QAction::triggered, this, [this] { showTreatmentDialog(*m_dosingDialog); });
     connect(a.korrosion, &QAction::triggered, this, [this] { showTreatmentDialog(*m_corrosionDialog); });
-    connect(a.entsaeuerung, &QAction::triggered, this, [this] { showTreatmentDialog(*m_deacidificationDialog); });
+    connect(a.entsaeuerung, &QAction::triggered, this,
+            [this] { showTreatmentDialog(*m_deacidificationDialog); });
     connect(a.entcarbonisierung, &QAction::triggered, this,
             [this] { showTreatmentDialog(*m_decarbonisationDialog); });
     connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
@@ -192,9 +193,9 @@ void THauptfenster::connectCommands() {
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
     for (QAction* later : {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen,
-                           a.projektLoeschen, a.dateiHinzufuegen, a.schnellentcarbonisierung, a.hEntcarbonisierung,
-                           a.enthaertung, a.aktivkohlefilter, a.enteisenungsfilter, a.sandfilter,
-                           a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
+                           a.projektLoeschen, a.dateiHinzufuegen, a.schnellentcarbonisierung,
+                           a.hEntcarbonisierung, a.enthaertung, a.aktivkohlefilter, a.enteisenungsfilter,
+                           a.sandfilter, a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);

@@ -17,8 +17,8 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
-#include <QGroupBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -160,7 +160,8 @@ void setField(QDialog& dialog, const QString& name, const JsonValue& value) {
         // A radio group takes the index of its item, clicked as a user clicks it.
         auto* item = group->findChild<QRadioButton*>(name + QStringLiteral("Item%1").arg(int(value.number)));
         if (!item)
-            throw UnusableJob{QStringLiteral("Die Gruppe „%1“ hat kein Element %2.").arg(name).arg(value.number)};
+            throw UnusableJob{
+                QStringLiteral("Die Gruppe „%1“ hat kein Element %2.").arg(name).arg(value.number)};
         item->click();
     } else if (auto* slider = qobject_cast<QSlider*>(control)) {
         slider->setValue(int(value.number));

@@ -30,8 +30,9 @@ void TEntcarDaten::prepare() {
 
 void TEntcarDaten::okClick() {
     AnalysisHeader header = headerOfEdits(m_ui, QString());
-    const FormResult result = runDecarbonisationForm(m_engine, *m_source, header, m_ui.RHin->text(),
-                                                     DecarbonisationAgent(m_agent->checkedId()), confirmationOver(this));
+    const FormResult result =
+        runDecarbonisationForm(m_engine, *m_source, header, m_ui.RHin->text(),
+                               DecarbonisationAgent(m_agent->checkedId()), confirmationOver(this));
     concludeWithWater(header, result);
 }
 

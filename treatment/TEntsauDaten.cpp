@@ -37,9 +37,9 @@ void TEntsauDaten::prepare() {
 
 void TEntsauDaten::okClick() {
     AnalysisHeader header = headerOfEdits(m_ui, QString());
-    const FormResult result =
-        runDeacidificationForm(m_engine, *m_source, header, m_ui.SI->text(), DeacidificationMethod(m_method->checkedId()),
-                               m_ui.TrackBar1->value(), confirmationOver(this));
+    const FormResult result = runDeacidificationForm(m_engine, *m_source, header, m_ui.SI->text(),
+                                                     DeacidificationMethod(m_method->checkedId()),
+                                                     m_ui.TrackBar1->value(), confirmationOver(this));
     if (result.step == FormResult::Step::NotConverged)
         m_ui.warnlabel->show();
     concludeWithWater(header, result);
