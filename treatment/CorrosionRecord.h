@@ -29,7 +29,11 @@ public:
     /// 1 to 5 the header, 6 to 31 the inputs, 32 to 63 the assessment texts, 136 rho(O2).
     std::optional<QString> markerText(const QString& cellText) const override;
 
-    bool operator==(const CorrosionRecord& other) const = default;
+    bool operator==(const CorrosionRecord& other) const {
+        return header == other.header && inputs == other.inputs && pHAtTb == other.pHAtTb &&
+               caFree == other.caFree && so4Free == other.so4Free && hco3 == other.hco3 &&
+               o2Mass == other.o2Mass;
+    }
 
     template <class Fields, class Self>
     static void fields(Fields& f, Self& r);

@@ -29,15 +29,13 @@ FormResult runDecarbonisationForm(EngineState& engine, const WaterWindowData& so
         return FormResult::told({QStringLiteral("Bitte geben Sie einen gültigen Wert ein!")});
     if (header.name().trimmed().isEmpty())
         return FormResult::told(missingNameFormMessage());
-    // The upper end is also the value as shown: typed as shown, it is outside the range.
+    // The upper end is also the value as shown: typed as shown, it is outside the range. A water of at
+    // most 0.3 mmol/l leaves no residual to choose.
     const std::optional<double> rh = readNumber(residual.trimmed());
     if (!rh || *rh <= lowestResidual || *rh >= hco3 || *rh >= readNumber(shown).value_or(hco3))
         return FormResult::told(
             {QStringLiteral("Bitte geben Sie einen Wert zwischen 0.3 und ") + shown + QStringLiteral(" ein!"),
              DialogSeam::Icon::Error, QStringLiteral("RHin")});
-    if (hco3 <= lowestResidual)
-        return FormResult::told(
-            {QStringLiteral("Carbonathärte < 0.3 mmol/l\r\nEntcarbonisierung nicht möglich!")});
     try {
         loadWaterToTreat(source, engine.water);
         const auto askBoth = [&confirm] {
