@@ -4,8 +4,8 @@
 #include "app/THauptfenster.h"
 #include "batch/BatchCommand.h"
 #include "engine/Engine.h"
-#include "SampleWaters.h"
 #include "ScriptedDialogs.h"
+#include "TreatmentWaters.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterRecord.h"
 
@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -153,6 +154,75 @@ TEST_F(JobRunnerTest, AMixingJobWritesWhatTheDialogWrites) {
     EXPECT_TRUE(withoutDate(bytesOf(saved)) == withoutDate(expected));
 }
 
+TEST_F(JobRunnerTest, TreatmentJobsWriteWhatTheDialogsWrite) {
+    const JobRun run = runJob(R"([
+        {"dialog": "TKorrDaten", "windows": ["brunnen-sued.was"], "fields": {"o2": "6,5", "Analyse": "Netz"}},
+        {"dialog": "TZugabeDaten", "windows": ["brunnen-sued.was"],
+         "fields": {"RadioGroup1": 3, "cxin1": "0,1", "phin": "8.5", "Analyse": "Lauge"}}])",
+                              dir.path());
+    ASSERT_EQ(run.exitCode, batchOk) << run.err.toStdString();
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0][QStringLiteral("window")].toString(), QStringLiteral("Korrosionsfenster"));
+    EXPECT_EQ(run.lines[0][QStringLiteral("file")].toString(), dir.filePath(QStringLiteral("Netz.wak")));
+    EXPECT_EQ(run.lines[1][QStringLiteral("window")].toString(), QStringLiteral("Wasserfenster"));
+
+    ProgramSession gui;
+    gui.window.OpenDataFile(water, false);
+    gui.window.actions().korrosion->trigger();
+    QDialog* corrosion = gui.window.findChild<QDialog*>(QStringLiteral("TKorrDaten"));
+    ASSERT_NE(corrosion, nullptr);
+    corrosion->findChild<QLineEdit*>(QStringLiteral("o2"))->setText(QStringLiteral("6,5"));
+    corrosion->findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(QStringLiteral("Netz"));
+    corrosion->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    EXPECT_TRUE(withoutDate(bytesOf(dir.filePath(QStringLiteral("Netz.wak")))) ==
+                withoutDate(gui.savedResult(dir.filePath(QStringLiteral("gui")))));
+
+    gui.window.OpenDataFile(water, false);
+    gui.window.actions().zugabe->trigger();
+    QDialog* dosing = gui.window.findChild<QDialog*>(QStringLiteral("TZugabeDaten"));
+    ASSERT_NE(dosing, nullptr);
+    dosing->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item3"))->click();
+    dosing->findChild<QLineEdit*>(QStringLiteral("cxin1"))->setText(QStringLiteral("0,1"));
+    dosing->findChild<QLineEdit*>(QStringLiteral("phin"))->setText(QStringLiteral("8,5"));
+    dosing->findChild<QLineEdit*>(QStringLiteral("Analyse"))->setText(QStringLiteral("Lauge"));
+    dosing->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    const QByteArray expected = gui.savedResult(dir.filePath(QStringLiteral("gui")));
+    ASSERT_EQ(expected.size(), 1584);
+    EXPECT_TRUE(withoutDate(bytesOf(run.lines[1][QStringLiteral("file")].toString())) ==
+                withoutDate(expected));
+}
+
+TEST_F(JobRunnerTest, TreatmentJobsAnswerQuestionsAndShowTheIterationWarning) {
+    QFile soft(dir.filePath(QStringLiteral("quelle.was")));
+    ASSERT_TRUE(soft.open(QIODevice::WriteOnly));
+    soft.write(
+        WaterRecord(AnalysisHeader(QStringLiteral("Quelle"), {}, {}, {}, {}), test::softWater()).encode());
+    soft.close();
+    const JobRun run = runJob(R"([
+        {"dialog": "TEntsauDaten", "windows": ["brunnen-sued.was"], "fields": {"RadioGroup1": 2},
+         "answers": ["no"]},
+        {"dialog": "TEntsauDaten", "windows": ["quelle.was"], "fields": {"TrackBar1": 0}},
+        {"dialog": "TEntsauDaten", "windows": ["quelle.was"], "fields": {"RadioGroup1": 0, "TrackBar1": 0, "Analyse": "Quelle entsäuert"},
+         "click": ["ok", {"fields": {"TrackBar1": -1}}, "ok"], "save": "entsaeuert"}])",
+                              dir.path());
+    ASSERT_EQ(run.lines.size(), 3u) << run.err.toStdString();
+    const QJsonArray asked = run.lines[0][QStringLiteral("messages")].toArray();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].toObject()[QStringLiteral("icon")].toString(), QStringLiteral("question"));
+    EXPECT_TRUE(asked[0].toObject()[QStringLiteral("text")].toString().startsWith(
+        QStringLiteral("Mindestens ein Wert des zu entsäuernden Wassers")));
+    EXPECT_TRUE(run.lines[0][QStringLiteral("dialogOpen")].toBool());
+
+    EXPECT_EQ(run.lines[1][QStringLiteral("visibleWarnings")].toArray(),
+              QJsonArray{QStringLiteral(
+                  "bitte wiederholen Sie die Berechnung\nmit einem anderen Iterationsintervall")});
+    EXPECT_TRUE(run.lines[1][QStringLiteral("window")].isNull());
+
+    EXPECT_EQ(run.lines[2][QStringLiteral("file")].toString(),
+              dir.filePath(QStringLiteral("entsaeuert.was")));
+    EXPECT_EQ(run.exitCode, batchOk);
+}
+
 TEST_F(JobRunnerTest, MessagesFocusAndASeriesOfJobsInOneSession) {
     QFile::copy(water, dir.filePath(QStringLiteral("zweites.was")));
     const JobRun run = runJob(R"([
@@ -206,7 +276,7 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
                                QStringLiteral("Daten"), QStringLiteral(VELMORA_EXAMPLES_DIR "/analysen.csv")},
                               outStream, errStream, [] { return QByteArray(); }),
               batchOk);
-    for (const char* job : {"temperatur-job.json", "mischung-job.json"}) {
+    for (const char* job : {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json"}) {
         const JobRun run =
             runJob(bytesOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/") + QString::fromLatin1(job)), dir.path());
         EXPECT_EQ(run.exitCode, batchOk) << job << run.err.toStdString();
@@ -216,4 +286,7 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Brunnen 1 Temperaturreihe.wat"))));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Verschnitt Brunnen 1 und 2.wam"))));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Brunnen 1 zu 2 wie 1 zu 3.was"))));
+    for (const char* treated : {"Brunnen 1 Korrosion.wak", "Brunnen 2 entsäuert.was",
+                                "Brunnen 1 entcarbonisiert.was", "Talsperre mit Natronlauge.was"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(treated)))) << treated;
 }
