@@ -1,7 +1,6 @@
 #include "GoldenRecord.h"
 #include "SampleWaters.h"
-#include "sheet/formats/FileCode.h"
-#include "sheet/formats/WorkbookFile.h"
+#include "ShippedTemplate.h"
 #include "treatment/CorrosionAssessment.h"
 #include "treatment/CorrosionForm.h"
 #include "treatment/CorrosionRecord.h"
@@ -221,20 +220,7 @@ TEST(CorrosionTest, MatchesTheGoldenFileAndRefusesEveryShorterOne) {
 
 TEST(CorrosionTest, TheTemplateShowsEveryValueAndText) {
     const CorrosionRecord record = groundwaterRecord();
-    int code = 0;
-    const sheet::Workbook book =
-        sheet::readWorkbookFile(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/KorrFenster.vts"), code);
-    EXPECT_EQ(code, sheet::NativeCode);
-    std::set<int> used;
-    for (const auto& [pos, cell] : book.sheet(0).cells()) {
-        const std::optional<int> number = markerNumber(cell.text);
-        if (!number)
-            continue;
-        EXPECT_LE(pos.row, markerRows) << cell.text.toStdString();
-        EXPECT_LE(pos.column, markerColumns) << cell.text.toStdString();
-        EXPECT_TRUE(record.markerText(cell.text).has_value()) << cell.text.toStdString();
-        used.insert(*number);
-    }
+    const std::set<int> used = test::shippedTemplateMarkers("KorrFenster.vts", record);
     std::set<int> expected{136};
     for (int number = 1; number <= 63; ++number)
         expected.insert(number);

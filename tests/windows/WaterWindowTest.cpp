@@ -10,6 +10,7 @@
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/view/SheetBook.h"
+#include "ShippedTemplate.h"
 #include "TemplateFolder.h"
 #include "TestData.h"
 #include "windows/MdiHost.h"
@@ -162,21 +163,8 @@ TEST(WaterMarkers, FollowTheTableOfTheWaterWindow) {
 }
 
 TEST(ShippedTemplates, TheWaterTemplateUsesExactlyTheMarkersOfTheWaterWindow) {
-    int code = 0;
-    const sheet::Workbook book =
-        sheet::readWorkbookFile(shippedTemplates() + QStringLiteral("WasserFenster.vts"), code);
-    EXPECT_EQ(code, sheet::NativeCode);
-    const WaterRecord record(header, evaluatedWater());
-    std::set<int> used;
-    for (const auto& [pos, cell] : book.sheet(0).cells()) {
-        const std::optional<int> number = markerNumber(cell.text);
-        if (!number)
-            continue;
-        EXPECT_LE(pos.row, markerRows) << cell.text.toStdString();
-        EXPECT_LE(pos.column, markerColumns) << cell.text.toStdString();
-        EXPECT_TRUE(waterMarkerText(record, *number).has_value()) << cell.text.toStdString();
-        used.insert(*number);
-    }
+    const std::set<int> used =
+        test::shippedTemplateMarkers("WasserFenster.vts", WaterRecord(header, evaluatedWater()));
     for (int number = 1; number <= 136; ++number)
         EXPECT_TRUE(used.contains(number)) << "marker " << number << " is not in the template";
 }
