@@ -1,6 +1,8 @@
 #include "app/ResultWindowClasses.h"
 
 #include "treatment/CorrosionRecord.h"
+#include "treatment/PlantRecords.h"
+#include "treatment/PlantWindows.h"
 #include "treatment/TKorrosionF.h"
 #include "variations/MixingRecord.h"
 #include "variations/TemperatureRecord.h"
@@ -39,6 +41,10 @@ constexpr std::array windowClasses{
     WindowClasses{WindowKind::Mixing, newWindow<TMischwasserF>, newRecord<MixingRecord>},
     WindowClasses{WindowKind::Temperature, newWindow<TTemperaturF>, newRecord<TemperatureRecord>},
     WindowClasses{WindowKind::Corrosion, newWindow<TKorrosionF>, newRecord<CorrosionRecord>},
+    WindowClasses{WindowKind::RapidDecarbonisation, newWindow<TSchnellF>,
+                  newRecord<RapidDecarbonisationRecord>},
+    WindowClasses{WindowKind::HDecarbonisation, newWindow<THEntcarF>, newRecord<HDecarbonisationRecord>},
+    WindowClasses{WindowKind::Softening, newWindow<TEnthF>, newRecord<SofteningRecord>},
 };
 
 const WindowClasses* classesOf(const WindowType& type) {

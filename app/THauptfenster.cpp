@@ -12,8 +12,11 @@
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
 #include "treatment/TEntcarDaten.h"
+#include "treatment/TEnthDaten.h"
 #include "treatment/TEntsauDaten.h"
+#include "treatment/THEntDaten.h"
 #include "treatment/TKorrDaten.h"
+#include "treatment/TSchnellDaten.h"
 #include "treatment/TZugabeDaten.h"
 #include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
@@ -85,6 +88,9 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_decarbonisationDialog = new TEntcarDaten(*this, *m_settings.engine, this);
     m_dosingDialog = new TZugabeDaten(*this, *m_settings.engine, this);
     m_corrosionDialog = new TKorrDaten(*this, *m_settings.engine, this);
+    m_rapidDecarbonisationDialog = new TSchnellDaten(*this, *m_settings.engine, this);
+    m_hDecarbonisationDialog = new THEntDaten(*this, *m_settings.engine, this);
+    m_softeningDialog = new TEnthDaten(*this, *m_settings.engine, this);
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -188,13 +194,17 @@ void THauptfenster::connectCommands() {
             [this] { showTreatmentDialog(*m_deacidificationDialog); });
     connect(a.entcarbonisierung, &QAction::triggered, this,
             [this] { showTreatmentDialog(*m_decarbonisationDialog); });
+    connect(a.schnellentcarbonisierung, &QAction::triggered, this,
+            [this] { showTreatmentDialog(*m_rapidDecarbonisationDialog); });
+    connect(a.hEntcarbonisierung, &QAction::triggered, this,
+            [this] { showTreatmentDialog(*m_hDecarbonisationDialog); });
+    connect(a.enthaertung, &QAction::triggered, this, [this] { showTreatmentDialog(*m_softeningDialog); });
     connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
     connect(a.grafikSi, &QAction::triggered, this, [this] { openChart(false); });
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
     for (QAction* later : {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen,
-                           a.projektLoeschen, a.dateiHinzufuegen, a.schnellentcarbonisierung,
-                           a.hEntcarbonisierung, a.enthaertung, a.aktivkohlefilter, a.enteisenungsfilter,
+                           a.projektLoeschen, a.dateiHinzufuegen, a.aktivkohlefilter, a.enteisenungsfilter,
                            a.sandfilter, a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 

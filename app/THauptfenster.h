@@ -25,9 +25,12 @@ class DialogPresenter;
 class TEingabeform;
 class TGraphikF;
 class TEntcarDaten;
+class TEnthDaten;
 class TEntsauDaten;
+class THEntDaten;
 class TKorrDaten;
 class TMischdaten;
+class TSchnellDaten;
 class TZugabeDaten;
 class TTemperaturdaten;
 class TInfoBox;
@@ -94,6 +97,7 @@ public:
     QString activeChildCaption() const override;
     QList<QAction*> editActions() const override;
     void resultWindowClosing(TMDIChild* window) override;
+    EngineState& engineState() override { return *m_settings.engine; }
 
     // CalculationHost
     const WaterSource* activeWaterSource() const override;
@@ -114,6 +118,9 @@ public:
     TKorrDaten& corrosionDialog() const { return *m_corrosionDialog; }
     TEntsauDaten& deacidificationDialog() const { return *m_deacidificationDialog; }
     TEntcarDaten& decarbonisationDialog() const { return *m_decarbonisationDialog; }
+    TSchnellDaten& rapidDecarbonisationDialog() const { return *m_rapidDecarbonisationDialog; }
+    THEntDaten& hDecarbonisationDialog() const { return *m_hDecarbonisationDialog; }
+    TEnthDaten& softeningDialog() const { return *m_softeningDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -173,6 +180,9 @@ private:
     TKorrDaten* m_corrosionDialog = nullptr;
     TEntsauDaten* m_deacidificationDialog = nullptr;
     TEntcarDaten* m_decarbonisationDialog = nullptr;
+    TSchnellDaten* m_rapidDecarbonisationDialog = nullptr;
+    THEntDaten* m_hDecarbonisationDialog = nullptr;
+    TEnthDaten* m_softeningDialog = nullptr;
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;

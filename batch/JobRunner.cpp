@@ -54,6 +54,12 @@ QAction* commandOf(const MainActions& actions, const QString& dialog) {
         return actions.entsaeuerung;
     if (dialog == u"TEntcarDaten")
         return actions.entcarbonisierung;
+    if (dialog == u"TSchnellDaten")
+        return actions.schnellentcarbonisierung;
+    if (dialog == u"THEntDaten")
+        return actions.hEntcarbonisierung;
+    if (dialog == u"TEnthDaten")
+        return actions.enthaertung;
     return nullptr;
 }
 

@@ -6,7 +6,6 @@
 #include "windows/CalculationHost.h"
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
-#include "windows/UniqueTitle.h"
 
 #include <QDate>
 
@@ -30,9 +29,7 @@ void TKorrDaten::okClick() {
     const FormResult result = runCorrosionForm(m_record, *m_source, headerOfEdits(m_ui), m_ui.o2->text());
     if (result.step != FormResult::Step::Done)
         return tell(this, result.message);
-    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
-    m_host.showResultWindow(new TKorrosionF(m_host.windowHost(), m_record), QString());
-    accept();
+    openResultWindow(new TKorrosionF(m_host.windowHost(), m_record), m_ui.Analyse->text());
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "windows/CalculationHost.h"
 #include "windows/FormDialogs.h"
 #include "windows/NewWaterWindow.h"
+#include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
 
 #include <QLineEdit>
@@ -31,8 +32,19 @@ void TreatmentDialog::connectButtons(QPushButton* ok, QPushButton* cancel, QPush
         if (m_source)
             okClick();
     });
+    connectCancelAndHelp(cancel, help, helpPage);
+}
+
+void TreatmentDialog::connectCancelAndHelp(QPushButton* cancel, QPushButton* help,
+                                           const QLineEdit* helpPage) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this, helpPage] { m_host.openHelpPage(helpPage->text()); });
+}
+
+void TreatmentDialog::openResultWindow(TMDIChild* window, const QString& name) {
+    m_host.setNewWindowCaption(makeTitleUnique(name, m_host.childCaptions()));
+    m_host.showResultWindow(window, QString());
+    accept();
 }
 
 void TreatmentDialog::concludeWithWater(const AnalysisHeader& header, const FormResult& result) {

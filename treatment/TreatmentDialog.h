@@ -13,6 +13,7 @@ namespace velmora {
 
 class AnalysisHeader;
 class CalculationHost;
+class TMDIChild;
 struct EngineState;
 
 /// What the dialogs that work on the active water share: the water they were shown for, their buttons,
@@ -27,9 +28,15 @@ protected:
     /// the dialog keeps it as its source. The window's header, or nullptr when no water window is active.
     const AnalysisHeader* takeActiveWater();
 
-    /// "OK" runs `okClick`, "Abbrechen" closes, "Hilfe" opens the page named in `helpPage`.
+    /// "OK" runs `okClick` once the dialog has a water, "Abbrechen" closes, "Hilfe" opens the page named in
+    /// `helpPage`.
     void connectButtons(QPushButton* ok, QPushButton* cancel, QPushButton* help, const QLineEdit* helpPage);
+    /// "Abbrechen" and "Hilfe" only, for the dialogs that calculate without a water.
+    void connectCancelAndHelp(QPushButton* cancel, QPushButton* help, const QLineEdit* helpPage);
     virtual void okClick() = 0;
+
+    /// Opens a result window the dialog built, titled by `name` made unique, and closes the dialog.
+    void openResultWindow(TMDIChild* window, const QString& name);
 
     /// Acts on the form's result for a treated water: done opens it as a new water window with `header`
     /// and closes the dialog; abandoned closes the dialog after the message, if any; told shows it.

@@ -8,6 +8,7 @@ class QAction;
 namespace velmora {
 
 class TMDIChild;
+struct EngineState;
 
 /// What a result window needs of the main window that holds it.
 class MdiHost {
@@ -27,6 +28,8 @@ public:
     virtual QList<QAction*> editActions() const = 0;
     /// A result window is about to close.
     virtual void resultWindowClosing(TMDIChild* window) = 0;
+    /// The records the calculations work on; a window whose file carries a water restores it there.
+    virtual EngineState& engineState() = 0;
 };
 
 } // namespace velmora

@@ -73,6 +73,8 @@ protected:
     /// water do that here.
     virtual void recordLoaded() {}
 
+    MdiHost& host() const { return m_host; }
+
     void closeEvent(QCloseEvent* event) override;
 
 private:

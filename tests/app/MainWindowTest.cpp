@@ -446,7 +446,7 @@ TEST_F(MainWindowTest, MixingAndTemperatureFilesOpenIntoTheirWindows) {
 }
 
 TEST_F(MainWindowTest, AFileOfATypeThisVersionCannotShowIsToldAndLeftClosed) {
-    window->OpenDataFile(dataFile(QStringLiteral("anlage.wse"), QByteArray(11608, '\0')));
+    window->OpenDataFile(dataFile(QStringLiteral("filter.waf"), QByteArray(4264, '\0')));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Diese Funktion ist in dieser Version von Velmora noch nicht verfügbar."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Engine.h"
 #include "windows/MdiHost.h"
 
 namespace velmora::test {
@@ -18,6 +19,7 @@ public:
     QString activeChildCaption() const override { return active; }
     QList<QAction*> editActions() const override { return actions; }
     void resultWindowClosing(TMDIChild*) override { ++closings; }
+    EngineState& engineState() override { return engine; }
 
     QString directory;
     int zoom = 10;
@@ -25,6 +27,7 @@ public:
     QString active;
     QList<QAction*> actions;
     int closings = 0;
+    EngineState engine{};
 };
 
 } // namespace velmora::test
