@@ -5,6 +5,7 @@
 #include "batch/BatchCommand.h"
 #include "engine/Engine.h"
 #include "ScriptedDialogs.h"
+#include "treatment/PlantRecords.h"
 #include "TreatmentWaters.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterRecord.h"
@@ -223,6 +224,29 @@ TEST_F(JobRunnerTest, TreatmentJobsAnswerQuestionsAndShowTheIterationWarning) {
     EXPECT_EQ(run.exitCode, batchOk);
 }
 
+TEST_F(JobRunnerTest, APlantJobNeedsNoWaterAndClicksTheButtonItNames) {
+    const JobRun run = runJob(R"([
+        {"dialog": "THEntDaten", "fields": {"Analyse": "Normal", "t": "4"}, "click": ["normal"]},
+        {"dialog": "THEntDaten", "fields": {"Analyse": "Optimiert", "t": "4"}, "click": ["optimiert"]},
+        {"dialog": "TSchnellDaten", "fields": {"Analyse": "", "Q": "0"}}])",
+                              dir.path());
+    ASSERT_EQ(run.lines.size(), 3u) << run.err.toStdString();
+    EXPECT_EQ(run.lines[0][QStringLiteral("window")].toString(),
+              QStringLiteral("H-Entcarbonisierungsfenster"));
+    HDecarbonisationRecord normal;
+    normal.decode(bytesOf(dir.filePath(QStringLiteral("Normal.whe"))));
+    HDecarbonisationRecord optimised;
+    optimised.decode(bytesOf(dir.filePath(QStringLiteral("Optimiert.whe"))));
+    EXPECT_EQ(normal.design.time, 4.0);
+    EXPECT_GT(optimised.design.time, 4.0);
+    const QJsonArray told = run.lines[2][QStringLiteral("messages")].toArray();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].toObject()[QStringLiteral("text")].toString(),
+              QStringLiteral("Bitte geben Sie einen Namen für die Analyse ein!"));
+    EXPECT_EQ(run.lines[2][QStringLiteral("focus")].toString(), QStringLiteral("Analyse"));
+    EXPECT_EQ(run.exitCode, batchRowFailed);
+}
+
 TEST_F(JobRunnerTest, MessagesFocusAndASeriesOfJobsInOneSession) {
     QFile::copy(water, dir.filePath(QStringLiteral("zweites.was")));
     const JobRun run = runJob(R"([
@@ -276,7 +300,8 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
                                QStringLiteral("Daten"), QStringLiteral(VELMORA_EXAMPLES_DIR "/analysen.csv")},
                               outStream, errStream, [] { return QByteArray(); }),
               batchOk);
-    for (const char* job : {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json"}) {
+    for (const char* job :
+         {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json", "anlagen-jobs.json"}) {
         const JobRun run =
             runJob(bytesOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/") + QString::fromLatin1(job)), dir.path());
         EXPECT_EQ(run.exitCode, batchOk) << job << run.err.toStdString();
