@@ -1,10 +1,13 @@
 // The treatment iterations on a typical groundwater (SI -0.11 at 10 °C, KS(4,3) 4.35 mmol/l), each from the
-// water as its window keeps it to the iteration's end; the full solve of the result is not included.
+// water as its window keeps it to the iteration's end; the full solve of the result is not included. Then
+// the three plant designs with their dialogs' defaults (the optimised H-decarbonisation from a 4 h run).
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "treatment/Deacidification.h"
 #include "treatment/Decarbonisation.h"
 #include "treatment/Dosing.h"
+#include "treatment/IonExchange.h"
+#include "treatment/RapidDecarbonisation.h"
 #include "treatment/TreatedWater.h"
 #include "windows/WaterWindowData.h"
 
@@ -69,6 +72,25 @@ void solveTreatedWaterByMethod7(benchmark::State& state) {
     }
 }
 BENCHMARK(solveTreatedWaterByMethod7)->Unit(benchmark::kMicrosecond);
+
+void designRapidDecarbonisationDefaults(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designRapidDecarbonisation({150, 15, 0.002, 0.003}));
+}
+BENCHMARK(designRapidDecarbonisationDefaults)->Unit(benchmark::kMicrosecond);
+
+void designHDecarbonisationDefaults(benchmark::State& state) {
+    const bool optimised = state.range(0) != 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designHDecarbonisation(0.003, 50, optimised ? 4 : 48, optimised));
+}
+BENCHMARK(designHDecarbonisationDefaults)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void designSofteningDefaults(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designSoftening(7, 20, 8, 0.01, 2));
+}
+BENCHMARK(designSofteningDefaults)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
