@@ -14,18 +14,23 @@ struct Column {
 
 Column designColumn(double exchangerVolume, double flow);
 
-/// The H-decarbonisation design: the design record, c0 to H2, in its order.
-struct HDecarbonisationDesign {
-    double c0 = 0;              ///< c(HCO3-), mol/l
-    double flow = 0;            ///< Q, m³/h
-    double time = 0;            ///< service run time t, h
+/// What both ion-exchange designs compute for one run: the water and the ions it brings, the usable
+/// capacity, the exchanger and the column.
+struct Exchanger {
     double water = 0;           ///< Vw, m³ per run
     double load = 0;            ///< n, mol per run
     double capacity = 0;        ///< mol/l
     double exchangerVolume = 0; ///< VR, m³
     double specificFlow = 0;    ///< SV, 1/h
-    double x = 0;               ///< c0 SV, mol/(l h)
     Column column;
+};
+
+/// The H-decarbonisation design: the design record c0 to H2.
+struct HDecarbonisationDesign : Exchanger {
+    double c0 = 0;   ///< c(HCO3-), mol/l
+    double flow = 0; ///< Q, m³/h
+    double time = 0; ///< service run time t, h
+    double x = 0;    ///< c0 SV, mol/(l h)
 };
 
 /// Designs for c0 (mol/l; at most 1e-7 is taken as 1.91 mmol/l), Q and t: the capacity by fixed-point
@@ -35,16 +40,10 @@ struct HDecarbonisationDesign {
 HDecarbonisationDesign designHDecarbonisation(double c0, double flow, double time, bool optimised);
 
 /// The softening design; item 8 of the design record is unused.
-struct SofteningDesign {
+struct SofteningDesign : Exchanger {
     double hardness = 0; ///< cH = c(1/2Ca+1/2Mg), mol/l
     double flow = 0;     ///< m³/h
     double time = 0;     ///< h
-    double water = 0;
-    double load = 0;
-    double capacity = 0;
-    double exchangerVolume = 0;
-    double specificFlow = 0;
-    Column column;
     double sodium = 0;   ///< cNa, mmol/l, limited to 2.1 ... 50
     double residual = 0; ///< r, mmol/l, adjusted until G lies in 100 ... 300
     double level = 0;    ///< G

@@ -25,6 +25,34 @@ void columnFields(Fields& f, Column& c) {
         f.real(*value);
 }
 
+// Markers 13 to 17 and 19 to 23 of both ion-exchange windows.
+std::optional<QString> exchangerMarkerText(const Exchanger& e, int marker) {
+    switch (marker) {
+    case 13:
+        return number(e.water);
+    case 14:
+        return number(e.load);
+    case 15:
+        return number(e.capacity);
+    case 16:
+        return number(e.exchangerVolume);
+    case 17:
+        return number(e.specificFlow);
+    case 19:
+        return number(e.column.diameter);
+    case 20:
+        return number(e.column.area);
+    case 21:
+        return number(e.column.velocity);
+    case 22:
+        return number(e.column.height);
+    case 23:
+        return number(e.column.height2);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 WaterInputs WaterInputs::of(const WaterWindowData& w) {
@@ -149,30 +177,10 @@ std::optional<QString> HDecarbonisationRecord::markerText(const QString& cellTex
         return number(d.flow);
     case 12:
         return number(d.time);
-    case 13:
-        return number(d.water);
-    case 14:
-        return number(d.load);
-    case 15:
-        return number(d.capacity);
-    case 16:
-        return number(d.exchangerVolume);
-    case 17:
-        return number(d.specificFlow);
     case 18:
         return number(d.x);
-    case 19:
-        return number(d.column.diameter);
-    case 20:
-        return number(d.column.area);
-    case 21:
-        return number(d.column.velocity);
-    case 22:
-        return number(d.column.height);
-    case 23:
-        return number(d.column.height2);
     default:
-        return std::nullopt;
+        return exchangerMarkerText(d, *n);
     }
 }
 
@@ -220,26 +228,6 @@ std::optional<QString> SofteningRecord::markerText(const QString& cellText) cons
         return flow;
     case 12:
         return time;
-    case 13:
-        return number(d.water);
-    case 14:
-        return number(d.load);
-    case 15:
-        return number(d.capacity);
-    case 16:
-        return number(d.exchangerVolume);
-    case 17:
-        return number(d.specificFlow);
-    case 19:
-        return number(d.column.diameter);
-    case 20:
-        return number(d.column.area);
-    case 21:
-        return number(d.column.velocity);
-    case 22:
-        return number(d.column.height);
-    case 23:
-        return number(d.column.height2);
     case 24:
         return sodium;
     case 25:
@@ -247,7 +235,7 @@ std::optional<QString> SofteningRecord::markerText(const QString& cellText) cons
     case 26:
         return number(d.level);
     default:
-        return std::nullopt;
+        return exchangerMarkerText(d, *n);
     }
 }
 
