@@ -16,7 +16,7 @@ class CalculationHost;
 class TMDIChild;
 struct EngineState;
 
-/// What the dialogs that work on the active water share: the water they were shown for, their buttons,
+/// What the treatment and plant dialogs share: the active water they were shown for, their buttons,
 /// and what becomes of a calculation.
 class TreatmentDialog : public QDialog {
     Q_OBJECT
