@@ -294,6 +294,37 @@ TEST(BatchCommand, ExportsMixingAndTemperatureSeries) {
     }
 }
 
+TEST(BatchCommand, ExportsTheTreatmentAndPlantWindows) {
+    QTemporaryDir dir;
+    const struct {
+        const char* file;
+        const char* window;
+        const char* title;
+        int row, column; // a cell the report fills from the record
+        const char* text;
+    } reports[] = {
+        {"rohrnetz.wak", "Korrosionsfenster", "Brunnen Süd", 30, 1,
+         "Un- und niedriglegierte Eisenwerkstoffe"},
+        {"reaktor.wse", "Schnellentcarbonisierungsfenster", "Werk Ost", 15, 4, "0.527"},
+        {"h-entcarbonisierung.whe", "H-Entcarbonisierungsfenster", "Werk Ost", 16, 4, "2400.000"},
+        {"enthaertung.weh", "Enthärtungsfenster", "Werk Ost", 11, 4, "7"},
+    };
+    for (const auto& report : reports) {
+        const QString out = dir.filePath(QString::fromLatin1(report.file) + QStringLiteral(".txt"));
+        const BatchRun run = runBatch(
+            {QStringLiteral("export"),
+             QStringLiteral(VELMORA_SOURCE_DIR "/tests/treatment/data/") + QString::fromLatin1(report.file),
+             out});
+        ASSERT_EQ(run.exitCode, batchOk) << report.file << run.err.toStdString();
+        const QJsonObject line = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(line[QStringLiteral("window")].toString(), QString::fromUtf8(report.window));
+        EXPECT_EQ(line[QStringLiteral("title")].toString(), QString::fromUtf8(report.title));
+        int code = 0;
+        const sheet::Sheet sheet = sheet::readWorkbookFile(out, code).sheet(0);
+        EXPECT_EQ(sheet.text({report.row, report.column}).toStdString(), report.text) << report.file;
+    }
+}
+
 TEST(BatchCommand, DrawsTheChartOfASeries) {
     QTemporaryDir dir;
     const QString mixing = QStringLiteral(VELMORA_SOURCE_DIR "/tests/variations/data/mischung.wam");
