@@ -254,13 +254,18 @@ TEST_F(TreatmentDialogTest, HelpOpensEachDialogsPage) {
         {window->actions().zugabe, "saeurelauge.htm"},
         {window->actions().korrosion, "korrosion.htm"},
         {window->actions().entsaeuerung, "entsaeuerung.htm"},
-        {window->actions().entcarbonisierung, "entcarbonisierung.htm"}};
+        {window->actions().entcarbonisierung, "entcarbonisierung.htm"},
+        {window->actions().schnellentcarbonisierung, "schnellentcarbonisierung.htm"},
+        {window->actions().hEntcarbonisierung, "h-entcarbonisierung.htm"},
+        {window->actions().enthaertung, "enthaertung.htm"}};
     for (const auto& [command, page] : pages) {
         QDialog* dialog = show(command);
         click(dialog, "hilfe");
         ASSERT_FALSE(dialogs.openedUrls.empty());
         EXPECT_TRUE(dialogs.openedUrls.back().toLocalFile().endsWith(QStringLiteral("/Hilfe/") +
                                                                      QString::fromLatin1(page)));
+        EXPECT_TRUE(QFile::exists(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + QString::fromLatin1(page)))
+            << page;
         click(dialog, "abbrechen");
         EXPECT_TRUE(window->centralWidget()->isEnabled());
     }
