@@ -79,8 +79,7 @@ FormResult runDeacidificationForm(EngineState& engine, const WaterWindowData& so
         // Every attempt, also one after an iteration that did not converge, starts from the window's water.
         loadWaterToTreat(source, engine.water);
         const DeacidificationRun run =
-            deacidify(engine.water, method, readNumber(targetSi.left(10)).value_or(0.0),
-                      iterationInterval(trackBarPosition));
+            deacidify(engine.water, method, *target, iterationInterval(trackBarPosition));
         if (!run.converged)
             return FormResult::notConverged();
         header.setText(AnalysisHeader::Remark2, deacidificationRemark(method, run.consumption));

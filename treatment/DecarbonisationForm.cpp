@@ -42,8 +42,7 @@ FormResult runDecarbonisationForm(EngineState& engine, const WaterWindowData& so
             return confirm(QString::fromUtf16(magnesiumQuestions[0])) &&
                    confirm(QString::fromUtf16(magnesiumQuestions[1]));
         };
-        const DecarbonisationRun run =
-            decarbonise(engine.water, agent, readNumber(residual.left(10)).value_or(0.0), askBoth);
+        const DecarbonisationRun run = decarbonise(engine.water, agent, *rh, askBoth);
         if (!run.succeeded)
             return FormResult::ignored();
         header.setText(AnalysisHeader::Remark2, decarbonisationRemark(agent, run.dose));
