@@ -41,25 +41,27 @@ namespace velmora {
 namespace {
 
 // The dialogs a job can name, with the main window's command that shows each.
+struct DialogCommand {
+    const char16_t* dialog;
+    QAction* MainActions::*command;
+};
+
+constexpr DialogCommand dialogCommands[] = {
+    {u"TMischdaten", &MainActions::mischwasser},
+    {u"TTemperaturdaten", &MainActions::temperatur},
+    {u"TZugabeDaten", &MainActions::zugabe},
+    {u"TKorrDaten", &MainActions::korrosion},
+    {u"TEntsauDaten", &MainActions::entsaeuerung},
+    {u"TEntcarDaten", &MainActions::entcarbonisierung},
+    {u"TSchnellDaten", &MainActions::schnellentcarbonisierung},
+    {u"THEntDaten", &MainActions::hEntcarbonisierung},
+    {u"TEnthDaten", &MainActions::enthaertung},
+};
+
 QAction* commandOf(const MainActions& actions, const QString& dialog) {
-    if (dialog == u"TMischdaten")
-        return actions.mischwasser;
-    if (dialog == u"TTemperaturdaten")
-        return actions.temperatur;
-    if (dialog == u"TZugabeDaten")
-        return actions.zugabe;
-    if (dialog == u"TKorrDaten")
-        return actions.korrosion;
-    if (dialog == u"TEntsauDaten")
-        return actions.entsaeuerung;
-    if (dialog == u"TEntcarDaten")
-        return actions.entcarbonisierung;
-    if (dialog == u"TSchnellDaten")
-        return actions.schnellentcarbonisierung;
-    if (dialog == u"THEntDaten")
-        return actions.hEntcarbonisierung;
-    if (dialog == u"TEnthDaten")
-        return actions.enthaertung;
+    for (const DialogCommand& entry : dialogCommands)
+        if (dialog == QStringView(entry.dialog))
+            return actions.*entry.command;
     return nullptr;
 }
 
