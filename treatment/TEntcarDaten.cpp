@@ -7,7 +7,6 @@
 #include "windows/RadioGroup.h"
 
 #include <QButtonGroup>
-#include <QDate>
 
 namespace velmora {
 
@@ -20,12 +19,8 @@ TEntcarDaten::TEntcarDaten(CalculationHost& host, EngineState& engine, QWidget* 
 }
 
 void TEntcarDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater()) {
+    if (showActiveWater(m_ui))
         m_ui.hco3label->setText(hydrogencarbonateText(*m_source));
-        showHeaderInEdits(m_ui, *header);
-    }
-    m_ui.Analyse->setFocus();
 }
 
 void TEntcarDaten::okClick() {

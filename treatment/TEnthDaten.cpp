@@ -9,8 +9,6 @@
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 
-#include <QDate>
-
 namespace velmora {
 
 TEnthDaten::TEnthDaten(CalculationHost& host, EngineState& engine, QWidget* parent)
@@ -23,18 +21,11 @@ TEnthDaten::TEnthDaten(CalculationHost& host, EngineState& engine, QWidget* pare
 }
 
 void TEnthDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater()) {
-        const WaterState& w = m_engine.water;
-        m_ui.CaMg->setText(formatNumber((w.caFree + w.mgFree) * 2000.0).trimmed());
-        m_ui.Nain->setText(formatNumber(w.naFree * 1000.0).trimmed());
-        showHeaderInEdits(m_ui, *header);
-    } else {
-        showHeaderInEdits(m_ui, AnalysisHeader());
-        m_ui.CaMg->setText(QStringLiteral("7"));
-        m_ui.Nain->setText(QStringLiteral("2"));
-    }
-    m_ui.Analyse->setFocus();
+    const WaterState& w = m_engine.water;
+    const bool fromWater = showActiveWater(m_ui);
+    m_ui.CaMg->setText(fromWater ? formatNumber((w.caFree + w.mgFree) * 2000.0).trimmed()
+                                 : QStringLiteral("7"));
+    m_ui.Nain->setText(fromWater ? formatNumber(w.naFree * 1000.0).trimmed() : QStringLiteral("2"));
 }
 
 void TEnthDaten::okClick() {

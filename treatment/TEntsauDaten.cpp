@@ -7,7 +7,6 @@
 #include "windows/RadioGroup.h"
 
 #include <QButtonGroup>
-#include <QDate>
 
 namespace velmora {
 
@@ -27,12 +26,9 @@ TEntsauDaten::TEntsauDaten(CalculationHost& host, EngineState& engine, QWidget* 
 }
 
 void TEntsauDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater())
-        showHeaderInEdits(m_ui, *header);
+    showActiveWater(m_ui);
     m_ui.warnlabel->hide();
     m_ui.TrackBar1->setValue(normalInterval);
-    m_ui.Analyse->setFocus();
 }
 
 void TEntsauDaten::okClick() {

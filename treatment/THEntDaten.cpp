@@ -9,8 +9,6 @@
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 
-#include <QDate>
-
 namespace velmora {
 
 THEntDaten::THEntDaten(CalculationHost& host, EngineState& engine, QWidget* parent)
@@ -24,15 +22,9 @@ THEntDaten::THEntDaten(CalculationHost& host, EngineState& engine, QWidget* pare
 }
 
 void THEntDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater()) {
-        m_ui.hco3in->setText(formatNumber(m_engine.water.hco3 * 1000.0).trimmed());
-        showHeaderInEdits(m_ui, *header);
-    } else {
-        showHeaderInEdits(m_ui, AnalysisHeader());
-        m_ui.hco3in->setText(QStringLiteral("3"));
-    }
-    m_ui.Analyse->setFocus();
+    const bool fromWater = showActiveWater(m_ui);
+    m_ui.hco3in->setText(fromWater ? formatNumber(m_engine.water.hco3 * 1000.0).trimmed()
+                                   : QStringLiteral("3"));
 }
 
 void THEntDaten::calculate(bool optimised) {

@@ -7,8 +7,6 @@
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 
-#include <QDate>
-
 namespace velmora {
 
 TKorrDaten::TKorrDaten(CalculationHost& host, EngineState& engine, QWidget* parent)
@@ -19,10 +17,7 @@ TKorrDaten::TKorrDaten(CalculationHost& host, EngineState& engine, QWidget* pare
 }
 
 void TKorrDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater())
-        showHeaderInEdits(m_ui, *header);
-    m_ui.Analyse->setFocus();
+    showActiveWater(m_ui);
 }
 
 void TKorrDaten::okClick() {

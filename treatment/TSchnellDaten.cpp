@@ -9,8 +9,6 @@
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
 
-#include <QDate>
-
 namespace velmora {
 
 TSchnellDaten::TSchnellDaten(CalculationHost& host, EngineState& engine, QWidget* parent)
@@ -24,18 +22,10 @@ TSchnellDaten::TSchnellDaten(CalculationHost& host, EngineState& engine, QWidget
 }
 
 void TSchnellDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater()) {
-        const WaterState& w = m_engine.water;
-        m_ui.cain->setText(formatNumber(2.0 * w.caFree * 1000.0).trimmed());
-        m_ui.hco3in->setText(formatNumber(w.hco3 * 1000.0).trimmed());
-        showHeaderInEdits(m_ui, *header);
-    } else {
-        showHeaderInEdits(m_ui, AnalysisHeader());
-        m_ui.cain->setText(QStringLiteral("3"));
-        m_ui.hco3in->setText(QStringLiteral("2"));
-    }
-    m_ui.Analyse->setFocus();
+    const WaterState& w = m_engine.water;
+    const bool fromWater = showActiveWater(m_ui);
+    m_ui.cain->setText(fromWater ? formatNumber(2.0 * w.caFree * 1000.0).trimmed() : QStringLiteral("3"));
+    m_ui.hco3in->setText(fromWater ? formatNumber(w.hco3 * 1000.0).trimmed() : QStringLiteral("2"));
 }
 
 void TSchnellDaten::okClick() {

@@ -6,7 +6,6 @@
 #include "windows/RadioGroup.h"
 
 #include <QButtonGroup>
-#include <QDate>
 
 namespace velmora {
 
@@ -21,10 +20,7 @@ TZugabeDaten::TZugabeDaten(CalculationHost& host, EngineState& engine, QWidget* 
 }
 
 void TZugabeDaten::prepare() {
-    m_ui.DateTimePicker1->setDate(QDate::currentDate());
-    if (const AnalysisHeader* header = takeActiveWater())
-        showHeaderInEdits(m_ui, *header);
-    m_ui.Analyse->setFocus();
+    showActiveWater(m_ui);
 }
 
 void TZugabeDaten::okClick() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "windows/FormMessage.h"
+#include "windows/HeaderEdits.h"
 #include "windows/WaterWindowData.h"
 
 #include <optional>
+#include <QDate>
 #include <QDialog>
 
 class QLineEdit;
@@ -11,7 +13,6 @@ class QPushButton;
 
 namespace velmora {
 
-class AnalysisHeader;
 class CalculationHost;
 class TMDIChild;
 struct EngineState;
@@ -27,6 +28,18 @@ protected:
     /// The show step's part on the water: the active water window loads its water into the engine and
     /// the dialog keeps it as its source. The window's header, or nullptr when no water window is active.
     const AnalysisHeader* takeActiveWater();
+
+    /// The show step every one of these dialogs begins with: today's date, the active water taken, its header
+    /// in the edits (empty edits without a water window) and the focus on the name. True when a water window
+    /// is active.
+    template <class Form>
+    bool showActiveWater(Form& ui) {
+        ui.DateTimePicker1->setDate(QDate::currentDate());
+        const AnalysisHeader* header = takeActiveWater();
+        showHeaderInEdits(ui, header ? *header : AnalysisHeader());
+        ui.Analyse->setFocus();
+        return header != nullptr;
+    }
 
     /// "OK" runs `okClick` once the dialog has a water, "Abbrechen" closes, "Hilfe" opens the page named in
     /// `helpPage`.
