@@ -38,13 +38,13 @@ protected:
         ASSERT_NE(window->activeWaterSource(), nullptr);
     }
 
+    // The dialog the command shows: the one visible child dialog of the main window.
     QDialog* show(QAction* command) {
         command->trigger();
-        QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        for (QDialog* candidate : window->findChildren<QDialog*>())
-            if (candidate->isVisible())
-                dialog = candidate;
-        return dialog;
+        for (QDialog* dialog : window->findChildren<QDialog*>())
+            if (dialog->isVisible())
+                return dialog;
+        return nullptr;
     }
 
     template <class Widget>
