@@ -4,7 +4,6 @@
 #include "windows/CalculationHost.h"
 #include "windows/FormDialogs.h"
 #include "windows/NewWaterWindow.h"
-#include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
 
 #include <QLineEdit>
@@ -42,8 +41,7 @@ void TreatmentDialog::connectCancelAndHelp(QPushButton* cancel, QPushButton* hel
 }
 
 void TreatmentDialog::openResultWindow(TMDIChild* window, const QString& name) {
-    m_host.setNewWindowCaption(makeTitleUnique(name, m_host.childCaptions()));
-    m_host.showResultWindow(window, QString());
+    showTitledResultWindow(m_host, window, name);
     accept();
 }
 

@@ -9,7 +9,6 @@
 #include "windows/HeaderEdits.h"
 #include "windows/NewWaterWindow.h"
 #include "windows/TWasserF.h"
-#include "windows/UniqueTitle.h"
 
 #include <QDate>
 #include <QRegularExpressionValidator>
@@ -144,8 +143,8 @@ void TMischdaten::mixSeriesClick(const AnalysisHeader& header) {
                             selected(m_ui.ListBox2), m_ui.TrackBar1->value(), m_ui.TrackBar2->value());
     if (result.step != FormResult::Step::Done)
         return tell(this, result.message);
-    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
-    m_host.showResultWindow(new TMischwasserF(m_host.windowHost(), MixingRecord(m_records)), QString());
+    showTitledResultWindow(m_host, new TMischwasserF(m_host.windowHost(), MixingRecord(m_records)),
+                           m_ui.Analyse->text());
     accept();
 }
 

@@ -8,7 +8,6 @@
 #include "windows/CalculationHost.h"
 #include "windows/FormDialogs.h"
 #include "windows/HeaderEdits.h"
-#include "windows/UniqueTitle.h"
 #include "windows/WaterSource.h"
 
 #include <QDate>
@@ -44,8 +43,8 @@ void TTemperaturdaten::okClick() {
         runTemperatureForm(m_engine, m_record, header, m_ui.Tstart->text(), m_ui.Tend->text());
     if (result.step != FormResult::Step::Done)
         return tell(this, result.message);
-    m_host.setNewWindowCaption(makeTitleUnique(m_ui.Analyse->text(), m_host.childCaptions()));
-    m_host.showResultWindow(new TTemperaturF(m_host.windowHost(), TemperatureRecord(m_record)), QString());
+    showTitledResultWindow(m_host, new TTemperaturF(m_host.windowHost(), TemperatureRecord(m_record)),
+                           m_ui.Analyse->text());
     accept();
 }
 

@@ -23,6 +23,8 @@ public:
     virtual QList<QString> childCaptions() const = 0;
     /// The result windows in child order.
     virtual QList<TMDIChild*> resultWindows() const = 0;
+    /// The active result window; nullptr when none is active.
+    virtual TMDIChild* activeResultWindow() const = 0;
     virtual void setNewWindowCaption(const QString& caption) = 0;
     /// The host the result windows a dialog builds live in.
     virtual MdiHost& windowHost() = 0;
@@ -32,5 +34,8 @@ public:
     /// Opens a page of the help.
     virtual void openHelpPage(const QString& page) = 0;
 };
+
+/// Shows a result window a dialog built, titled `name` made unique among the open windows.
+void showTitledResultWindow(CalculationHost& host, TMDIChild* window, const QString& name);
 
 } // namespace velmora

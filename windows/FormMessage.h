@@ -43,9 +43,9 @@ inline bool convertsOrIsBlank(const QString& text) {
 /// A question a form asks with the buttons Yes and No: true for Yes.
 using Confirmation = std::function<bool(const QString& question)>;
 
-/// The message of a name left blank, with the focus on the name edit "Analyse".
-inline FormMessage missingNameFormMessage() {
-    return {QString::fromUtf16(missingNameMessage), DialogSeam::Icon::Warning, QStringLiteral("Analyse")};
+/// The message of a name left blank, with the focus on the name edit, "Analyse" unless named.
+inline FormMessage missingNameFormMessage(const QString& nameEdit = QStringLiteral("Analyse")) {
+    return {QString::fromUtf16(missingNameMessage), DialogSeam::Icon::Warning, nameEdit};
 }
 
 } // namespace velmora

@@ -34,6 +34,9 @@ public:
             windows << window.get();
         return windows;
     }
+    TMDIChild* activeResultWindow() const override {
+        return created.empty() ? nullptr : created.back().get();
+    }
     void setNewWindowCaption(const QString& caption) override { newCaption = caption; }
     MdiHost& windowHost() override { return *this; }
     void showResultWindow(TMDIChild* window, const QString& fileName) override {
