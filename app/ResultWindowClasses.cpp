@@ -1,5 +1,7 @@
 #include "app/ResultWindowClasses.h"
 
+#include "filters/FilterRecords.h"
+#include "filters/FilterReports.h"
 #include "treatment/CorrosionRecord.h"
 #include "treatment/PlantRecords.h"
 #include "treatment/PlantWindows.h"
@@ -45,6 +47,9 @@ constexpr std::array windowClasses{
                   newRecord<RapidDecarbonisationRecord>},
     WindowClasses{WindowKind::HDecarbonisation, newWindow<THEntcarF>, newRecord<HDecarbonisationRecord>},
     WindowClasses{WindowKind::Softening, newWindow<TEnthF>, newRecord<SofteningRecord>},
+    WindowClasses{WindowKind::CarbonFilter, newWindow<TAKohleReport>, newRecord<CarbonFilterRecord>},
+    WindowClasses{WindowKind::IronFilter, newWindow<TFeMnReport>, newRecord<IronFilterRecord>},
+    WindowClasses{WindowKind::SandFilter, newWindow<TSandReport>, newRecord<SandFilterRecord>},
 };
 
 const WindowClasses* classesOf(const WindowType& type) {

@@ -9,6 +9,9 @@
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
 #include "common/DialogSeam.h"
+#include "filters/TAktivKohle.h"
+#include "filters/TFeMnForm.h"
+#include "filters/TSandfilter.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
 #include "treatment/TEntcarDaten.h"
@@ -91,6 +94,9 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     m_rapidDecarbonisationDialog = new TSchnellDaten(*this, *m_settings.engine, this);
     m_hDecarbonisationDialog = new THEntDaten(*this, *m_settings.engine, this);
     m_softeningDialog = new TEnthDaten(*this, *m_settings.engine, this);
+    m_carbonFilterDialog = new TAktivKohle(*this, this);
+    m_ironFilterDialog = new TFeMnForm(*this, this);
+    m_sandFilterDialog = new TSandfilter(*this, this);
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
@@ -188,24 +194,29 @@ void THauptfenster::connectCommands() {
     connect(a.neu, &QAction::triggered, this, &THauptfenster::showAnalysisDialog);
     connect(a.temperatur, &QAction::triggered, this, &THauptfenster::showTemperatureDialog);
     connect(a.mischwasser, &QAction::triggered, this, &THauptfenster::showMixingDialog);
-    connect(a.zugabe, &QAction::triggered, this, [this] { showTreatmentDialog(*m_dosingDialog); });
-    connect(a.korrosion, &QAction::triggered, this, [this] { showTreatmentDialog(*m_corrosionDialog); });
+    connect(a.zugabe, &QAction::triggered, this, [this] { showPreparedDialog(*m_dosingDialog); });
+    connect(a.korrosion, &QAction::triggered, this, [this] { showPreparedDialog(*m_corrosionDialog); });
     connect(a.entsaeuerung, &QAction::triggered, this,
-            [this] { showTreatmentDialog(*m_deacidificationDialog); });
+            [this] { showPreparedDialog(*m_deacidificationDialog); });
     connect(a.entcarbonisierung, &QAction::triggered, this,
-            [this] { showTreatmentDialog(*m_decarbonisationDialog); });
+            [this] { showPreparedDialog(*m_decarbonisationDialog); });
     connect(a.schnellentcarbonisierung, &QAction::triggered, this,
-            [this] { showTreatmentDialog(*m_rapidDecarbonisationDialog); });
+            [this] { showPreparedDialog(*m_rapidDecarbonisationDialog); });
     connect(a.hEntcarbonisierung, &QAction::triggered, this,
-            [this] { showTreatmentDialog(*m_hDecarbonisationDialog); });
-    connect(a.enthaertung, &QAction::triggered, this, [this] { showTreatmentDialog(*m_softeningDialog); });
+            [this] { showPreparedDialog(*m_hDecarbonisationDialog); });
+    connect(a.enthaertung, &QAction::triggered, this, [this] { showPreparedDialog(*m_softeningDialog); });
+    connect(a.aktivkohlefilter, &QAction::triggered, this,
+            [this] { showPreparedDialog(*m_carbonFilterDialog); });
+    connect(a.enteisenungsfilter, &QAction::triggered, this,
+            [this] { showPreparedDialog(*m_ironFilterDialog); });
+    connect(a.sandfilter, &QAction::triggered, this, [this] { showPreparedDialog(*m_sandFilterDialog); });
     connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
     connect(a.grafikSi, &QAction::triggered, this, [this] { openChart(false); });
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
     // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later : {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen,
-                           a.projektLoeschen, a.dateiHinzufuegen, a.aktivkohlefilter, a.enteisenungsfilter,
-                           a.sandfilter, a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
+    for (QAction* later :
+         {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen, a.projektLoeschen,
+          a.dateiHinzufuegen, a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
         connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
@@ -456,7 +467,7 @@ void THauptfenster::showTemperatureDialog() {
 }
 
 template <class Dialog>
-void THauptfenster::showTreatmentDialog(Dialog& dialog) {
+void THauptfenster::showPreparedDialog(Dialog& dialog) {
     dialog.prepare();
     m_presenter->show(dialog);
 }

@@ -22,7 +22,9 @@ class SheetBook;
 }
 class DataFileCommands;
 class DialogPresenter;
+class TAktivKohle;
 class TEingabeform;
+class TFeMnForm;
 class TGraphikF;
 class TEntcarDaten;
 class TEnthDaten;
@@ -30,6 +32,7 @@ class TEntsauDaten;
 class THEntDaten;
 class TKorrDaten;
 class TMischdaten;
+class TSandfilter;
 class TSchnellDaten;
 class TZugabeDaten;
 class TTemperaturdaten;
@@ -84,7 +87,7 @@ public:
     RecentFiles& recentFiles();
     TrayController& tray() const { return *m_tray; }
     QMdiArea* workspace() const { return m_workspace; }
-    TMDIChild* activeResultWindow() const;
+    TMDIChild* activeResultWindow() const override;
     /// The active chart window; nullptr when another or none is active.
     TGraphikF* activeChart() const;
 
@@ -121,6 +124,9 @@ public:
     TSchnellDaten& rapidDecarbonisationDialog() const { return *m_rapidDecarbonisationDialog; }
     THEntDaten& hDecarbonisationDialog() const { return *m_hDecarbonisationDialog; }
     TEnthDaten& softeningDialog() const { return *m_softeningDialog; }
+    TAktivKohle& carbonFilterDialog() const { return *m_carbonFilterDialog; }
+    TFeMnForm& ironFilterDialog() const { return *m_ironFilterDialog; }
+    TSandfilter& sandFilterDialog() const { return *m_sandFilterDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -146,9 +152,9 @@ private:
     void showAnalysisDialog();
     void showTemperatureDialog();
     void showMixingDialog();
-    /// Shows a dialog that works on the active water, after its show step.
+    /// Shows a dialog after its show step, which for the treatments takes the active water.
     template <class Dialog>
-    void showTreatmentDialog(Dialog& dialog);
+    void showPreparedDialog(Dialog& dialog);
     void openChart(bool pH);
     /// Adds a child window, maximised, as the current one.
     void addChildWindow(QWidget* window);
@@ -183,6 +189,9 @@ private:
     TSchnellDaten* m_rapidDecarbonisationDialog = nullptr;
     THEntDaten* m_hDecarbonisationDialog = nullptr;
     TEnthDaten* m_softeningDialog = nullptr;
+    TAktivKohle* m_carbonFilterDialog = nullptr;
+    TFeMnForm* m_ironFilterDialog = nullptr;
+    TSandfilter* m_sandFilterDialog = nullptr;
     bool m_importPending = false;
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;

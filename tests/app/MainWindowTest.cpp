@@ -1,3 +1,4 @@
+#include "app/ResultWindowClasses.h"
 #include "app/THauptfenster.h"
 #include "app/TInfoBox.h"
 #include "app/TOptionenF.h"
@@ -445,11 +446,13 @@ TEST_F(MainWindowTest, MixingAndTemperatureFilesOpenIntoTheirWindows) {
     EXPECT_EQ(window->resultWindows().size(), 2);
 }
 
-TEST_F(MainWindowTest, AFileOfATypeThisVersionCannotShowIsToldAndLeftClosed) {
-    window->OpenDataFile(dataFile(QStringLiteral("filter.waf"), QByteArray(4264, '\0')));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Diese Funktion ist in dieser Version von Velmora noch nicht verfügbar."));
-    EXPECT_TRUE(window->resultWindows().isEmpty());
-    EXPECT_TRUE(window->recentFiles().paths().isEmpty());
+TEST_F(MainWindowTest, EveryWindowTypeHasItsWindowAndRecord) {
+    for (const WindowType& type : windowTypes) {
+        const std::unique_ptr<ResultRecord> record = createRecord(type);
+        ASSERT_NE(record, nullptr) << type.name().toStdString();
+        EXPECT_EQ(&record->type(), &type);
+        const std::unique_ptr<TMDIChild> child(createWindowForFile(type, *window));
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(child->KindName, type.name());
+    }
 }

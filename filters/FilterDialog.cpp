@@ -1,0 +1,69 @@
+#include "filters/FilterDialog.h"
+
+#include "windows/FormDialogs.h"
+
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+const char* const markedRedProperty = "markedRed";
+
+} // namespace
+
+FilterDialog::FilterDialog(CalculationHost& host, QWidget* parent) : QDialog(parent), m_host(host) {}
+
+void FilterDialog::connectCloseAndHelp(QPushButton* close, QPushButton* help, const QString& helpPage) {
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this, helpPage] { m_host.openHelpPage(helpPage); });
+}
+
+void FilterDialog::tell(const FormMessage& message) {
+    velmora::tell(this, message);
+}
+
+void FilterDialog::warn(const QString& text, QWidget* control) {
+    dialogs().message(this, DialogSeam::Icon::Warning, QStringLiteral("Velmora"), text);
+    control->setFocus();
+}
+
+bool FilterDialog::ask(DialogSeam::Icon icon, const QString& question) {
+    return dialogs().message(this, icon, QStringLiteral("Velmora"), question, DialogSeam::Buttons::YesNo) ==
+           DialogSeam::Answer::Yes;
+}
+
+void FilterDialog::openReport(TMDIChild* window, const QString& name) {
+    showTitledResultWindow(m_host, window, name);
+    accept();
+}
+
+std::optional<double> strictNumber(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(text, &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<int> strictInteger(const QString& text) {
+    bool ok = false;
+    const int value = QLocale().toInt(text, &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QString generalNumber(double value) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
+void markRed(QWidget* control, bool red) {
+    // The style sheet is the control's own; the property lets tests and the batch tool read the mark.
+    control->setStyleSheet(red ? QStringLiteral("color: red;") : QString());
+    control->setProperty(markedRedProperty, red);
+}
+
+bool isMarkedRed(const QWidget* control) {
+    return control->property(markedRedProperty).toBool();
+}
+
+} // namespace velmora
