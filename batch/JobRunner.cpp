@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -56,6 +57,9 @@ constexpr DialogCommand dialogCommands[] = {
     {u"TSchnellDaten", &MainActions::schnellentcarbonisierung},
     {u"THEntDaten", &MainActions::hEntcarbonisierung},
     {u"TEnthDaten", &MainActions::enthaertung},
+    {u"TAktivKohle", &MainActions::aktivkohlefilter},
+    {u"TFeMnForm", &MainActions::enteisenungsfilter},
+    {u"TSandfilter", &MainActions::sandfilter},
 };
 
 QAction* commandOf(const MainActions& actions, const QString& dialog) {
@@ -171,6 +175,8 @@ void setField(QDialog& dialog, const QString& name, const JsonValue& value) {
             throw UnusableJob{
                 QStringLiteral("Die Gruppe „%1“ hat kein Element %2.").arg(name).arg(value.number)};
         item->click();
+    } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
+        tabs->setCurrentIndex(int(value.number));
     } else if (auto* slider = qobject_cast<QSlider*>(control)) {
         slider->setValue(int(value.number));
     } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
@@ -307,7 +313,8 @@ private:
         QJsonArray warnings;
         if (dialog)
             for (const QLabel* label : dialog->findChildren<QLabel*>())
-                if (label->objectName().contains(QStringLiteral("Warn"), Qt::CaseInsensitive) &&
+                if ((label->objectName().contains(QStringLiteral("Warn"), Qt::CaseInsensitive) ||
+                     label->objectName() == u"Hinweis") &&
                     label->isVisible())
                     warnings.append(label->text());
         result[QStringLiteral("visibleWarnings")] = warnings;
