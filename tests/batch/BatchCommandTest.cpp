@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -294,7 +295,7 @@ TEST(BatchCommand, ExportsMixingAndTemperatureSeries) {
     }
 }
 
-TEST(BatchCommand, ExportsTheTreatmentAndPlantWindows) {
+TEST(BatchCommand, ExportsTheTreatmentPlantAndFilterWindows) {
     QTemporaryDir dir;
     const struct {
         const char* file;
@@ -303,18 +304,22 @@ TEST(BatchCommand, ExportsTheTreatmentAndPlantWindows) {
         int row, column; // a cell the report fills from the record
         const char* text;
     } reports[] = {
-        {"rohrnetz.wak", "Korrosionsfenster", "Brunnen Süd", 30, 1,
+        {"treatment/data/rohrnetz.wak", "Korrosionsfenster", "Brunnen Süd", 30, 1,
          "Un- und niedriglegierte Eisenwerkstoffe"},
-        {"reaktor.wse", "Schnellentcarbonisierungsfenster", "Werk Ost", 15, 4, "0.527"},
-        {"h-entcarbonisierung.whe", "H-Entcarbonisierungsfenster", "Werk Ost", 16, 4, "2400.000"},
-        {"enthaertung.weh", "Enthärtungsfenster", "Werk Ost", 11, 4, "7"},
+        {"treatment/data/reaktor.wse", "Schnellentcarbonisierungsfenster", "Werk Ost", 15, 4, "0.527"},
+        {"treatment/data/h-entcarbonisierung.whe", "H-Entcarbonisierungsfenster", "Werk Ost", 16, 4,
+         "2400.000"},
+        {"treatment/data/enthaertung.weh", "Enthärtungsfenster", "Werk Ost", 11, 4, "7"},
+        {"filters/data/aktivkohle.waf", "Aktivkohlefenster", "Werk Ost", 18, 4, "3400"},
+        {"filters/data/enteisenung.wff", "Enteisenungsfenster", "Werk Ost", 23, 4, "2500 mm"},
+        {"filters/data/sandfilter.wsf", "Sandfilter-Fenster", "Werk Ost", 11, 4, "Druckfilter"},
     };
     for (const auto& report : reports) {
-        const QString out = dir.filePath(QString::fromLatin1(report.file) + QStringLiteral(".txt"));
-        const BatchRun run = runBatch(
-            {QStringLiteral("export"),
-             QStringLiteral(VELMORA_SOURCE_DIR "/tests/treatment/data/") + QString::fromLatin1(report.file),
-             out});
+        const QString out =
+            dir.filePath(QFileInfo(QString::fromLatin1(report.file)).fileName() + QStringLiteral(".txt"));
+        const BatchRun run =
+            runBatch({QStringLiteral("export"),
+                      QStringLiteral(VELMORA_SOURCE_DIR "/tests/") + QString::fromLatin1(report.file), out});
         ASSERT_EQ(run.exitCode, batchOk) << report.file << run.err.toStdString();
         const QJsonObject line = QJsonDocument::fromJson(run.out.toUtf8()).object();
         EXPECT_EQ(line[QStringLiteral("window")].toString(), QString::fromUtf8(report.window));

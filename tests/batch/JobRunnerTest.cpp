@@ -4,6 +4,7 @@
 #include "app/THauptfenster.h"
 #include "batch/BatchCommand.h"
 #include "engine/Engine.h"
+#include "filters/FilterRecords.h"
 #include "ScriptedDialogs.h"
 #include "treatment/PlantRecords.h"
 #include "TreatmentWaters.h"
@@ -247,6 +248,53 @@ TEST_F(JobRunnerTest, APlantJobNeedsNoWaterAndClicksTheButtonItNames) {
     EXPECT_EQ(run.exitCode, batchRowFailed);
 }
 
+TEST_F(JobRunnerTest, FilterJobsAnswerTheirQuestionsAndInputBoxes) {
+    const JobRun run = runJob(R"([
+        {"dialog": "TAktivKohle", "fields": {"Ana": "Kohle", "VolumenStrom": "100"}, "answers": ["no"],
+         "click": ["BerechnenBt", "Button1"]},
+        {"dialog": "TFeMnForm", "fields": {"Ana": "Eisen", "Eisen": "1", "pHWert": "8", "Sauerstoff": "8",
+         "WasserTemperatur": "10", "Filterschichthoehe": "1,5", "VolStrom": "100"}, "inputs": ["30", "12"],
+         "click": ["Button1"]},
+        {"dialog": "TFeMnForm", "fields": {"Ana": "Eisen", "VolStrom": "50"}, "click": ["Button1"]},
+        {"dialog": "TSandfilter", "fields": {"Ana": "Sand", "TabControl1": 2, "FiltertypRG": 1,
+         "VolumenstromE": "50"}, "click": ["Button1"]}])",
+                              dir.path());
+    ASSERT_EQ(run.lines.size(), 4u) << run.err.toStdString();
+    const QString diameter =
+        QStringLiteral("Der Durchmesser sollte weniger als 3600 mm betragen. Ist dieser größer, "
+                       "empfiehlt sich eine Leistungsaufteilung.\n\r");
+    EXPECT_EQ(
+        run.lines[0][QStringLiteral("messages")].toArray(),
+        (QJsonArray{
+            QJsonObject{{QStringLiteral("icon"), QStringLiteral("information")},
+                        {QStringLiteral("text"),
+                         diameter + QStringLiteral("Weitere Informationen erhalten Sie in der Hilfe.")}},
+            QJsonObject{{QStringLiteral("icon"), QStringLiteral("information")},
+                        {QStringLiteral("text"), diameter + QStringLiteral("Möchten Sie fortfahren?")}}}));
+    EXPECT_EQ(run.lines[0][QStringLiteral("visibleWarnings")].toArray(),
+              QJsonArray{QStringLiteral("!! Bitte ändern Sie die Leistungsaufteilung !!")});
+    EXPECT_TRUE(run.lines[0][QStringLiteral("dialogOpen")].toBool());
+    EXPECT_EQ(run.lines[0][QStringLiteral("focus")].toString(), QStringLiteral("Leistung"));
+
+    EXPECT_EQ(run.lines[1][QStringLiteral("inputBoxes")].toArray(),
+              (QJsonArray{QStringLiteral("Filtrationsgeschwindigkeit"),
+                          QStringLiteral("Filtrationsgeschwindigkeit")}));
+    IronFilterRecord iron;
+    iron.decode(bytesOf(dir.filePath(QStringLiteral("Eisen.wff"))));
+    EXPECT_EQ(iron.design.chosenVelocity, 12.0);
+    EXPECT_EQ(iron.design.pressureFilter, 1);
+    // The report hands its inputs back; the input box it needs again is cancelled when the inputs run out.
+    EXPECT_EQ(run.lines[2][QStringLiteral("inputBoxes")].toArray().size(), 1);
+    EXPECT_TRUE(run.lines[2][QStringLiteral("window")].isNull());
+
+    SandFilterRecord sand;
+    sand.decode(bytesOf(dir.filePath(QStringLiteral("Sand.wsf"))));
+    EXPECT_EQ(sand.head.index, 2);
+    EXPECT_EQ(sand.velocity, 12.0); // the preset of this kind in a pressure filter
+    EXPECT_EQ(sand.pressureFilter, 1);
+    EXPECT_EQ(run.exitCode, batchOk);
+}
+
 TEST_F(JobRunnerTest, MessagesFocusAndASeriesOfJobsInOneSession) {
     QFile::copy(water, dir.filePath(QStringLiteral("zweites.was")));
     const JobRun run = runJob(R"([
@@ -300,8 +348,8 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
                                QStringLiteral("Daten"), QStringLiteral(VELMORA_EXAMPLES_DIR "/analysen.csv")},
                               outStream, errStream, [] { return QByteArray(); }),
               batchOk);
-    for (const char* job :
-         {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json", "anlagen-jobs.json"}) {
+    for (const char* job : {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json",
+                            "anlagen-jobs.json", "filter-jobs.json"}) {
         const JobRun run =
             runJob(bytesOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/") + QString::fromLatin1(job)), dir.path());
         EXPECT_EQ(run.exitCode, batchOk) << job << run.err.toStdString();
@@ -314,4 +362,7 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
     for (const char* treated : {"Brunnen 1 Korrosion.wak", "Brunnen 2 entsäuert.was",
                                 "Brunnen 1 entcarbonisiert.was", "Talsperre mit Natronlauge.was"})
         EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(treated)))) << treated;
+    for (const char* filter :
+         {"Aktivkohle Werk Ost.waf", "Enteisenung Brunnen 1.wff", "Sandfilter Werk Ost.wsf"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromUtf8(filter)))) << filter;
 }
