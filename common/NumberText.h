@@ -20,6 +20,6 @@ QString formatNumber(double value);
 
 /// Formats with a digit pattern such as "#0.00", "#.###" or "#,##0.00": "0" is a required digit, "#"
 /// an optional one, "," groups thousands; decimal and group separators are the locale's.
-QString formatPattern(double value, QStringView pattern, const QLocale& locale);
+QString formatPattern(double value, QStringView pattern, const QLocale& locale = QLocale());
 
 } // namespace velmora

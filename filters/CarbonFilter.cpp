@@ -15,7 +15,7 @@ namespace {
 QStringList steppedItems(double first, double last, double step) {
     QStringList items;
     for (int i = 0; first + i * step <= last + 1e-9; ++i)
-        items << formatPattern(first + i * step, u"#0.0", QLocale());
+        items << formatPattern(first + i * step, u"#0.0");
     return items;
 }
 
@@ -25,7 +25,7 @@ CarbonPurpose purposeWithPresets(int purpose) {
     QStringList reductionVelocities = steppedItems(25.0, 30.0, 0.5);
     reductionVelocities.front() = QStringLiteral("25"); // the list begins with the whole number
     const auto preset = [](double value) {
-        return formatPattern(value, u"#0.0", QLocale());
+        return formatPattern(value, u"#0.0");
     };
     switch (purpose) {
     case 1:
@@ -65,13 +65,6 @@ CarbonPurpose purposeWithPresets(int purpose) {
 
 CarbonPurpose carbonPurpose(int purpose) {
     return purposeWithPresets(purpose);
-}
-
-QStringList filterRatioItems() {
-    QStringList items;
-    for (int tenths = 10; tenths <= 70; tenths += 2)
-        items << formatPattern(tenths / 10.0, u"#0.#", QLocale());
-    return items;
 }
 
 HeightVerdict carbonHeightVerdict(int purpose, double roundedHeight) {

@@ -26,9 +26,6 @@ struct CarbonPurpose {
 CarbonPurpose carbonPurpose(int purpose);
 inline constexpr int carbonPurposeCount = 3;
 
-/// The ratios of width to length a rectangular filter may have: "1", "1,2", ... "7" (the locale's separator).
-QStringList filterRatioItems();
-
 /// The bed height against the recommendation of the purpose.
 enum class HeightVerdict { Fine, TooLow, TooHigh };
 HeightVerdict carbonHeightVerdict(int purpose, double roundedHeight);

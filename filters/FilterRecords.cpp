@@ -38,10 +38,6 @@ void rectangleFields(Fields& f, Rectangle& r) {
         f.real(*value);
 }
 
-QString shown(double value, QStringView pattern) {
-    return formatPattern(value, pattern, QLocale());
-}
-
 // Markers 1 to 5: the header texts.
 std::optional<QString> headerMarker(const AnalysisHeader& header, int marker) {
     if (marker >= 1 && marker <= 5)
@@ -54,33 +50,33 @@ std::optional<QString> shapeMarker(int filters, double share, double areaPerFilt
                                    const RectangleSize& r, int marker) {
     switch (marker) {
     case 12:
-        return shown(filters, u"#0") + QStringLiteral(" Stück mit je ");
+        return formatPattern(filters, u"#0") + QStringLiteral(" Stück mit je ");
     case 13:
-        return shown(share, u"#0.0") + QStringLiteral(" % Leistungsaufteilung");
+        return formatPattern(share, u"#0.0") + QStringLiteral(" % Leistungsaufteilung");
     case 14:
-        return shown(areaPerFilter, u"#0.000") + QStringLiteral(" m²");
+        return formatPattern(areaPerFilter, u"#0.000") + QStringLiteral(" m²");
     case 15:
-        return shown(c.diameter, u"#0");
+        return formatPattern(c.diameter, u"#0");
     case 16:
-        return shown(c.roundedDiameter, u"#.###");
+        return formatPattern(c.roundedDiameter, u"#.###");
     case 17:
-        return shown(c.area, u"#0.000");
+        return formatPattern(c.area, u"#0.000");
     case 18:
-        return shown(c.volume, u"#0.000");
+        return formatPattern(c.volume, u"#0.000");
     case 19:
-        return shown(r.width, u"#0");
+        return formatPattern(r.width, u"#0");
     case 20:
-        return shown(r.roundedWidth, u"#.###");
+        return formatPattern(r.roundedWidth, u"#.###");
     case 21:
-        return shown(r.length, u"#0");
+        return formatPattern(r.length, u"#0");
     case 22:
-        return shown(r.roundedLength, u"#.###");
+        return formatPattern(r.roundedLength, u"#.###");
     case 23:
-        return QStringLiteral("1: ") + shown(r.ratio, u"#0.0");
+        return QStringLiteral("1: ") + formatPattern(r.ratio, u"#0.0");
     case 24:
-        return shown(r.area, u"#0.000");
+        return formatPattern(r.area, u"#0.000");
     case 25:
-        return shown(r.volume, u"#0.000");
+        return formatPattern(r.volume, u"#0.000");
     default:
         return std::nullopt;
     }
@@ -138,17 +134,17 @@ std::optional<QString> CarbonFilterRecord::markerText(const QString& cellText) c
     const CarbonFilterDesign& d = design;
     switch (*n) {
     case 6:
-        return shown(d.flow, u"#0.0");
+        return formatPattern(d.flow, u"#0.0");
     case 7:
-        return shown(d.load, u"#0.0");
+        return formatPattern(d.load, u"#0.0");
     case 8:
-        return shown(d.velocity, u"#0.0");
+        return formatPattern(d.velocity, u"#0.0");
     case 9:
-        return shown(d.volume, u"#0.000");
+        return formatPattern(d.volume, u"#0.000");
     case 10:
-        return shown(d.area, u"#0.000");
+        return formatPattern(d.area, u"#0.000");
     case 11:
-        return shown(d.roundedHeight, u"#0");
+        return formatPattern(d.roundedHeight, u"#0");
     case 26:
         return QString::fromUtf16(carbonPurpose(d.purpose).name);
     default:
@@ -208,27 +204,27 @@ std::optional<QString> IronFilterRecord::markerText(const QString& cellText) con
     const Design& d = design;
     switch (*n) {
     case 6:
-        return shown(d.water.iron, u"#0.000");
+        return formatPattern(d.water.iron, u"#0.000");
     case 7:
-        return shown(d.water.oxygen, u"#0.000");
+        return formatPattern(d.water.oxygen, u"#0.000");
     case 8:
-        return shown(d.water.pH, u"#0.0");
+        return formatPattern(d.water.pH, u"#0.0");
     case 9:
-        return shown(d.water.temperature, u"#0.000");
+        return formatPattern(d.water.temperature, u"#0.000");
     case 10:
-        return shown(d.water.bedHeight * 1000.0, u"#0");
+        return formatPattern(d.water.bedHeight * 1000.0, u"#0");
     case 11:
-        return shown(d.water.grain, u"#0.0");
+        return formatPattern(d.water.grain, u"#0.0");
     case 26:
-        return shown(d.velocity.c, u"#0.000");
+        return formatPattern(d.velocity.c, u"#0.000");
     case 27:
-        return shown(d.velocity.velocity, u"#0.000") + QStringLiteral(" m/h");
+        return formatPattern(d.velocity.velocity, u"#0.000") + QStringLiteral(" m/h");
     case 28:
-        return shown(d.chosenVelocity, u"#0.000") + QStringLiteral(" m/h");
+        return formatPattern(d.chosenVelocity, u"#0.000") + QStringLiteral(" m/h");
     case 29:
-        return shown(d.size.flow, u"#0.000") + QStringLiteral(" m³/h");
+        return formatPattern(d.size.flow, u"#0.000") + QStringLiteral(" m³/h");
     case 30:
-        return shown(d.velocity.shellHeight, u"#0") + QStringLiteral(" mm");
+        return formatPattern(d.velocity.shellHeight, u"#0") + QStringLiteral(" mm");
     default:
         return shapeMarker(d.filters, d.share, d.size.areaPerFilter, d.size.circle, d.size.rectangle, *n);
     }
@@ -271,23 +267,23 @@ std::optional<QString> SandFilterRecord::markerText(const QString& cellText) con
         return text;
     switch (*n) {
     case 6:
-        return shown(flow, u"#0.000");
+        return formatPattern(flow, u"#0.000");
     case 7:
-        return shown(velocity, u"#0.0");
+        return formatPattern(velocity, u"#0.0");
     case 8:
-        return shown(height, u"#0");
+        return formatPattern(height, u"#0");
     case 9:
-        return shown(filters, u"#0") + QStringLiteral(" x ");
+        return formatPattern(filters, u"#0") + QStringLiteral(" x ");
     case 10:
-        return shown(100.0 / (filters - 1.0), u"#0.00") + QStringLiteral(" %");
+        return formatPattern(100.0 / (filters - 1.0), u"#0.00") + QStringLiteral(" %");
     case 11:
-        return shown(area, u"#0.000");
+        return formatPattern(area, u"#0.000");
     case 12:
-        return shown(shellHeight, u"#0");
+        return formatPattern(shellHeight, u"#0");
     case 13:
-        return shown(diameter, u"#0");
+        return formatPattern(diameter, u"#0");
     case 14:
-        return shown(roundedDiameter, u"#0");
+        return formatPattern(roundedDiameter, u"#0");
     case 15:
         return sandKindName(head.index);
     case 16:
@@ -296,7 +292,7 @@ std::optional<QString> SandFilterRecord::markerText(const QString& cellText) con
         return multiLayer == 0 ? QStringLiteral("Einschichtfiltration")
                                : QStringLiteral("Mehrschichtfiltration");
     case 18:
-        return shown(spare, u"#0.000");
+        return formatPattern(spare, u"#0.000");
     default:
         return std::nullopt;
     }

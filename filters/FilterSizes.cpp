@@ -56,6 +56,13 @@ std::optional<RectangleSize> rectangleOf(double areaPerFilter, double ratio, dou
     return r;
 }
 
+QStringList filterRatioItems() {
+    QStringList items;
+    for (int tenths = 10; tenths <= 70; tenths += 2)
+        items << formatPattern(tenths / 10.0, u"#0.#");
+    return items;
+}
+
 QString shareLabel(int filters) {
     static constexpr std::array<const char16_t*, 14> shares{u"100",   u"50",   u"33,33", u"25",    u"20",
                                                             u"16,67", u"14,3", u"12,5",  u"11,11", u"10",
@@ -63,6 +70,13 @@ QString shareLabel(int filters) {
     if (filters < 2 || filters > 15)
         return {};
     return QStringLiteral("x %1% Leistung").arg(QString::fromUtf16(shares[std::size_t(filters - 2)]));
+}
+
+QStringList filterCountItems() {
+    QStringList items;
+    for (int filters = 2; filters <= 15; ++filters)
+        items << QString::number(filters);
+    return items;
 }
 
 QString validFilterCount(const QString& text) {

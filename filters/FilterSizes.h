@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
@@ -26,6 +27,9 @@ struct RectangleSize {
     double area = 0, volume = 0, ratio = 0; // mm, m², m³
 };
 
+/// The ratios of width to length a rectangular filter may have: "1", "1,2", ... "7" (the locale's separator).
+QStringList filterRatioItems();
+
 /// `areaPerFilter` (m²) as a rectangle of `ratio` over a bed of `heightMm`; each side gets `allowance` mm
 /// before it is rounded to a tenth of a metre, and a side of exactly 0 stays 0. Empty when a rounding
 /// gives no number.
@@ -35,6 +39,9 @@ std::optional<RectangleSize> rectangleOf(double areaPerFilter, double ratio, dou
 /// The share of each working filter when the flow is split over `filters` filters, one of them the
 /// reserve: "x 100% Leistung" for 2 to "x 7,14% Leistung" for 15; empty outside 2 to 15.
 QString shareLabel(int filters);
+
+/// The numbers of filters a dialog offers: "2" to "15".
+QStringList filterCountItems();
 
 /// A combo-box text of a number of filters: an empty text and a number outside 2 to 15 become "2".
 QString validFilterCount(const QString& text);

@@ -1,5 +1,7 @@
 #include "filters/IronFilter.h"
 
+#include "common/NumberText.h"
+
 #include <cmath>
 
 namespace velmora {
@@ -14,6 +16,13 @@ bool finite(std::initializer_list<double> values) {
 }
 
 } // namespace
+
+QStringList grainSizeItems() {
+    QStringList items;
+    for (int tenths = 10; tenths <= 25; ++tenths)
+        items << formatPattern(tenths / 10.0, u"#0.#");
+    return items;
+}
 
 std::optional<FormMessage> ironLimitMessage(const IronWater& w) {
     struct Limit {

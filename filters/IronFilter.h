@@ -13,6 +13,9 @@ struct IronWater {
     double iron = 0, pH = 0, oxygen = 0, grain = 0, temperature = 0, bedHeight = 0;
 };
 
+/// The mean grain sizes offered (mm): "1", "1,1", ... "2,5" (the locale's separator).
+QStringList grainSizeItems();
+
 /// The first limit `water` exceeds, in the dialog's order, as its warning with the focus on its edit.
 std::optional<FormMessage> ironLimitMessage(const IronWater& water);
 

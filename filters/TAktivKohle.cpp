@@ -10,14 +10,11 @@ namespace velmora {
 
 namespace {
 
-QString shown(double value, QStringView pattern) {
-    return formatPattern(value, pattern, QLocale());
-}
-
-const QString missingFlow = QStringLiteral("Bitte geben Sie einen Volumenstrom an!");
-const QString diameterAdvice =
-    QStringLiteral("Der Durchmesser sollte weniger als 3600 mm betragen. Ist dieser "
-                   "größer, empfiehlt sich eine Leistungsaufteilung.\n\r");
+constexpr char16_t missingFlow[] = u"Bitte geben Sie einen Volumenstrom an!";
+// The first lines of both diameter messages; the line break is the dialog's own "\n\r".
+constexpr char16_t diameterAdvice[] =
+    u"Der Durchmesser sollte weniger als 3600 mm betragen. Ist dieser größer, "
+    u"empfiehlt sich eine Leistungsaufteilung.\n\r";
 
 } // namespace
 
@@ -25,12 +22,7 @@ TAktivKohle::TAktivKohle(CalculationHost& host, QWidget* parent) : FilterDialog(
     m_ui.setupUi(this);
     for (int p = 0; p < carbonPurposeCount; ++p)
         m_ui.TabControl1->addTab(QString::fromUtf16(carbonPurpose(p).name));
-    m_ui.Leistung->addItems([] {
-        QStringList items;
-        for (int n = 2; n <= 15; ++n)
-            items << QString::number(n);
-        return items;
-    }());
+    m_ui.Leistung->addItems(filterCountItems());
     m_ui.Verhaeltnis->addItems(filterRatioItems());
     m_ui.Verhaeltnis->setCurrentText(QStringLiteral("3"));
     m_ui.Belastung->lineEdit()->setMaxLength(5);
@@ -152,7 +144,7 @@ bool TAktivKohle::hasFlow() const {
 bool TAktivKohle::calculateWithFlow() {
     const QString flow = m_ui.VolumenStrom->text().trimmed();
     if (flow.isEmpty() || flow == u"0") {
-        warn(missingFlow, m_ui.VolumenStrom);
+        warn(QString::fromUtf16(missingFlow), m_ui.VolumenStrom);
         return false;
     }
     return calculate();
@@ -176,12 +168,12 @@ bool TAktivKohle::calculate() {
         return false;
     }
     const CarbonFilterDesign& d = *design;
-    m_ui.Hoehe->setText(shown(d.height, u"#0"));
-    m_ui.HoeheRund->setText(shown(d.roundedHeight, u"#.###")); // checks the height
-    m_ui.Volumen->setText(shown(d.volume, u"#0.000"));
-    m_ui.Flaeche->setText(shown(d.area, u"#0.000"));
-    m_ui.FlaecheGesamt->setText(shown(d.area, u"#0.000"));
-    m_ui.FlaecheFilter->setText(shown(d.areaPerFilter, u"#0.000"));
+    m_ui.Hoehe->setText(formatPattern(d.height, u"#0"));
+    m_ui.HoeheRund->setText(formatPattern(d.roundedHeight, u"#.###")); // checks the height
+    m_ui.Volumen->setText(formatPattern(d.volume, u"#0.000"));
+    m_ui.Flaeche->setText(formatPattern(d.area, u"#0.000"));
+    m_ui.FlaecheGesamt->setText(formatPattern(d.area, u"#0.000"));
+    m_ui.FlaecheFilter->setText(formatPattern(d.areaPerFilter, u"#0.000"));
 
     if (readNumber(m_ui.VolumenStrom->text()).value_or(0.0) != 0.0) {
         const std::optional<int> split = strictInteger(m_ui.Leistung->currentText());
@@ -202,20 +194,20 @@ bool TAktivKohle::calculate() {
     }
     m_record.design = d;
 
-    m_ui.Durchmesser->setText(shown(d.circle.diameter, u"#0"));
-    m_ui.DurchmesserGerundet->setText(shown(d.circle.roundedDiameter, u"#.###"));
-    m_ui.FlaecheRundNeu->setText(shown(d.circle.area, u"#0.000"));
-    m_ui.VolumenRundNeu->setText(shown(d.circle.volume, u"#0.000"));
+    m_ui.Durchmesser->setText(formatPattern(d.circle.diameter, u"#0"));
+    m_ui.DurchmesserGerundet->setText(formatPattern(d.circle.roundedDiameter, u"#.###"));
+    m_ui.FlaecheRundNeu->setText(formatPattern(d.circle.area, u"#0.000"));
+    m_ui.VolumenRundNeu->setText(formatPattern(d.circle.volume, u"#0.000"));
     if (m_ui.KreisRB->isChecked() && *flow > 0.0 && !checkDiameter(d.circle.roundedDiameter))
         return false;
 
     const RectangleSize& r = d.rectangle;
-    m_ui.RechteckBreite->setText(shown(r.width, u"#0"));
-    m_ui.RechteckLaenge->setText(shown(r.length, u"#0"));
-    m_ui.RechteckBreiteGerundet->setText(shown(r.roundedWidth, u"#.###"));
-    m_ui.RechteckLaengeGerundet->setText(shown(r.roundedLength, u"#.###"));
-    m_ui.FlaecheRechteckNeu->setText(shown(r.area, u"#0.000"));
-    m_ui.VolumenRechteckNeu->setText(shown(r.volume, u"#0.000"));
+    m_ui.RechteckBreite->setText(formatPattern(r.width, u"#0"));
+    m_ui.RechteckLaenge->setText(formatPattern(r.length, u"#0"));
+    m_ui.RechteckBreiteGerundet->setText(formatPattern(r.roundedWidth, u"#.###"));
+    m_ui.RechteckLaengeGerundet->setText(formatPattern(r.roundedLength, u"#.###"));
+    m_ui.FlaecheRechteckNeu->setText(formatPattern(r.area, u"#0.000"));
+    m_ui.VolumenRechteckNeu->setText(formatPattern(r.volume, u"#0.000"));
     return true;
 }
 
@@ -255,12 +247,13 @@ bool TAktivKohle::checkDiameter(double roundedDiameter) {
     m_ui.Leistung->setFocus();
     if (!m_okMode) {
         dialogs().message(this, DialogSeam::Icon::Information, QStringLiteral("Velmora"),
-                          diameterAdvice +
+                          QString::fromUtf16(diameterAdvice) +
                               QStringLiteral("Weitere Informationen erhalten Sie in der Hilfe."));
         return true;
     }
     m_okMode = false;
-    return ask(DialogSeam::Icon::Information, diameterAdvice + QStringLiteral("Möchten Sie fortfahren?"));
+    return ask(DialogSeam::Icon::Information,
+               QString::fromUtf16(diameterAdvice) + QStringLiteral("Möchten Sie fortfahren?"));
 }
 
 void TAktivKohle::okClick() {
@@ -268,7 +261,7 @@ void TAktivKohle::okClick() {
         return tell(missingNameFormMessage(QStringLiteral("Ana")));
     const QString flow = m_ui.VolumenStrom->text().trimmed();
     if (flow.isEmpty() || flow == u"0")
-        return warn(missingFlow, m_ui.VolumenStrom);
+        return warn(QString::fromUtf16(missingFlow), m_ui.VolumenStrom);
     m_okMode = true;
     const bool calculated = calculateWithFlow();
     m_okMode = false;

@@ -8,24 +8,10 @@
 
 namespace velmora {
 
-namespace {
-
-QString shown(double value, QStringView pattern) {
-    return formatPattern(value, pattern, QLocale());
-}
-
-QString grainItem(int tenths) {
-    return formatPattern(tenths / 10.0, u"#0.#", QLocale());
-}
-
-} // namespace
-
 TFeMnForm::TFeMnForm(CalculationHost& host, QWidget* parent) : FilterDialog(host, parent) {
     m_ui.setupUi(this);
-    for (int tenths = 10; tenths <= 25; ++tenths)
-        m_ui.KornDurchmesser->addItem(grainItem(tenths));
-    for (int n = 2; n <= 15; ++n)
-        m_ui.FilLeis->addItem(QString::number(n));
+    m_ui.KornDurchmesser->addItems(grainSizeItems());
+    m_ui.FilLeis->addItems(filterCountItems());
     m_ui.REVerh->addItems(filterRatioItems());
     for (QObject* input : std::initializer_list<QObject*>{
              m_ui.Eisen, m_ui.pHWert, m_ui.Sauerstoff, m_ui.KornDurchmesser, m_ui.WasserTemperatur,
@@ -161,10 +147,10 @@ bool TFeMnForm::computeVelocity() {
     const std::optional<IronVelocity> velocity = ironVelocity(water);
     if (!velocity)
         return notAllConverted();
-    m_ui.CWert->setText(shown(velocity->c, u"#0.0000"));
-    m_ui.FilterGeschwindigkeit->setText(shown(velocity->velocity, u"#0.000"));
+    m_ui.CWert->setText(formatPattern(velocity->c, u"#0.0000"));
+    m_ui.FilterGeschwindigkeit->setText(formatPattern(velocity->velocity, u"#0.000"));
     m_ui.FilHoehe->setText(generalNumber(velocity->shellHeight));
-    m_ui.FilGeschwGew->setText(shown(velocity->velocity, u"#,##0.00"));
+    m_ui.FilGeschwGew->setText(formatPattern(velocity->velocity, u"#,##0.00"));
     m_record.design.water = water;
     m_record.design.velocity = *velocity;
     return true;
@@ -196,10 +182,10 @@ bool TFeMnForm::chooseVelocityAndDimension(std::optional<double> handedOver) {
                 chosen.reset();
         }
         m_chosenVelocity = *chosen;
-        m_ui.FilGeschwGew->setText(shown(m_chosenVelocity, u"#0.000"));
+        m_ui.FilGeschwGew->setText(formatPattern(m_chosenVelocity, u"#0.000"));
     } else {
         m_chosenVelocity = strictNumber(m_ui.FilGeschwGew->text()).value_or(0.0);
-        m_ui.FilGeschwGew->setText(shown(m_chosenVelocity, u"#,##0.00"));
+        m_ui.FilGeschwGew->setText(formatPattern(m_chosenVelocity, u"#,##0.00"));
     }
     m_record.design.chosenVelocity = m_chosenVelocity;
 
@@ -242,19 +228,19 @@ bool TFeMnForm::dimension() {
     if (!size || !iron || !oxygen || !pH || !temperature || !split || !grain || !bedHeight || !chosen)
         return notAllConverted();
     const IronFilterSize& s = *size;
-    m_ui.FilVol->setText(shown(s.volume, u"#0.000"));
-    m_ui.FilFlaeche->setText(shown(s.area, u"#0.000"));
-    m_ui.FlaechProFil->setText(shown(s.areaPerFilter, u"#0.000"));
-    m_ui.KRDurch->setText(shown(s.circle.diameter, u"#0"));
-    m_ui.KRDurchG->setText(shown(s.circle.roundedDiameter, u"#.###"));
-    m_ui.KRFlaecheNeu->setText(shown(s.circle.area, u"#0.000"));
-    m_ui.KRVolNeu->setText(shown(s.circle.volume, u"#0.000"));
-    m_ui.REBreite->setText(shown(s.rectangle.width, u"#0"));
-    m_ui.RELaenge->setText(shown(s.rectangle.length, u"#0"));
-    m_ui.REBreiteG->setText(shown(s.rectangle.roundedWidth, u"#.###"));
-    m_ui.RELaengeG->setText(shown(s.rectangle.roundedLength, u"#.###"));
-    m_ui.REFlaecheNeu->setText(shown(s.rectangle.area, u"#0.000"));
-    m_ui.REVolNeu->setText(shown(s.rectangle.volume, u"#0.000"));
+    m_ui.FilVol->setText(formatPattern(s.volume, u"#0.000"));
+    m_ui.FilFlaeche->setText(formatPattern(s.area, u"#0.000"));
+    m_ui.FlaechProFil->setText(formatPattern(s.areaPerFilter, u"#0.000"));
+    m_ui.KRDurch->setText(formatPattern(s.circle.diameter, u"#0"));
+    m_ui.KRDurchG->setText(formatPattern(s.circle.roundedDiameter, u"#.###"));
+    m_ui.KRFlaecheNeu->setText(formatPattern(s.circle.area, u"#0.000"));
+    m_ui.KRVolNeu->setText(formatPattern(s.circle.volume, u"#0.000"));
+    m_ui.REBreite->setText(formatPattern(s.rectangle.width, u"#0"));
+    m_ui.RELaenge->setText(formatPattern(s.rectangle.length, u"#0"));
+    m_ui.REBreiteG->setText(formatPattern(s.rectangle.roundedWidth, u"#.###"));
+    m_ui.RELaengeG->setText(formatPattern(s.rectangle.roundedLength, u"#.###"));
+    m_ui.REFlaecheNeu->setText(formatPattern(s.rectangle.area, u"#0.000"));
+    m_ui.REVolNeu->setText(formatPattern(s.rectangle.volume, u"#0.000"));
     m_record.design.size = s;
 
     m_record.head.index = m_ui.KreisRB->isChecked() ? 1 : 0;

@@ -10,22 +10,13 @@
 
 namespace velmora {
 
-namespace {
-
-QString shown(double value, QStringView pattern) {
-    return formatPattern(value, pattern, QLocale());
-}
-
-} // namespace
-
 TSandfilter::TSandfilter(CalculationHost& host, QWidget* parent) : FilterDialog(host, parent) {
     m_ui.setupUi(this);
     for (int kind = 0; kind < sandKindCount; ++kind)
         m_ui.TabControl1->addTab(sandKindName(kind));
     m_filterType = radioGroupOf(m_ui.FiltertypRG);
     m_layering = radioGroupOf(m_ui.FiltrationsartRG);
-    for (int n = 2; n <= 15; ++n)
-        m_ui.LeistungsaufteilungCB->addItem(QString::number(n));
+    m_ui.LeistungsaufteilungCB->addItems(filterCountItems());
     m_ui.HoeheCB->addItems(sandHeights(false));
     NumericKeyFilter::install(m_ui.VolumenstromE);
     NumericKeyFilter::install(m_ui.HoeheCB);
@@ -111,7 +102,7 @@ void TSandfilter::layeringClicked() {
 
 void TSandfilter::showShare() {
     const int filters = strictInteger(m_ui.LeistungsaufteilungCB->currentText()).value_or(2);
-    m_ui.LeistungsaufteilungE->setText(shown(100.0 / (filters - 1), u"##.##") + QStringLiteral(" %"));
+    m_ui.LeistungsaufteilungE->setText(formatPattern(100.0 / (filters - 1), u"##.##") + QStringLiteral(" %"));
 }
 
 bool TSandfilter::checkAndCalculate() {
@@ -181,9 +172,9 @@ bool TSandfilter::calculate() {
     if (!size->roundedDiameter)
         return false; // below 1 mm: nothing to show
     const double rounded = *size->roundedDiameter;
-    m_ui.FlaecheE->setText(shown(size->area, u"###0.##"));
-    m_ui.DurchmesserE->setText(shown(size->diameter, u"####"));
-    m_ui.GesamthoeheE->setText(shown(size->shellHeight, u"###0.##"));
+    m_ui.FlaecheE->setText(formatPattern(size->area, u"###0.##"));
+    m_ui.DurchmesserE->setText(formatPattern(size->diameter, u"####"));
+    m_ui.GesamthoeheE->setText(formatPattern(size->shellHeight, u"###0.##"));
     m_ui.DurchmesserRundE->setText(generalNumber(rounded));
     const bool tooWide = rounded > largestFilterDiameter;
     markRed(m_ui.DurchmesserRundE, tooWide);
