@@ -1,7 +1,10 @@
 #include "filters/FilterDialog.h"
 
+#include "common/NumberText.h"
 #include "windows/FormDialogs.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace velmora {
@@ -36,6 +39,28 @@ bool FilterDialog::ask(DialogSeam::Icon icon, const QString& question) {
 void FilterDialog::openReport(TMDIChild* window, const QString& name) {
     showTitledResultWindow(m_host, window, name);
     accept();
+}
+
+void showShapes(const ShapeEdits& e, const CircleSize& c, const RectangleSize& r) {
+    e.diameter->setText(formatPattern(c.diameter, u"#0"));
+    e.roundedDiameter->setText(formatPattern(c.roundedDiameter, u"#.###"));
+    e.circleArea->setText(formatPattern(c.area, u"#0.000"));
+    e.circleVolume->setText(formatPattern(c.volume, u"#0.000"));
+    e.width->setText(formatPattern(r.width, u"#0"));
+    e.length->setText(formatPattern(r.length, u"#0"));
+    e.roundedWidth->setText(formatPattern(r.roundedWidth, u"#.###"));
+    e.roundedLength->setText(formatPattern(r.roundedLength, u"#.###"));
+    e.rectangleArea->setText(formatPattern(r.area, u"#0.000"));
+    e.rectangleVolume->setText(formatPattern(r.volume, u"#0.000"));
+}
+
+int showFilterSplit(QComboBox* box, QLabel* share, QLineEdit* count) {
+    if (box->currentText().isEmpty())
+        box->setEditText(QStringLiteral("2"));
+    const int filters = strictInteger(box->currentText()).value_or(2);
+    share->setText(shareLabel(filters));
+    count->setText(QString::number(filters));
+    return filters;
 }
 
 std::optional<double> strictNumber(const QString& text) {

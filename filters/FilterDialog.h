@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AnalysisHeader.h"
+#include "filters/FilterSizes.h"
 #include "windows/CalculationHost.h"
 #include "windows/FormMessage.h"
 
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
+class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace velmora {
@@ -63,6 +66,19 @@ protected:
 
     CalculationHost& m_host;
 };
+
+/// The result edits of both shapes of a filter.
+struct ShapeEdits {
+    QLineEdit *diameter, *roundedDiameter, *circleArea, *circleVolume;
+    QLineEdit *width, *length, *roundedWidth, *roundedLength, *rectangleArea, *rectangleVolume;
+};
+/// Shows both shapes: sizes as whole millimetres, rounded sizes with up to three decimals, cross-sections
+/// and volumes with three.
+void showShapes(const ShapeEdits& edits, const CircleSize& circle, const RectangleSize& rectangle);
+
+/// The number of filters chosen in `box` (an empty text becomes "2"), with the share of each in `share`
+/// and the number in `count`.
+int showFilterSplit(QComboBox* box, QLabel* share, QLineEdit* count);
 
 /// A number typed into a filter dialog, read with the locale's strict conversion.
 std::optional<double> strictNumber(const QString& text);

@@ -194,29 +194,16 @@ bool TAktivKohle::calculate() {
     }
     m_record.design = d;
 
-    m_ui.Durchmesser->setText(formatPattern(d.circle.diameter, u"#0"));
-    m_ui.DurchmesserGerundet->setText(formatPattern(d.circle.roundedDiameter, u"#.###"));
-    m_ui.FlaecheRundNeu->setText(formatPattern(d.circle.area, u"#0.000"));
-    m_ui.VolumenRundNeu->setText(formatPattern(d.circle.volume, u"#0.000"));
-    if (m_ui.KreisRB->isChecked() && *flow > 0.0 && !checkDiameter(d.circle.roundedDiameter))
-        return false;
-
-    const RectangleSize& r = d.rectangle;
-    m_ui.RechteckBreite->setText(formatPattern(r.width, u"#0"));
-    m_ui.RechteckLaenge->setText(formatPattern(r.length, u"#0"));
-    m_ui.RechteckBreiteGerundet->setText(formatPattern(r.roundedWidth, u"#.###"));
-    m_ui.RechteckLaengeGerundet->setText(formatPattern(r.roundedLength, u"#.###"));
-    m_ui.FlaecheRechteckNeu->setText(formatPattern(r.area, u"#0.000"));
-    m_ui.VolumenRechteckNeu->setText(formatPattern(r.volume, u"#0.000"));
-    return true;
+    // Both shapes are shown whatever the shape; only a circle is checked for its width.
+    showShapes({m_ui.Durchmesser, m_ui.DurchmesserGerundet, m_ui.FlaecheRundNeu, m_ui.VolumenRundNeu,
+                m_ui.RechteckBreite, m_ui.RechteckLaenge, m_ui.RechteckBreiteGerundet,
+                m_ui.RechteckLaengeGerundet, m_ui.FlaecheRechteckNeu, m_ui.VolumenRechteckNeu},
+               d.circle, d.rectangle);
+    return !m_ui.KreisRB->isChecked() || *flow <= 0.0 || checkDiameter(d.circle.roundedDiameter);
 }
 
 void TAktivKohle::splitFlow() {
-    if (m_ui.Leistung->currentText().isEmpty())
-        m_ui.Leistung->setEditText(QStringLiteral("2"));
-    const int filters = strictInteger(m_ui.Leistung->currentText()).value_or(2);
-    m_ui.Prozent->setText(shareLabel(filters));
-    m_ui.Anzahl->setText(QString::number(filters));
+    const int filters = showFilterSplit(m_ui.Leistung, m_ui.Prozent, m_ui.Anzahl);
     m_record.design.filters = filters;
     m_record.design.totalFilters = filters;
     m_record.design.share = 100.0 / (filters - 1);

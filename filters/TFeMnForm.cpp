@@ -131,15 +131,10 @@ void TFeMnForm::takeReport(const IronFilterRecord& report) {
 }
 
 bool TFeMnForm::computeVelocity() {
-    const std::optional<double> iron = strictNumber(m_ui.Eisen->text());
-    const std::optional<double> pH = strictNumber(m_ui.pHWert->text());
-    const std::optional<double> oxygen = strictNumber(m_ui.Sauerstoff->text());
-    const std::optional<double> grain = strictNumber(m_ui.KornDurchmesser->currentText());
-    const std::optional<double> temperature = strictNumber(m_ui.WasserTemperatur->text());
-    const std::optional<double> bedHeight = strictNumber(m_ui.Filterschichthoehe->text());
-    if (!iron || !pH || !oxygen || !grain || !temperature || !bedHeight)
+    const std::optional<IronWater> read = waterOfEdits();
+    if (!read)
         return notAllConverted();
-    const IronWater water{*iron, *pH, *oxygen, *grain, *temperature, *bedHeight};
+    const IronWater& water = *read;
     if (const std::optional<FormMessage> limit = ironLimitMessage(water)) {
         tell(*limit);
         return false;
@@ -217,49 +212,55 @@ bool TFeMnForm::dimension() {
     const std::optional<IronFilterSize> size =
         flow && filters && ratio ? dimensionIronFilter(*flow, m_chosenVelocity, shellHeight, *filters, *ratio)
                                  : std::nullopt;
-    const std::optional<double> iron = strictNumber(m_ui.Eisen->text());
-    const std::optional<double> oxygen = strictNumber(m_ui.Sauerstoff->text());
-    const std::optional<double> pH = strictNumber(m_ui.pHWert->text());
-    const std::optional<double> temperature = strictNumber(m_ui.WasserTemperatur->text());
+    const std::optional<IronWater> water = waterOfEdits();
     const std::optional<int> split = strictInteger(m_ui.FilLeis->currentText());
-    const std::optional<double> grain = strictNumber(m_ui.KornDurchmesser->currentText());
-    const std::optional<double> bedHeight = strictNumber(m_ui.Filterschichthoehe->text());
     const std::optional<double> chosen = strictNumber(m_ui.FilGeschwGew->text());
-    if (!size || !iron || !oxygen || !pH || !temperature || !split || !grain || !bedHeight || !chosen)
+    if (!size || !water || !split || !chosen)
         return notAllConverted();
     const IronFilterSize& s = *size;
     m_ui.FilVol->setText(formatPattern(s.volume, u"#0.000"));
     m_ui.FilFlaeche->setText(formatPattern(s.area, u"#0.000"));
     m_ui.FlaechProFil->setText(formatPattern(s.areaPerFilter, u"#0.000"));
-    m_ui.KRDurch->setText(formatPattern(s.circle.diameter, u"#0"));
-    m_ui.KRDurchG->setText(formatPattern(s.circle.roundedDiameter, u"#.###"));
-    m_ui.KRFlaecheNeu->setText(formatPattern(s.circle.area, u"#0.000"));
-    m_ui.KRVolNeu->setText(formatPattern(s.circle.volume, u"#0.000"));
-    m_ui.REBreite->setText(formatPattern(s.rectangle.width, u"#0"));
-    m_ui.RELaenge->setText(formatPattern(s.rectangle.length, u"#0"));
-    m_ui.REBreiteG->setText(formatPattern(s.rectangle.roundedWidth, u"#.###"));
-    m_ui.RELaengeG->setText(formatPattern(s.rectangle.roundedLength, u"#.###"));
-    m_ui.REFlaecheNeu->setText(formatPattern(s.rectangle.area, u"#0.000"));
-    m_ui.REVolNeu->setText(formatPattern(s.rectangle.volume, u"#0.000"));
+    showShapes({m_ui.KRDurch, m_ui.KRDurchG, m_ui.KRFlaecheNeu, m_ui.KRVolNeu, m_ui.REBreite, m_ui.RELaenge,
+                m_ui.REBreiteG, m_ui.RELaengeG, m_ui.REFlaecheNeu, m_ui.REVolNeu},
+               s.circle, s.rectangle);
     m_record.design.size = s;
 
     m_record.head.index = m_ui.KreisRB->isChecked() ? 1 : 0;
-    m_record.inputs = {*iron,  *oxygen, *pH,        *temperature, m_ui.OffenRB->isChecked() ? 1 : 0,
-                       *split, *grain,  *bedHeight, *chosen,      *ratio,
-                       0.0,    *flow};
+    IronFilterRecord::Inputs& in = m_record.inputs;
+    in = {};
+    in.iron = water->iron;
+    in.oxygen = water->oxygen;
+    in.pH = water->pH;
+    in.temperature = water->temperature;
+    in.openFilter = m_ui.OffenRB->isChecked() ? 1 : 0;
+    in.filters = *split;
+    in.grain = water->grain;
+    in.bedHeight = water->bedHeight;
+    in.velocity = *chosen;
+    in.ratio = *ratio;
+    in.flow = *flow;
     m_record.head.header = headerOf(m_ui);
     return true;
 }
 
 void TFeMnForm::showSplit() {
-    if (m_ui.FilLeis->currentText().isEmpty())
-        m_ui.FilLeis->setEditText(QStringLiteral("2"));
-    const int filters = strictInteger(m_ui.FilLeis->currentText()).value_or(2);
-    m_ui.Prozent1->setText(shareLabel(filters));
-    m_ui.FilAnz->setText(QString::number(filters));
+    const int filters = showFilterSplit(m_ui.FilLeis, m_ui.Prozent1, m_ui.FilAnz);
     m_record.design.filters = filters;
     m_record.design.splitFilters = filters;
     m_record.design.share = 100.0 / (filters - 1);
+}
+
+std::optional<IronWater> TFeMnForm::waterOfEdits() const {
+    const std::optional<double> iron = strictNumber(m_ui.Eisen->text());
+    const std::optional<double> pH = strictNumber(m_ui.pHWert->text());
+    const std::optional<double> oxygen = strictNumber(m_ui.Sauerstoff->text());
+    const std::optional<double> grain = strictNumber(m_ui.KornDurchmesser->currentText());
+    const std::optional<double> temperature = strictNumber(m_ui.WasserTemperatur->text());
+    const std::optional<double> bedHeight = strictNumber(m_ui.Filterschichthoehe->text());
+    if (!iron || !pH || !oxygen || !grain || !temperature || !bedHeight)
+        return std::nullopt;
+    return IronWater{*iron, *pH, *oxygen, *grain, *temperature, *bedHeight};
 }
 
 bool TFeMnForm::notAllConverted() {

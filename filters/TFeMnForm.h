@@ -18,6 +18,8 @@ public:
     void prepare();
 
 private:
+    /// The six inputs of the water and the bed, when all convert.
+    std::optional<IronWater> waterOfEdits() const;
     /// C and the permissible velocity from the six inputs, checked against their limits.
     bool computeVelocity();
     /// The velocity chosen (asked for above 28 m/h unless `handedOver` gives it), the kind of filter it
