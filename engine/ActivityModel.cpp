@@ -12,9 +12,13 @@ void estimateIonicStrength(WaterState& water) {
     water.ionicStrengthK25 = water.k25 / 62000.0;
 }
 
-void computeActivity(WaterState& water) {
+void computeLgF1(WaterState& water) {
     const double s = std::sqrt(water.ionicStrength);
     water.lgF1 = -0.5 * s / (1.0 + 1.4 * s);
+}
+
+void computeActivity(WaterState& water) {
+    computeLgF1(water);
     water.f1 = pow10(water.lgF1);
 }
 

@@ -36,7 +36,7 @@ constexpr std::array<ConstantLaw, 10> constantLaws{{
 struct ConditionalLaw {
     double WaterState::*k;
     double WaterState::*lgK;
-    int chargeTerm; ///< n in 10^(lgK - n lgF1)
+    int chargeTerm; ///< n in 10^(lgK - n lgF1): 0, 1, 3, 4 or 8
 };
 
 constexpr std::array<ConditionalLaw, 10> conditionalLaws{{
@@ -60,11 +60,23 @@ void computeConstants(WaterState& water) {
     const double v = std::log(t / referenceTemp) + referenceTemp / t - 1.0;
     for (const ConstantLaw& law : constantLaws)
         water.*law.lgK = law.a + law.b * u - law.c * v;
+    for (std::size_t i = 0; i < conditionalLaws.size(); ++i)
+        water.thermodynamicK[i] = pow10(water.*conditionalLaws[i].lgK);
 }
 
 void computeConditionalConstants(WaterState& water) {
-    for (const ConditionalLaw& law : conditionalLaws)
-        water.*law.k = pow10(water.*law.lgK - law.chargeTerm * water.lgF1);
+    // 10^(lgK - n lgF1) = 10^lgK (10^-lgF1)^n: one power of ten for the ionic strength of the round.
+    const double f = pow10(-water.lgF1);
+    std::array<double, 9> powers{};
+    powers[0] = 1.0;
+    powers[1] = f;
+    powers[2] = f * f;
+    powers[3] = powers[2] * f;
+    powers[4] = powers[2] * powers[2];
+    powers[8] = powers[4] * powers[4];
+    for (std::size_t i = 0; i < conditionalLaws.size(); ++i)
+        water.*conditionalLaws[i].k =
+            water.thermodynamicK[i] * powers[std::size_t(conditionalLaws[i].chargeTerm)];
 }
 
 } // namespace velmora

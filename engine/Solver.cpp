@@ -175,15 +175,20 @@ void speciate(WaterState& w) {
         updatePairs(w);
         computeIonSums(w);
         computeIonicStrength(w);
-        computeActivity(w);
+        computeLgF1(w);
         computeConditionalConstants(w);
-        setPh(w);
+        // The pH stays the same through the rounds: its activity is taken in the first.
+        if (round == 0)
+            setPh(w);
+        else
+            w.oh = w.kw / w.hActivity;
         updateComplexFactors(w);
         updateCarbonate(w);
         updateCalcium(w);
         updateMagnesium(w);
         updateSulphate(w);
     }
+    w.f1 = pow10(w.lgF1);
     throwOnArithmeticFault("speciate", w.co3);
 }
 

@@ -79,6 +79,10 @@ struct WaterState {
 
     double reserved34; ///< never computed; carried through slot position 34
     double o2Mass;     ///< rho(O2), mg/l; carried through files and mixing, read by the corrosion assessment
+
+    /// 10^lgK of the ten conditional constants' reactions, derived with the constants so that a round of
+    /// the speciation takes one power of ten; no slot keeps them.
+    std::array<double, 10> thermodynamicK;
 };
 
 /// The seven major ions in their fixed order Ca, Mg, Na, K, SO4, NO3, Cl: totals and free ions.
