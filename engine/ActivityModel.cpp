@@ -41,8 +41,8 @@ void prepareTemperature(WaterState& water) {
     computeConstants(water);
     estimateIonicStrength(water);
     water.ionicStrength = water.ionicStrengthK25;
-    computeActivity(water);
-    computeConditionalConstants(water);
+    computeLgF1(water);
+    computeConditionalConstants(water); // and f1
 }
 
 } // namespace velmora

@@ -35,22 +35,35 @@ constexpr std::array<ConstantLaw, 10> constantLaws{{
 
 struct ConditionalLaw {
     double WaterState::*k;
+    double WaterState::*inverseK;
     double WaterState::*lgK;
     int chargeTerm; ///< n in 10^(lgK - n lgF1): 0, 1, 3, 4 or 8
 };
 
 constexpr std::array<ConditionalLaw, 10> conditionalLaws{{
-    {&WaterState::ksp, &WaterState::lgKsp, 8},
-    {&WaterState::kw, &WaterState::lgKw, 0},
-    {&WaterState::k1, &WaterState::lgK1, 1},
-    {&WaterState::k2, &WaterState::lgK2, 3},
-    {&WaterState::kCaHco3, &WaterState::lgKCaHco3, 4},
-    {&WaterState::kCaCo3, &WaterState::lgKCaCo3, 8},
-    {&WaterState::kCaSo4, &WaterState::lgKCaSo4, 8},
-    {&WaterState::kMgHco3, &WaterState::lgKMgHco3, 4},
-    {&WaterState::kMgCo3, &WaterState::lgKMgCo3, 8},
-    {&WaterState::kMgSo4, &WaterState::lgKMgSo4, 8},
+    {&WaterState::ksp, &WaterState::invKsp, &WaterState::lgKsp, 8},
+    {&WaterState::kw, &WaterState::invKw, &WaterState::lgKw, 0},
+    {&WaterState::k1, &WaterState::invK1, &WaterState::lgK1, 1},
+    {&WaterState::k2, &WaterState::invK2, &WaterState::lgK2, 3},
+    {&WaterState::kCaHco3, &WaterState::invKCaHco3, &WaterState::lgKCaHco3, 4},
+    {&WaterState::kCaCo3, &WaterState::invKCaCo3, &WaterState::lgKCaCo3, 8},
+    {&WaterState::kCaSo4, &WaterState::invKCaSo4, &WaterState::lgKCaSo4, 8},
+    {&WaterState::kMgHco3, &WaterState::invKMgHco3, &WaterState::lgKMgHco3, 4},
+    {&WaterState::kMgCo3, &WaterState::invKMgCo3, &WaterState::lgKMgCo3, 8},
+    {&WaterState::kMgSo4, &WaterState::invKMgSo4, &WaterState::lgKMgSo4, 8},
 }};
+
+// x^0 ... x^8 as far as the charge terms need them, by squaring.
+std::array<double, 9> chargePowers(double x) {
+    std::array<double, 9> p{};
+    p[0] = 1.0;
+    p[1] = x;
+    p[2] = x * x;
+    p[3] = p[2] * x;
+    p[4] = p[2] * p[2];
+    p[8] = p[4] * p[4];
+    return p;
+}
 
 } // namespace
 
@@ -60,23 +73,22 @@ void computeConstants(WaterState& water) {
     const double v = std::log(t / referenceTemp) + referenceTemp / t - 1.0;
     for (const ConstantLaw& law : constantLaws)
         water.*law.lgK = law.a + law.b * u - law.c * v;
-    for (std::size_t i = 0; i < conditionalLaws.size(); ++i)
+    for (std::size_t i = 0; i < conditionalLaws.size(); ++i) {
         water.thermodynamicK[i] = pow10(water.*conditionalLaws[i].lgK);
+        water.inverseThermodynamicK[i] = 1.0 / water.thermodynamicK[i];
+    }
 }
 
 void computeConditionalConstants(WaterState& water) {
-    // 10^(lgK - n lgF1) = 10^lgK (10^-lgF1)^n: one power of ten for the ionic strength of the round.
-    const double f = pow10(-water.lgF1);
-    std::array<double, 9> powers{};
-    powers[0] = 1.0;
-    powers[1] = f;
-    powers[2] = f * f;
-    powers[3] = powers[2] * f;
-    powers[4] = powers[2] * powers[2];
-    powers[8] = powers[4] * powers[4];
-    for (std::size_t i = 0; i < conditionalLaws.size(); ++i)
-        water.*conditionalLaws[i].k =
-            water.thermodynamicK[i] * powers[std::size_t(conditionalLaws[i].chargeTerm)];
+    // 10^(lgK - n lgF1) = 10^lgK (1/f1)^n: one power of ten for the ionic strength of the round.
+    water.f1 = pow10(water.lgF1);
+    const std::array<double, 9> up = chargePowers(1.0 / water.f1);
+    const std::array<double, 9> down = chargePowers(water.f1);
+    for (std::size_t i = 0; i < conditionalLaws.size(); ++i) {
+        const ConditionalLaw& law = conditionalLaws[i];
+        water.*law.k = water.thermodynamicK[i] * up[std::size_t(law.chargeTerm)];
+        water.*law.inverseK = water.inverseThermodynamicK[i] * down[std::size_t(law.chargeTerm)];
+    }
 }
 
 } // namespace velmora

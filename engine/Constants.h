@@ -5,10 +5,12 @@ namespace velmora {
 struct WaterState;
 
 /// The ten thermodynamic constants (lgK1 ... lgKw) at water.temp (K):
-/// lgK(T) = A + B u - C v with u = 1/298.16 - 1/T and v = ln(T/298.16) + 298.16/T - 1.
+/// lgK(T) = A + B u - C v with u = 1/298.16 - 1/T and v = ln(T/298.16) + 298.16/T - 1; and 10^lgK and
+/// 10^-lgK of those the conditional constants need.
 void computeConstants(WaterState& water);
 
-/// The ten conditional constants k = 10^(lgK - n lgF1), n the charge term of each reaction.
+/// The ten conditional constants k = 10^(lgK - n lgF1), n the charge term of each reaction, and their
+/// reciprocals, from f1 = 10^lgF1 (which it writes too) and the constants of computeConstants.
 void computeConditionalConstants(WaterState& water);
 
 } // namespace velmora

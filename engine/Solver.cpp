@@ -25,40 +25,44 @@ struct KnownPoint {
     double capacity; ///< mol/l: 0 for the sample, -ks43 at pH 4.3, kb82 at pH 8.2
 };
 
+// The updates multiply by the reciprocals of the conditional constants where the algorithm divides.
 void updateCarbonate(WaterState& w) {
     const double h = w.hActivity;
-    w.co3 = w.dic / (h * h / (w.k1 * w.k2) + (h / w.k2) * w.hco3Factor + w.co3Factor);
+    w.co3 = w.dic / (h * h * w.invK1 * w.invK2 + (h * w.invK2) * w.hco3Factor + w.co3Factor);
 }
 
 void updateSulphate(WaterState& w) {
-    w.so4Free = w.so4Total / (1.0 + w.caFree / w.kCaSo4 + w.mgFree / w.kMgSo4);
+    w.so4Free = w.so4Total / (1.0 + w.caFree * w.invKCaSo4 + w.mgFree * w.invKMgSo4);
 }
 
 void updateMagnesium(WaterState& w) {
     const double h = w.hActivity;
-    w.mgFree = w.mgTotal / ((h / w.kMgHco3 / w.k2 + 1.0 / w.kMgCo3) * w.co3 + 1.0 + w.so4Free / w.kMgSo4);
+    w.mgFree =
+        w.mgTotal / ((h * w.invKMgHco3 * w.invK2 + w.invKMgCo3) * w.co3 + 1.0 + w.so4Free * w.invKMgSo4);
 }
 
 void updateCalcium(WaterState& w) {
     const double h = w.hActivity;
-    w.caFree = w.caTotal / ((h / w.kCaHco3 / w.k2 + 1.0 / w.kCaCo3) * w.co3 + 1.0 + w.so4Free / w.kCaSo4);
+    w.caFree =
+        w.caTotal / ((h * w.invKCaHco3 * w.invK2 + w.invKCaCo3) * w.co3 + 1.0 + w.so4Free * w.invKCaSo4);
 }
 
 void updatePairs(WaterState& w) {
     const double h = w.hActivity;
-    w.hco3 = w.co3 * h / w.k2;
-    w.co2 = h * w.hco3 / w.k1;
-    w.caHco3 = h * w.co3 * w.caFree / w.kCaHco3 / w.k2;
-    w.mgHco3 = h * w.co3 * w.mgFree / w.kMgHco3 / w.k2;
-    w.caCo3 = w.co3 * w.caFree / w.kCaCo3;
-    w.mgCo3 = w.co3 * w.mgFree / w.kMgCo3;
-    w.caSo4 = w.so4Free * w.caFree / w.kCaSo4;
-    w.mgSo4 = w.so4Free * w.mgFree / w.kMgSo4;
+    const double hco3PerCo3 = h * w.invK2;
+    w.hco3 = w.co3 * hco3PerCo3;
+    w.co2 = h * w.hco3 * w.invK1;
+    w.caHco3 = hco3PerCo3 * w.co3 * w.caFree * w.invKCaHco3;
+    w.mgHco3 = hco3PerCo3 * w.co3 * w.mgFree * w.invKMgHco3;
+    w.caCo3 = w.co3 * w.caFree * w.invKCaCo3;
+    w.mgCo3 = w.co3 * w.mgFree * w.invKMgCo3;
+    w.caSo4 = w.so4Free * w.caFree * w.invKCaSo4;
+    w.mgSo4 = w.so4Free * w.mgFree * w.invKMgSo4;
 }
 
 void updateComplexFactors(WaterState& w) {
-    w.hco3Factor = 1.0 + w.caFree / w.kCaHco3 + w.mgFree / w.kMgHco3;
-    w.co3Factor = 1.0 + w.caFree / w.kCaCo3 + w.mgFree / w.kMgCo3;
+    w.hco3Factor = 1.0 + w.caFree * w.invKCaHco3 + w.mgFree * w.invKMgHco3;
+    w.co3Factor = 1.0 + w.caFree * w.invKCaCo3 + w.mgFree * w.invKMgCo3;
 }
 
 void prepareAt(WaterState& w, double temp) {
@@ -176,7 +180,7 @@ void speciate(WaterState& w) {
         computeIonSums(w);
         computeIonicStrength(w);
         computeLgF1(w);
-        computeConditionalConstants(w);
+        computeConditionalConstants(w); // and f1
         // The pH stays the same through the rounds: its activity is taken in the first.
         if (round == 0)
             setPh(w);
@@ -188,7 +192,6 @@ void speciate(WaterState& w) {
         updateMagnesium(w);
         updateSulphate(w);
     }
-    w.f1 = pow10(w.lgF1);
     throwOnArithmeticFault("speciate", w.co3);
 }
 

@@ -80,9 +80,12 @@ struct WaterState {
     double reserved34; ///< never computed; carried through slot position 34
     double o2Mass;     ///< rho(O2), mg/l; carried through files and mixing, read by the corrosion assessment
 
-    /// 10^lgK of the ten conditional constants' reactions, derived with the constants so that a round of
-    /// the speciation takes one power of ten; no slot keeps them.
-    std::array<double, 10> thermodynamicK;
+    // Derived with the constants, so that a round of the speciation takes one power of ten and the updates
+    // multiply where they would divide; no slot keeps them.
+    std::array<double, 10> thermodynamicK;        ///< 10^lgK of the conditional constants' reactions
+    std::array<double, 10> inverseThermodynamicK; ///< 10^-lgK
+    /// 1/k of the conditional constants, computed with them.
+    double invK1, invK2, invKCaHco3, invKMgHco3, invKCaCo3, invKMgCo3, invKCaSo4, invKMgSo4, invKsp, invKw;
 };
 
 /// The seven major ions in their fixed order Ca, Mg, Na, K, SO4, NO3, Cl: totals and free ions.
