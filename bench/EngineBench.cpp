@@ -1,4 +1,5 @@
 #include "engine/AnalysisInput.h"
+#include "engine/Calcite.h"
 #include "engine/Engine.h"
 #include "engine/Solver.h"
 
@@ -50,6 +51,18 @@ void speciateAtTb(benchmark::State& state) {
     }
 }
 BENCHMARK(speciateAtTb);
+
+// The calcite equilibrium from the water at tb, as the evaluation's last step takes it.
+void calciteEquilibriumAtTb(benchmark::State& state) {
+    EngineState start = evaluated(1);
+    loadSlot(start.water, start.results, 1);
+    for (auto _ : state) {
+        EngineState engine = start;
+        benchmark::DoNotOptimize(findCalciteEquilibrium(engine.water, engine.results));
+        benchmark::DoNotOptimize(engine.results);
+    }
+}
+BENCHMARK(calciteEquilibriumAtTb)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
