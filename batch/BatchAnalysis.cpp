@@ -3,6 +3,9 @@
 #include "engine/EngineError.h"
 #include "windows/AnalysisForm.h"
 
+#include <atomic>
+#include <thread>
+
 namespace velmora {
 
 namespace {
@@ -28,11 +31,20 @@ BatchResult evaluateAnalysis(const BatchAnalysis& analysis) {
 
 } // namespace
 
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses) {
-    std::vector<BatchResult> results;
-    results.reserve(analyses.size());
-    for (const BatchAnalysis& analysis : analyses)
-        results.push_back(evaluateAnalysis(analysis));
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads) {
+    std::vector<BatchResult> results(analyses.size());
+    // Each evaluation has records of its own, so the threads share nothing but the next index.
+    std::atomic<std::size_t> next = 0;
+    const auto work = [&] {
+        for (std::size_t i = next++; i < analyses.size(); i = next++)
+            results[i] = evaluateAnalysis(analyses[i]);
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads && std::size_t(t) < analyses.size(); ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
     return results;
 }
 

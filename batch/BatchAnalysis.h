@@ -29,7 +29,8 @@ struct BatchResult {
     bool failed() const { return !error.isEmpty(); }
 };
 
-/// Evaluates every analysis in fresh records, as the input dialog's "&Berechnen" would.
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses);
+/// Evaluates every analysis in fresh records, as the input dialog's "&Berechnen" would, on `threads`
+/// threads; the results stand in the order of the analyses and do not depend on the number of threads.
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads = 1);
 
 } // namespace velmora

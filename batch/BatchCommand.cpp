@@ -11,13 +11,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <thread>
 
 namespace velmora {
 
 namespace {
 
 const char16_t* const helpText =
-    uR"(Aufruf: velmora-batch evaluate [--json] [--save-dir VERZEICHNIS] [DATEI|-]
+    uR"(Aufruf: velmora-batch evaluate [--json] [--save-dir VERZEICHNIS] [-j ANZAHL] [DATEI|-]
        velmora-batch export DATENDATEI AUSGABEDATEI [--code 4]
        velmora-batch chart DATENDATEI (--ph|--si) BILDDATEI
        velmora-batch run [--dir VERZEICHNIS] AUFTRAG.json|-
@@ -25,7 +26,8 @@ const char16_t* const helpText =
 evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und
 schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
 Standardeingabe gelesen. Mit --save-dir entsteht zusätzlich je Analyse eine Wasserdatei
-(".was", benannt nach der Analyse) im VERZEICHNIS.
+(".was", benannt nach der Analyse) im VERZEICHNIS. -j verteilt die Auswertung auf ANZAHL
+Threads (Vorgabe: die Zahl der Prozessorkerne); die Ausgabe bleibt dieselbe.
 
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
 der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"
@@ -82,6 +84,7 @@ struct BatchArguments {
     std::optional<bool> pH; ///< chart: --ph or --si
     QString saveDirectory;
     std::optional<int> excelCode;
+    int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     QStringList files;
 };
 
@@ -103,6 +106,13 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
         } else if ((evaluate && argument == u"--save-dir" && hasValue) ||
                    (parsed.command == u"run" && argument == u"--dir" && hasValue)) {
             parsed.saveDirectory = arguments[++i];
+        } else if (evaluate && argument == u"-j" && hasValue) {
+            bool isNumber = false;
+            parsed.threads = arguments[++i].toInt(&isNumber);
+            if (!isNumber || parsed.threads < 1) {
+                problem = QStringLiteral("-j nimmt eine Anzahl Threads ab 1.");
+                return false;
+            }
         } else if (parsed.command == u"chart" && (argument == u"--ph" || argument == u"--si")) {
             parsed.pH = argument == u"--ph";
         } else if (parsed.command == u"export" && argument == u"--code" && hasValue) {
@@ -184,7 +194,7 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     for (const QString& name : input.unknownFields)
         err << QStringLiteral("Unbekanntes Feld „%1“ wird übergangen.").arg(name) << u'\n';
 
-    const std::vector<BatchResult> results = evaluateAnalyses(input.analyses);
+    const std::vector<BatchResult> results = evaluateAnalyses(input.analyses, parsed.threads);
     out << QString::fromUtf8(parsed.json ? writeJsonResults(results)
                                          : writeCsvResults(results, input.separator, input.decimalSeparator));
     if (!parsed.saveDirectory.isEmpty() && !saveWaterFiles(results, parsed.saveDirectory, err))

@@ -33,10 +33,11 @@ bool isKnownField(const QString& name) {
 }
 
 // An analysis from the texts of its fields, checked as the analysis dialog checks its edits. Absent
-// header texts and an absent method take the dialog's defaults; `missing` names an absent number field.
-BatchAnalysis buildAnalysis(const QHash<QString, QString>& given, const char16_t* missing) {
+// header texts and an absent method take the dialog's defaults (read once per file: the date and the
+// account do not change between rows); `missing` names an absent number field.
+BatchAnalysis buildAnalysis(const QHash<QString, QString>& given, const AnalysisHeader& defaults,
+                            const char16_t* missing) {
     BatchAnalysis analysis;
-    const AnalysisHeader defaults = defaultAnalysisHeader();
     for (int i = 0; i < AnalysisHeader::textCount; ++i) {
         const QString name = QString::fromUtf16(textFields[i]);
         analysis.header.setText(AnalysisHeader::Text(i),
@@ -148,6 +149,7 @@ BatchInput readCsvAnalyses(const QByteArray& content) {
     noteUnknownFields(header, input.unknownFields);
 
     QStringList numbers;
+    const AnalysisHeader defaults = defaultAnalysisHeader();
     for (std::size_t row = 1; row < records.size(); ++row) {
         const QStringList& record = records[row];
         if (record.size() != header.size()) {
@@ -164,7 +166,7 @@ BatchInput readCsvAnalyses(const QByteArray& content) {
             if (isNumberField(header[column]))
                 numbers << record[column];
         }
-        input.analyses.push_back(buildAnalysis(given, u"Spalte %1 fehlt"));
+        input.analyses.push_back(buildAnalysis(given, defaults, u"Spalte %1 fehlt"));
     }
     input.decimalSeparator = decimalSeparatorOf(numbers, input.separator);
     return input;
@@ -179,6 +181,7 @@ BatchInput readJsonAnalyses(const QByteArray& content) {
     const QJsonArray entries = document.isArray() ? document.array() : QJsonArray{document.object()};
 
     BatchInput input;
+    const AnalysisHeader defaults = defaultAnalysisHeader();
     for (const QJsonValue& entry : entries) {
         if (!entry.isObject()) {
             BatchAnalysis analysis;
@@ -198,7 +201,7 @@ BatchInput readJsonAnalyses(const QByteArray& content) {
             else if (!it->isNull() && readError.isEmpty())
                 readError = QStringLiteral("Ungültiger Wert für %1: weder Text noch Zahl").arg(it.key());
         }
-        BatchAnalysis analysis = buildAnalysis(given, u"Feld %1 fehlt");
+        BatchAnalysis analysis = buildAnalysis(given, defaults, u"Feld %1 fehlt");
         if (!readError.isEmpty())
             analysis.readError = readError;
         input.analyses.push_back(analysis);

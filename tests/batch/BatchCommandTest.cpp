@@ -3,6 +3,7 @@
 #include "Analyses.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
+#include "GeneratedWaters.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "TestData.h"
@@ -170,6 +171,58 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
     const BatchRun help = runBatch({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, batchOk);
     EXPECT_TRUE(help.out.contains(QStringLiteral("Ionenbilanzfehler")));
+}
+
+// Several threads give the output of one, byte for byte, in the order of the input.
+TEST(BatchCommand, TheNumberOfThreadsChangesNothingInTheOutput) {
+    QByteArray csv =
+        "Analyse;Methode;pHe;tpHe;KS43;tKS43;KB82;tKB82;DIC;mWert;tb;k25;cCa;cMg;cNa;cK;cSO4;cNO3;cCl\n";
+    QJsonArray json;
+    const std::vector<test::GeneratedWater> waters = test::generatedWaters(300);
+    for (std::size_t i = 0; i < waters.size(); ++i) {
+        const AnalysisInput& in = waters[i].input;
+        QStringList row{QStringLiteral("Wasser %1").arg(i), QString::number(waters[i].method)};
+        for (double value :
+             {in.pHe, in.tpHe, in.ks43, in.tKs43, in.kb82, in.tKb82, in.dic, in.mWert, in.tb, in.k25})
+            row << QString::number(value, 'g', 17);
+        for (double total : in.totals)
+            row << QString::number(total, 'g', 17);
+        csv += row.join(u';').toUtf8() + '\n';
+        const QStringList names{QStringLiteral("Analyse"), QStringLiteral("Methode"), QStringLiteral("pHe"),
+                                QStringLiteral("tpHe"),    QStringLiteral("KS43"),    QStringLiteral("tKS43"),
+                                QStringLiteral("KB82"),    QStringLiteral("tKB82"),   QStringLiteral("DIC"),
+                                QStringLiteral("mWert"),   QStringLiteral("tb"),      QStringLiteral("k25"),
+                                QStringLiteral("cCa"),     QStringLiteral("cMg"),     QStringLiteral("cNa"),
+                                QStringLiteral("cK"),      QStringLiteral("cSO4"),    QStringLiteral("cNO3"),
+                                QStringLiteral("cCl")};
+        QJsonObject object;
+        for (qsizetype field = 0; field < names.size(); ++field)
+            object[names[field]] = row[field];
+        json.append(object);
+    }
+    const QByteArray jsonText = QJsonDocument(json).toJson();
+    const BatchRun one =
+        runBatch({QStringLiteral("evaluate"), QStringLiteral("-j"), QStringLiteral("1")}, csv);
+    const BatchRun three =
+        runBatch({QStringLiteral("evaluate"), QStringLiteral("-j"), QStringLiteral("3")}, csv);
+    ASSERT_NE(one.exitCode, batchUnusable) << one.err.toStdString();
+    EXPECT_EQ(lines(one.out).size(), 301);
+    EXPECT_EQ(three.out, one.out);
+    EXPECT_EQ(three.exitCode, one.exitCode);
+    const BatchRun jsonOne = runBatch(
+        {QStringLiteral("evaluate"), QStringLiteral("--json"), QStringLiteral("-j"), QStringLiteral("1")},
+        jsonText);
+    const BatchRun jsonTwo = runBatch(
+        {QStringLiteral("evaluate"), QStringLiteral("--json"), QStringLiteral("-j"), QStringLiteral("2")},
+        jsonText);
+    EXPECT_EQ(jsonTwo.out, jsonOne.out);
+    EXPECT_EQ(runBatch({QStringLiteral("evaluate")}, csv).out, one.out); // as many threads as cores
+
+    const BatchRun none =
+        runBatch({QStringLiteral("evaluate"), QStringLiteral("-j"), QStringLiteral("0")}, csv);
+    EXPECT_EQ(none.exitCode, batchUnusable);
+    EXPECT_TRUE(none.err.startsWith(QStringLiteral("-j nimmt eine Anzahl Threads ab 1.")))
+        << none.err.toStdString();
 }
 
 TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
