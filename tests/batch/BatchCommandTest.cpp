@@ -175,31 +175,28 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
 
 // Several threads give the output of one, byte for byte, in the order of the input.
 TEST(BatchCommand, TheNumberOfThreadsChangesNothingInTheOutput) {
-    QByteArray csv =
-        "Analyse;Methode;pHe;tpHe;KS43;tKS43;KB82;tKB82;DIC;mWert;tb;k25;cCa;cMg;cNa;cK;cSO4;cNO3;cCl\n";
+    QList<QHash<QString, QString>> rows;
     QJsonArray json;
+    const QStringList columns = test::analysisColumns();
     const std::vector<test::GeneratedWater> waters = test::generatedWaters(300);
     for (std::size_t i = 0; i < waters.size(); ++i) {
         const AnalysisInput& in = waters[i].input;
-        QStringList row{QStringLiteral("Wasser %1").arg(i), QString::number(waters[i].method)};
+        QStringList cells{QStringLiteral("Wasser %1").arg(i), QString::number(waters[i].method)};
         for (double value :
              {in.pHe, in.tpHe, in.ks43, in.tKs43, in.kb82, in.tKb82, in.dic, in.mWert, in.tb, in.k25})
-            row << QString::number(value, 'g', 17);
+            cells << QString::number(value, 'g', 17);
         for (double total : in.totals)
-            row << QString::number(total, 'g', 17);
-        csv += row.join(u';').toUtf8() + '\n';
-        const QStringList names{QStringLiteral("Analyse"), QStringLiteral("Methode"), QStringLiteral("pHe"),
-                                QStringLiteral("tpHe"),    QStringLiteral("KS43"),    QStringLiteral("tKS43"),
-                                QStringLiteral("KB82"),    QStringLiteral("tKB82"),   QStringLiteral("DIC"),
-                                QStringLiteral("mWert"),   QStringLiteral("tb"),      QStringLiteral("k25"),
-                                QStringLiteral("cCa"),     QStringLiteral("cMg"),     QStringLiteral("cNa"),
-                                QStringLiteral("cK"),      QStringLiteral("cSO4"),    QStringLiteral("cNO3"),
-                                QStringLiteral("cCl")};
+            cells << QString::number(total, 'g', 17);
+        QHash<QString, QString> row;
         QJsonObject object;
-        for (qsizetype field = 0; field < names.size(); ++field)
-            object[names[field]] = row[field];
+        for (qsizetype column = 0; column < columns.size(); ++column) {
+            row.insert(columns[column], cells[column]);
+            object[columns[column]] = cells[column];
+        }
+        rows << row;
         json.append(object);
     }
+    const QByteArray csv = test::analysesCsv(rows);
     const QByteArray jsonText = QJsonDocument(json).toJson();
     const BatchRun one =
         runBatch({QStringLiteral("evaluate"), QStringLiteral("-j"), QStringLiteral("1")}, csv);
