@@ -4,6 +4,7 @@
 #include "windows/AnalysisForm.h"
 
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 namespace velmora {
@@ -29,15 +30,37 @@ BatchResult evaluateAnalysis(const BatchAnalysis& analysis) {
     return result;
 }
 
+// A count with its thousands apart: "100 000".
+QString groupedCount(std::size_t count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u' ');
+    return digits;
+}
+
 } // namespace
 
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads) {
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads,
+                                          const BatchProgress& progress) {
+    constexpr std::size_t progressStep = 1000;
     std::vector<BatchResult> results(analyses.size());
-    // Each evaluation has records of its own, so the threads share nothing but the next index.
+    // Each evaluation has records of its own, so the threads share nothing but the counts.
     std::atomic<std::size_t> next = 0;
+    std::atomic<std::size_t> done = 0;
+    std::mutex reporting;
+    std::size_t reported = 0;
     const auto work = [&] {
-        for (std::size_t i = next++; i < analyses.size(); i = next++)
+        for (std::size_t i = next++; i < analyses.size(); i = next++) {
             results[i] = evaluateAnalysis(analyses[i]);
+            const std::size_t count = ++done;
+            if (!progress || (count % progressStep != 0 && count != analyses.size()))
+                continue;
+            const std::lock_guard lock(reporting);
+            if (count > reported) {
+                reported = count;
+                progress(count, analyses.size());
+            }
+        }
     };
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads && std::size_t(t) < analyses.size(); ++t)
@@ -46,6 +69,10 @@ std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& anal
     for (std::thread& helper : helpers)
         helper.join();
     return results;
+}
+
+QString progressText(std::size_t done, std::size_t total) {
+    return QStringLiteral("%1 / %2 Analysen").arg(groupedCount(done), groupedCount(total));
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 
+#include <functional>
 #include <optional>
 #include <QString>
 #include <vector>
@@ -29,8 +30,17 @@ struct BatchResult {
     bool failed() const { return !error.isEmpty(); }
 };
 
+/// How far an evaluation has come: analyses done and in all; called from any of its threads, one at a time,
+/// with growing counts.
+using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
+
 /// Evaluates every analysis in fresh records, as the input dialog's "&Berechnen" would, on `threads`
 /// threads; the results stand in the order of the analyses and do not depend on the number of threads.
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads = 1);
+/// `progress`, if given, hears of every thousandth analysis and of the last.
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads = 1,
+                                          const BatchProgress& progress = {});
+
+/// The progress line of a long evaluation: "12 000 / 100 000 Analysen".
+QString progressText(std::size_t done, std::size_t total);
 
 } // namespace velmora

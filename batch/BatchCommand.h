@@ -12,8 +12,10 @@ namespace velmora {
 enum BatchExit { batchOk = 0, batchRowFailed = 1, batchUnusable = 2 };
 
 /// Runs "velmora-batch ARGS" (the program name not included): results to `out`, messages to `err`.
-/// `readStandardInput` supplies the analyses when the file is "-" or absent.
+/// `readStandardInput` supplies the analyses when the file is "-" or absent; `showProgress`, if given,
+/// shows how far an evaluation has come ("12 000 / 100 000 Analysen"), a line that replaces the one before.
 int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                    const std::function<QByteArray()>& readStandardInput);
+                    const std::function<QByteArray()>& readStandardInput,
+                    const std::function<void(const QString& line)>& showProgress = {});
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "batch/BatchCommand.h"
 
 #include "Analyses.h"
+#include "batch/BatchAnalysis.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 #include "GeneratedWaters.h"
@@ -220,6 +221,33 @@ TEST(BatchCommand, TheNumberOfThreadsChangesNothingInTheOutput) {
     EXPECT_EQ(none.exitCode, batchUnusable);
     EXPECT_TRUE(none.err.startsWith(QStringLiteral("-j nimmt eine Anzahl Threads ab 1.")))
         << none.err.toStdString();
+}
+
+// A long evaluation tells every thousandth analysis and the last, in growing order whatever the threads.
+TEST(BatchCommand, ProgressCountsInThousands) {
+    EXPECT_EQ(progressText(12000, 100000).toStdString(), "12 000 / 100 000 Analysen");
+    EXPECT_EQ(progressText(7, 999).toStdString(), "7 / 999 Analysen");
+    std::vector<BatchAnalysis> analyses(2500);
+    for (BatchAnalysis& analysis : analyses)
+        analysis.readError = QStringLiteral("nicht gelesen"); // evaluated at once
+    for (int threads : {1, 3}) {
+        std::vector<std::size_t> told;
+        evaluateAnalyses(analyses, threads, [&told](std::size_t done, std::size_t total) {
+            EXPECT_EQ(total, 2500u);
+            told.push_back(done);
+        });
+        ASSERT_FALSE(told.empty());
+        EXPECT_EQ(told.back(), 2500u) << threads;
+        EXPECT_TRUE(std::is_sorted(told.begin(), told.end())) << threads;
+        for (std::size_t done : told)
+            EXPECT_TRUE(done % 1000 == 0 || done == 2500) << done;
+        if (threads == 1) {
+            EXPECT_EQ(told, (std::vector<std::size_t>{1000, 2000, 2500}));
+        }
+    }
+    // Without a terminal nobody asks for progress, and the command writes none.
+    const BatchRun quiet = runBatch({QStringLiteral("evaluate")}, analysesCsv({{}}));
+    EXPECT_FALSE(quiet.err.contains(QStringLiteral("Analysen")));
 }
 
 TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {
