@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -37,7 +38,7 @@ struct ConditionalLaw {
     double WaterState::*k;
     double WaterState::*inverseK;
     double WaterState::*lgK;
-    int chargeTerm; ///< n in 10^(lgK - n lgF1): 0, 1, 3, 4 or 8
+    std::size_t chargeTerm; ///< n in 10^(lgK - n lgF1): 0, 1, 3, 4 or 8
 };
 
 constexpr std::array<ConditionalLaw, 10> conditionalLaws{{
@@ -52,6 +53,16 @@ constexpr std::array<ConditionalLaw, 10> conditionalLaws{{
     {&WaterState::kMgCo3, &WaterState::invKMgCo3, &WaterState::lgKMgCo3, 8},
     {&WaterState::kMgSo4, &WaterState::invKMgSo4, &WaterState::lgKMgSo4, 8},
 }};
+
+// Calls visit(i) with each index of the conditional laws as a constant, so that the members a law
+// names are fixed where it is used and the rounds of the speciation keep their values in registers.
+template <typename Visit>
+void forEachConditionalLaw(Visit visit) {
+    [&visit]<std::size_t... i>(std::index_sequence<i...>) {
+        (visit(std::integral_constant<std::size_t, i>{}), ...);
+    }
+    (std::make_index_sequence<conditionalLaws.size()>{});
+}
 
 // x^0 ... x^8 as far as the charge terms need them, by squaring.
 std::array<double, 9> chargePowers(double x) {
@@ -79,16 +90,29 @@ void computeConstants(WaterState& water) {
     }
 }
 
-void computeConditionalConstants(WaterState& water) {
-    // 10^(lgK - n lgF1) = 10^lgK (1/f1)^n: one power of ten for the ionic strength of the round.
+void computeConditionalInverses(WaterState& water) {
+    // 10^-(lgK - n lgF1) = 10^-lgK f1^n: one power of ten for the ionic strength of the round.
     water.f1 = pow10(water.lgF1);
-    const std::array<double, 9> up = chargePowers(1.0 / water.f1);
     const std::array<double, 9> down = chargePowers(water.f1);
-    for (std::size_t i = 0; i < conditionalLaws.size(); ++i) {
-        const ConditionalLaw& law = conditionalLaws[i];
-        water.*law.k = water.thermodynamicK[i] * up[std::size_t(law.chargeTerm)];
-        water.*law.inverseK = water.inverseThermodynamicK[i] * down[std::size_t(law.chargeTerm)];
-    }
+    forEachConditionalLaw([&water, &down](auto i) {
+        constexpr ConditionalLaw law = conditionalLaws[i];
+        water.*law.inverseK = water.inverseThermodynamicK[i] * down[law.chargeTerm];
+        if constexpr (law.chargeTerm == 0)
+            water.*law.k = water.thermodynamicK[i];
+    });
+}
+
+void computeConditionalConstantsOfF1(WaterState& water) {
+    const std::array<double, 9> up = chargePowers(1.0 / water.f1);
+    forEachConditionalLaw([&water, &up](auto i) {
+        constexpr ConditionalLaw law = conditionalLaws[i];
+        water.*law.k = water.thermodynamicK[i] * up[law.chargeTerm];
+    });
+}
+
+void computeConditionalConstants(WaterState& water) {
+    computeConditionalInverses(water);
+    computeConditionalConstantsOfF1(water);
 }
 
 } // namespace velmora

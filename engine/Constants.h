@@ -13,4 +13,10 @@ void computeConstants(WaterState& water);
 /// reciprocals, from f1 = 10^lgF1 (which it writes too) and the constants of computeConstants.
 void computeConditionalConstants(WaterState& water);
 
+/// The two halves of computeConditionalConstants, for the rounds of the speciation, whose updates need
+/// only f1, the reciprocals and kw (which does not depend on f1); the other constants follow from the
+/// f1 of its last round.
+void computeConditionalInverses(WaterState& water);
+void computeConditionalConstantsOfF1(WaterState& water);
+
 } // namespace velmora

@@ -180,18 +180,18 @@ void speciate(WaterState& w) {
         computeIonSums(w);
         computeIonicStrength(w);
         computeLgF1(w);
-        computeConditionalConstants(w); // and f1
-        // The pH stays the same through the rounds: its activity is taken in the first.
+        computeConditionalInverses(w); // and f1
+        // The pH stays the same through the rounds and kw does not depend on f1: the activities of H+
+        // and OH- are taken in the first.
         if (round == 0)
             setPh(w);
-        else
-            w.oh = w.kw / w.hActivity;
         updateComplexFactors(w);
         updateCarbonate(w);
         updateCalcium(w);
         updateMagnesium(w);
         updateSulphate(w);
     }
+    computeConditionalConstantsOfF1(w);
     throwOnArithmeticFault("speciate", w.co3);
 }
 
