@@ -2,31 +2,32 @@
 
 namespace velmora {
 
-std::vector<QStringList> splitDelimited(const QString& text, QChar separator, const DelimitedLimits& limits) {
-    using Limit = DelimitedLimitError::Limit;
-    std::vector<QStringList> records;
-    QStringList record;
-    QString field;
-    std::size_t filledFields = 0;
-    bool quoted = false;
-    const auto endField = [&] {
-        if (record.size() >= limits.fieldsPerRecord)
-            throw DelimitedLimitError(Limit::FieldsPerRecord);
-        if (!field.isEmpty() && ++filledFields > limits.filledFields)
-            throw DelimitedLimitError(Limit::FilledFields);
-        record.append(field);
-        field.clear();
-    };
-    const auto endRecord = [&] {
-        if (records.size() >= limits.records)
-            throw DelimitedLimitError(Limit::Records);
-        records.push_back(record);
-        record.clear();
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+using Limit = DelimitedLimitError::Limit;
+
+DelimitedSplitter::DelimitedSplitter(QChar separator, const DelimitedLimits& limits)
+    : separator(separator), limits(limits) {}
+
+void DelimitedSplitter::endField() {
+    if (record.size() >= limits.fieldsPerRecord)
+        throw DelimitedLimitError(Limit::FieldsPerRecord);
+    if (!field.isEmpty() && ++filledFields > limits.filledFields)
+        throw DelimitedLimitError(Limit::FilledFields);
+    record.append(field);
+    field.clear();
+}
+
+void DelimitedSplitter::endRecord(std::vector<QStringList>& records) {
+    if (recordCount++ >= limits.records)
+        throw DelimitedLimitError(Limit::Records);
+    records.push_back(record);
+    record.clear();
+}
+
+void DelimitedSplitter::feed(QStringView piece, std::vector<QStringList>& records) {
+    for (qsizetype i = 0; i < piece.size(); ++i) {
+        const QChar c = piece[i];
         if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+            if (c == u'"' && i + 1 < piece.size() && piece[i + 1] == u'"') {
                 field += c;
                 ++i;
             } else if (c == u'"') {
@@ -39,18 +40,28 @@ std::vector<QStringList> splitDelimited(const QString& text, QChar separator, co
         } else if (c == separator) {
             endField();
         } else if (c == u'\n' || c == u'\r') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            if (c == u'\r' && i + 1 < piece.size() && piece[i + 1] == u'\n')
                 ++i;
             endField();
-            endRecord();
+            endRecord(records);
         } else {
             field += c;
         }
     }
+}
+
+void DelimitedSplitter::finish(std::vector<QStringList>& records) {
     if (!field.isEmpty() || !record.isEmpty()) {
         endField();
-        endRecord();
+        endRecord(records);
     }
+}
+
+std::vector<QStringList> splitDelimited(const QString& text, QChar separator, const DelimitedLimits& limits) {
+    std::vector<QStringList> records;
+    DelimitedSplitter splitter(separator, limits);
+    splitter.feed(text, records);
+    splitter.finish(records);
     return records;
 }
 

@@ -31,6 +31,31 @@ public:
 std::vector<QStringList> splitDelimited(const QString& text, QChar separator,
                                         const DelimitedLimits& limits = {});
 
+/// splitDelimited() for a text that arrives in pieces, such as the lines of a file too large to hold:
+/// each record is handed on as soon as it ends. A piece must not end between the CR and LF of a line end
+/// or between two quotes that stand for one (lines as QIODevice::readLine() gives them never do).
+class DelimitedSplitter {
+public:
+    explicit DelimitedSplitter(QChar separator, const DelimitedLimits& limits = {});
+
+    /// Splits `piece`, appending the records that end in it to `records`.
+    void feed(QStringView piece, std::vector<QStringList>& records);
+    /// The end of the text: appends a last record that has no line end.
+    void finish(std::vector<QStringList>& records);
+
+private:
+    void endField();
+    void endRecord(std::vector<QStringList>& records);
+
+    QChar separator;
+    DelimitedLimits limits;
+    QStringList record;
+    QString field;
+    std::size_t recordCount = 0;
+    std::size_t filledFields = 0;
+    bool quoted = false;
+};
+
 /// A field as splitDelimited() reads it back: quoted when it holds the separator, a quote or a line end.
 QString quoteDelimited(const QString& field, QChar separator);
 
