@@ -4,7 +4,6 @@
 #include "windows/AnalysisForm.h"
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 namespace velmora {
@@ -40,35 +39,72 @@ QString groupedCount(std::size_t count) {
 
 } // namespace
 
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads,
-                                          const BatchProgress& progress) {
-    constexpr std::size_t progressStep = 1000;
-    std::vector<BatchResult> results(analyses.size());
-    // Each evaluation has records of its own, so the threads share nothing but the counts.
-    std::atomic<std::size_t> next = 0;
-    std::atomic<std::size_t> done = 0;
-    std::mutex reporting;
-    std::size_t reported = 0;
-    const auto work = [&] {
-        for (std::size_t i = next++; i < analyses.size(); i = next++) {
+namespace {
+
+// The evaluation of one block: the helper threads start at once, the calling thread joins in with finish()
+// when it has done what else it had to. Each evaluation has records of its own, so the threads share
+// nothing but the next index.
+class BlockEvaluation {
+public:
+    BlockEvaluation(const std::vector<BatchAnalysis>& analyses, int threads)
+        : analyses(analyses), results(analyses.size()) {
+        for (int t = 1; t < threads && std::size_t(t) < analyses.size(); ++t)
+            helpers.emplace_back([this] { work(); });
+    }
+    ~BlockEvaluation() { joinHelpers(); }
+    BlockEvaluation(const BlockEvaluation&) = delete;
+    BlockEvaluation& operator=(const BlockEvaluation&) = delete;
+
+    std::vector<BatchResult> finish() {
+        work();
+        joinHelpers();
+        return std::move(results);
+    }
+
+private:
+    void work() {
+        for (std::size_t i = next++; i < analyses.size(); i = next++)
             results[i] = evaluateAnalysis(analyses[i]);
-            const std::size_t count = ++done;
-            if (!progress || (count % progressStep != 0 && count != analyses.size()))
-                continue;
-            const std::lock_guard lock(reporting);
-            if (count > reported) {
-                reported = count;
-                progress(count, analyses.size());
-            }
-        }
-    };
+    }
+    void joinHelpers() {
+        for (std::thread& helper : helpers)
+            if (helper.joinable())
+                helper.join();
+    }
+
+    const std::vector<BatchAnalysis>& analyses;
+    std::vector<BatchResult> results;
+    std::atomic<std::size_t> next = 0;
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads && std::size_t(t) < analyses.size(); ++t)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
-    return results;
+};
+
+} // namespace
+
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads) {
+    return BlockEvaluation(analyses, threads).finish();
+}
+
+void evaluateInBlocks(const std::function<bool(BatchAnalysis&)>& next, int threads,
+                      const std::function<void(const std::vector<BatchResult>&)>& take) {
+    const auto readBlock = [&next] {
+        std::vector<BatchAnalysis> block;
+        for (BatchAnalysis analysis; block.size() < batchBlockSize && next(analysis);)
+            block.push_back(std::move(analysis));
+        return block;
+    };
+    std::vector<BatchAnalysis> current = readBlock();
+    std::vector<BatchResult> evaluated;
+    while (!current.empty()) {
+        BlockEvaluation evaluation(current, threads);
+        // While the helpers evaluate, this thread writes the block before and reads the one after.
+        if (!evaluated.empty())
+            take(evaluated);
+        std::vector<BatchAnalysis> upcoming = readBlock();
+        evaluated = evaluation.finish();
+        current = std::move(upcoming);
+    }
+    if (!evaluated.empty())
+        take(evaluated);
 }
 
 QString progressText(std::size_t done, std::size_t total) {

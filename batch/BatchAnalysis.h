@@ -30,15 +30,19 @@ struct BatchResult {
     bool failed() const { return !error.isEmpty(); }
 };
 
-/// How far an evaluation has come: analyses done and in all; called from any of its threads, one at a time,
-/// with growing counts.
-using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
-
 /// Evaluates every analysis in fresh records, as the input dialog's "&Berechnen" would, on `threads`
 /// threads; the results stand in the order of the analyses and do not depend on the number of threads.
-/// `progress`, if given, hears of every thousandth analysis and of the last.
-std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads = 1,
-                                          const BatchProgress& progress = {});
+std::vector<BatchResult> evaluateAnalyses(const std::vector<BatchAnalysis>& analyses, int threads = 1);
+
+/// Analyses in a block of evaluateInBlocks(): also how often a long evaluation tells its progress.
+constexpr std::size_t batchBlockSize = 1000;
+
+/// Evaluates the analyses `next` hands out (until it returns false) a block at a time as
+/// evaluateAnalyses() does and hands each block's results to `take`, in input order; while a block is
+/// evaluated, the calling thread hands on the one before and reads the one after. Memory holds three
+/// blocks whatever the number of analyses. `next` and `take` are called on the calling thread only.
+void evaluateInBlocks(const std::function<bool(BatchAnalysis&)>& next, int threads,
+                      const std::function<void(const std::vector<BatchResult>&)>& take);
 
 /// The progress line of a long evaluation: "12 000 / 100 000 Analysen".
 QString progressText(std::size_t done, std::size_t total);

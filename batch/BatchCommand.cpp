@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <thread>
 
@@ -148,11 +149,77 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
     return true;
 }
 
+// Standard input copied to a temporary file: a CSV evaluation reads its input twice.
+bool spool(QIODevice& input, QTemporaryFile& copy) {
+    if (!copy.open())
+        return false;
+    constexpr qint64 chunk = 1 << 16;
+    for (QByteArray bytes; !(bytes = input.read(chunk)).isEmpty();)
+        if (copy.write(bytes) != bytes.size())
+            return false;
+    return copy.seek(0);
+}
+
+// Evaluates the analyses of `input` block by block, writing each block's results before the next is read.
+int evaluate(const BatchArguments& parsed, QIODevice& input, QTextStream& out, QTextStream& err,
+             const std::function<void(const QString& line)>& showProgress) {
+    std::optional<WaterFileSaver> saver;
+    if (!parsed.saveDirectory.isEmpty()) {
+        saver.emplace(parsed.saveDirectory);
+        if (!saver->directoryExists(err))
+            return batchUnusable;
+    }
+    BatchInput jsonInput;
+    std::optional<CsvAnalysisReader> csvReader;
+    try {
+        if (parsed.json)
+            jsonInput = readJsonAnalyses(input.readAll());
+        else
+            csvReader.emplace(input);
+    } catch (const BatchInputError& error) {
+        err << QString::fromStdString(error.what()) << u'\n';
+        return batchUnusable;
+    }
+    for (const QString& name : csvReader ? csvReader->unknownFields() : jsonInput.unknownFields)
+        err << QStringLiteral("Unbekanntes Feld „%1“ wird übergangen.").arg(name) << u'\n';
+
+    std::size_t jsonNext = 0;
+    const auto next = [&](BatchAnalysis& analysis) {
+        if (csvReader)
+            return csvReader->next(analysis);
+        if (jsonNext == jsonInput.analyses.size())
+            return false;
+        analysis = std::move(jsonInput.analyses[jsonNext++]);
+        return true;
+    };
+    const std::size_t total = csvReader ? csvReader->analysisCount() : jsonInput.analyses.size();
+    BatchResultWriter writer =
+        csvReader ? BatchResultWriter::csv(csvReader->separator(), csvReader->decimalSeparator())
+                  : BatchResultWriter::json();
+    std::size_t done = 0;
+    bool anyFailed = false;
+    bool allSaved = true;
+    out << writer.begin();
+    evaluateInBlocks(next, parsed.threads, [&](const std::vector<BatchResult>& results) {
+        out << writer.write(results);
+        if (saver)
+            allSaved = saver->save(results, err) && allSaved;
+        anyFailed = anyFailed || std::any_of(results.begin(), results.end(),
+                                             [](const BatchResult& r) { return r.failed(); });
+        done += results.size();
+        if (showProgress)
+            showProgress(progressText(done, total));
+    });
+    out << writer.end();
+    if (!allSaved)
+        return batchUnusable;
+    return anyFailed ? batchRowFailed : batchOk;
+}
+
 } // namespace
 
 int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                    const std::function<QByteArray()>& readStandardInput,
-                    const std::function<void(const QString& line)>& showProgress) {
+                    QIODevice& standardInput, const std::function<void(const QString& line)>& showProgress) {
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         out << QString::fromUtf16(helpText);
         return batchOk;
@@ -169,46 +236,28 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (parsed.command == u"chart")
         return writeChart(parsed.files[0], *parsed.pH, parsed.files[1], err);
 
-    QByteArray content;
     const QString file = parsed.files.value(0);
-    if (file.isEmpty() || file == u"-") {
-        content = readStandardInput();
-    } else {
-        QFile input(file);
+    QFile named(file);
+    QTemporaryFile spooled;
+    QIODevice* input = &standardInput;
+    if (!file.isEmpty() && file != u"-") {
         // Only a regular file: a FIFO or a device would block or never end.
-        if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo(file).isFile() || !named.open(QIODevice::ReadOnly)) {
             err << QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(file) << u'\n';
             return batchUnusable;
         }
-        content = input.readAll();
+        input = &named;
+    } else if (parsed.command == u"evaluate" && !parsed.json) {
+        if (!spool(standardInput, spooled)) {
+            err << QStringLiteral("Die Standardeingabe kann nicht zwischengespeichert werden.") << u'\n';
+            return batchUnusable;
+        }
+        input = &spooled;
     }
     if (parsed.command == u"run")
-        return runJobs(content, parsed.saveDirectory.isEmpty() ? QDir::currentPath() : parsed.saveDirectory,
-                       out, err);
-
-    BatchInput input;
-    try {
-        input = parsed.json ? readJsonAnalyses(content) : readCsvAnalyses(content);
-    } catch (const BatchInputError& error) {
-        err << QString::fromStdString(error.what()) << u'\n';
-        return batchUnusable;
-    }
-    for (const QString& name : input.unknownFields)
-        err << QStringLiteral("Unbekanntes Feld „%1“ wird übergangen.").arg(name) << u'\n';
-
-    BatchProgress progress;
-    if (showProgress)
-        progress = [&showProgress](std::size_t done, std::size_t total) {
-            showProgress(progressText(done, total));
-        };
-    const std::vector<BatchResult> results = evaluateAnalyses(input.analyses, parsed.threads, progress);
-    out << QString::fromUtf8(parsed.json ? writeJsonResults(results)
-                                         : writeCsvResults(results, input.separator, input.decimalSeparator));
-    if (!parsed.saveDirectory.isEmpty() && !saveWaterFiles(results, parsed.saveDirectory, err))
-        return batchUnusable;
-    const bool anyFailed =
-        std::any_of(results.begin(), results.end(), [](const BatchResult& r) { return r.failed(); });
-    return anyFailed ? batchRowFailed : batchOk;
+        return runJobs(input->readAll(),
+                       parsed.saveDirectory.isEmpty() ? QDir::currentPath() : parsed.saveDirectory, out, err);
+    return evaluate(parsed, *input, out, err, showProgress);
 }
 
 } // namespace velmora

@@ -26,13 +26,17 @@
 
 namespace velmora {
 
-bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& directory, QTextStream& err) {
-    if (!QFileInfo(directory).isDir()) {
-        err << QStringLiteral("Das Verzeichnis „%1“ gibt es nicht.").arg(directory) << u'\n';
-        return false;
-    }
+WaterFileSaver::WaterFileSaver(const QString& directory) : directory(directory) {}
+
+bool WaterFileSaver::directoryExists(QTextStream& err) const {
+    if (QFileInfo(directory).isDir())
+        return true;
+    err << QStringLiteral("Das Verzeichnis „%1“ gibt es nicht.").arg(directory) << u'\n';
+    return false;
+}
+
+bool WaterFileSaver::save(const std::vector<BatchResult>& results, QTextStream& err) {
     bool allWritten = true;
-    QSet<QString> taken;
     for (const BatchResult& result : results) {
         if (!result.engine)
             continue;

@@ -4,6 +4,7 @@
 #include "batch/BatchCommand.h"
 
 #include <optional>
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -11,10 +12,21 @@ class QTextStream;
 
 namespace velmora {
 
-/// Writes one ".was" per evaluated analysis into `directory`, named as "Speichern unter" would propose it;
-/// a name taken earlier in the same run gets " (2)", " (3)", ... Returns false if a file could not be
-/// written (told on `err`).
-bool saveWaterFiles(const std::vector<BatchResult>& results, const QString& directory, QTextStream& err);
+/// Writes one ".was" per evaluated analysis into a directory, named as "Speichern unter" would propose it;
+/// a name taken earlier in the same run gets " (2)", " (3)", ...
+class WaterFileSaver {
+public:
+    explicit WaterFileSaver(const QString& directory);
+
+    /// False, told on `err`, when the directory is not there.
+    bool directoryExists(QTextStream& err) const;
+    /// The files of `results`; false if one could not be written (told on `err`).
+    bool save(const std::vector<BatchResult>& results, QTextStream& err);
+
+private:
+    QString directory;
+    QSet<QString> taken; ///< the names of the run, lower-cased
+};
 
 /// Reads `dataFile` as its window type's record, fills the type's template from it as the window does and
 /// writes the sheet in the format of `outFile`'s extension (".xls" as Excel 97, or `excelCode` 4 for

@@ -6,11 +6,13 @@
 #include "windows/AnalysisForm.h"
 
 #include <array>
+#include <QBuffer>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QStringDecoder>
 
 namespace velmora {
 
@@ -78,13 +80,13 @@ BatchAnalysis buildAnalysis(const QHash<QString, QString>& given, const Analysis
     return analysis;
 }
 
-QChar detectSeparator(QStringView headerLine) {
+QChar detectSeparator(QByteArrayView headerLine) {
     QChar best = u';';
     qsizetype bestCount = 0;
-    for (QChar candidate : {QChar(u';'), QChar(u'\t'), QChar(u',')}) {
+    for (char candidate : {';', '\t', ','}) {
         const qsizetype count = headerLine.count(candidate);
         if (count > bestCount) {
-            best = candidate;
+            best = QLatin1Char(candidate);
             bestCount = count;
         }
     }
@@ -100,24 +102,17 @@ bool isBlank(const QStringList& record) {
 
 // Text has no control characters but tab, line feed and carriage return (a form feed or NUL means a
 // binary file, whose cells would only be nonsense).
-bool isText(const QByteArray& content) {
-    return std::none_of(content.begin(), content.end(), [](char c) {
+bool isText(QByteArrayView bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7f;
     });
 }
 
-// The decimal separator most numbers of the file use; "." where the field separator is ",".
-QChar decimalSeparatorOf(const QStringList& numbers, QChar fieldSeparator) {
-    if (fieldSeparator == u',')
-        return u'.';
-    qsizetype commas = 0;
-    qsizetype points = 0;
-    for (const QString& number : numbers) {
-        commas += number.contains(u',');
-        points += number.contains(u'.');
-    }
-    return commas > points ? u',' : u'.';
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
 }
 
 // Each unknown name once, in the order of their first appearance.
@@ -132,43 +127,110 @@ void noteUnknownFields(const QStringList& names, QStringList& unknown) {
 
 } // namespace
 
-BatchInput readCsvAnalyses(const QByteArray& content) {
-    if (!isText(content))
-        throw BatchInputError(QStringLiteral("Die Datei ist keine Textdatei."));
-    const QString text = decodeTextFile(content);
-    BatchInput input;
-    input.separator = detectSeparator(QStringView(text).left(text.indexOf(u'\n')));
-    std::vector<QStringList> records = splitDelimited(text, input.separator);
-    std::erase_if(records, isBlank);
-    if (records.empty())
-        throw BatchInputError(QStringLiteral("Die Datei enthält keine Kopfzeile mit Feldnamen."));
-
-    QStringList header = records.front();
-    for (QString& name : header)
-        name = name.trimmed();
-    noteUnknownFields(header, input.unknownFields);
-
-    QStringList numbers;
-    const AnalysisHeader defaults = defaultAnalysisHeader();
-    for (std::size_t row = 1; row < records.size(); ++row) {
-        const QStringList& record = records[row];
-        if (record.size() != header.size()) {
-            BatchAnalysis analysis;
-            analysis.readError = QStringLiteral("Die Zeile hat %1 Felder, die Kopfzeile %2.")
-                                     .arg(record.size())
-                                     .arg(header.size());
-            input.analyses.push_back(analysis);
+CsvAnalysisReader::CsvAnalysisReader(QIODevice& device) : device(device) {
+    // The code page is the whole file's (UTF-8 only where every line is): the bytes are checked first.
+    bool first = true;
+    for (QByteArray line; !(line = device.readLine()).isEmpty(); first = false) {
+        if (!isText(line))
+            throw BatchInputError(QStringLiteral("Die Datei ist keine Textdatei."));
+        if (first)
+            fieldSeparator = detectSeparator(QByteArrayView(line).chopped(line.endsWith('\n') ? 1 : 0));
+        utf8 = utf8 && isUtf8(line);
+    }
+    // The header, the rows and the decimal separator most of their numbers use.
+    std::vector<bool> numberColumns;
+    qsizetype commas = 0;
+    qsizetype points = 0;
+    rewind();
+    for (QStringList record; nextRecord(record);) {
+        if (numberColumns.empty()) {
+            for (const QString& name : header)
+                numberColumns.push_back(isNumberField(name));
             continue;
         }
-        QHash<QString, QString> given;
-        for (qsizetype column = 0; column < header.size(); ++column) {
-            given.insert(header[column], record[column]);
-            if (isNumberField(header[column]))
-                numbers << record[column];
-        }
-        input.analyses.push_back(buildAnalysis(given, defaults, u"Spalte %1 fehlt"));
+        ++rows;
+        if (record.size() != header.size())
+            continue;
+        for (qsizetype column = 0; column < record.size(); ++column)
+            if (numberColumns[std::size_t(column)]) {
+                commas += record[column].contains(u',');
+                points += record[column].contains(u'.');
+            }
     }
-    input.decimalSeparator = decimalSeparatorOf(numbers, input.separator);
+    if (header.isEmpty())
+        throw BatchInputError(QStringLiteral("Die Datei enthält keine Kopfzeile mit Feldnamen."));
+    decimals = fieldSeparator != u',' && commas > points ? u',' : u'.';
+    noteUnknownFields(header, unknown);
+    rewind();
+    QStringList skipped;
+    nextRecord(skipped);
+}
+
+void CsvAnalysisReader::rewind() {
+    if (!device.seek(0))
+        throw BatchInputError(QStringLiteral("Die Datei lässt sich nicht ein zweites Mal lesen."));
+    splitter = DelimitedSplitter(fieldSeparator);
+    pending.clear();
+    nextPending = 0;
+    atStart = true;
+}
+
+bool CsvAnalysisReader::nextRecord(QStringList& record) {
+    while (nextPending == pending.size()) {
+        pending.clear();
+        nextPending = 0;
+        const QByteArray line = device.readLine();
+        if (line.isEmpty()) {
+            splitter.finish(pending);
+            if (pending.empty())
+                return false;
+            break;
+        }
+        QString text = utf8 ? QString::fromUtf8(line) : fromCp1252(line);
+        if (atStart && text.startsWith(QChar::ByteOrderMark))
+            text.remove(0, 1);
+        atStart = false;
+        splitter.feed(text, pending);
+        std::erase_if(pending, isBlank);
+    }
+    record = std::move(pending[nextPending++]);
+    if (header.isEmpty()) {
+        header = record;
+        for (QString& name : header)
+            name = name.trimmed();
+    }
+    return true;
+}
+
+bool CsvAnalysisReader::next(BatchAnalysis& analysis) {
+    QStringList record;
+    if (!nextRecord(record))
+        return false;
+    analysis = BatchAnalysis();
+    if (record.size() != header.size()) {
+        analysis.readError = QStringLiteral("Die Zeile hat %1 Felder, die Kopfzeile %2.")
+                                 .arg(record.size())
+                                 .arg(header.size());
+        return true;
+    }
+    QHash<QString, QString> given;
+    for (qsizetype column = 0; column < header.size(); ++column)
+        given.insert(header[column], record[column]);
+    analysis = buildAnalysis(given, defaults, u"Spalte %1 fehlt");
+    return true;
+}
+
+BatchInput readCsvAnalyses(const QByteArray& content) {
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    CsvAnalysisReader reader(buffer);
+    BatchInput input;
+    input.separator = reader.separator();
+    input.decimalSeparator = reader.decimalSeparator();
+    input.unknownFields = reader.unknownFields();
+    for (BatchAnalysis analysis; reader.next(analysis);)
+        input.analyses.push_back(analysis);
     return input;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "batch/BatchAnalysis.h"
+#include "common/DelimitedText.h"
+#include "windows/AnalysisForm.h"
 
 #include <QByteArray>
 #include <QChar>
+#include <QIODevice>
 #include <QStringList>
 #include <stdexcept>
 #include <vector>
@@ -22,6 +25,41 @@ struct BatchInput {
     QChar separator = u';';
     QChar decimalSeparator = u'.'; ///< the one most numbers of the file use
     QStringList unknownFields;
+};
+
+/// A laboratory CSV file read analysis by analysis, so that a file of any length takes the memory of a
+/// few rows: a first pass checks that it is text and finds its code page (UTF-8 where every line is, else
+/// 1252), separators and number of rows, the second hands out the analyses as readCsvAnalyses() reads
+/// them. `device` must be open, seekable and stay so while the reader lives.
+class CsvAnalysisReader {
+public:
+    /// Throws BatchInputError for a file that is no text or has no header line.
+    explicit CsvAnalysisReader(QIODevice& device);
+
+    QChar separator() const { return fieldSeparator; }
+    QChar decimalSeparator() const { return decimals; } ///< the one most numbers of the file use
+    const QStringList& unknownFields() const { return unknown; }
+    std::size_t analysisCount() const { return rows; }
+
+    /// The next analysis of the file; false after the last.
+    bool next(BatchAnalysis& analysis);
+
+private:
+    void rewind();
+    bool nextRecord(QStringList& record);
+
+    QIODevice& device;
+    bool utf8 = true;
+    QChar fieldSeparator = u';';
+    QChar decimals = u'.';
+    QStringList header;
+    QStringList unknown;
+    std::size_t rows = 0;
+    const AnalysisHeader defaults = defaultAnalysisHeader();
+    DelimitedSplitter splitter{fieldSeparator};
+    std::vector<QStringList> pending; ///< records split from the last line read
+    std::size_t nextPending = 0;
+    bool atStart = true;
 };
 
 /// CSV with a header line of field names (the input dialog's object names); the separator is ";", ","

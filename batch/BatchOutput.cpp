@@ -125,22 +125,43 @@ QString jsonObject(const BatchResult& result) {
 
 } // namespace
 
-QByteArray writeCsvResults(const std::vector<BatchResult>& results, QChar separator, QChar decimalSeparator) {
-    QString text = csvHeader.join(separator) + u'\n';
-    for (const BatchResult& result : results) {
-        QStringList fields = csvFields(result, decimalSeparator);
-        for (QString& field : fields)
-            field = quoteDelimited(field, separator);
-        text += fields.join(separator) + u'\n';
-    }
-    return text.toUtf8();
+BatchResultWriter BatchResultWriter::csv(QChar separator, QChar decimalSeparator) {
+    BatchResultWriter writer;
+    writer.separator = separator;
+    writer.decimalSeparator = decimalSeparator;
+    return writer;
 }
 
-QByteArray writeJsonResults(const std::vector<BatchResult>& results) {
-    QStringList objects;
-    for (const BatchResult& result : results)
-        objects << jsonObject(result);
-    return (QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n")).toUtf8();
+BatchResultWriter BatchResultWriter::json() {
+    BatchResultWriter writer;
+    writer.asJson = true;
+    return writer;
+}
+
+QString BatchResultWriter::begin() const {
+    return asJson ? QStringLiteral("[\n") : csvHeader.join(separator) + u'\n';
+}
+
+QString BatchResultWriter::write(const std::vector<BatchResult>& results) {
+    QString text;
+    for (const BatchResult& result : results) {
+        if (asJson) {
+            if (written > 0)
+                text += QStringLiteral(",\n");
+            text += jsonObject(result);
+        } else {
+            QStringList fields = csvFields(result, decimalSeparator);
+            for (QString& field : fields)
+                field = quoteDelimited(field, separator);
+            text += fields.join(separator) + u'\n';
+        }
+        ++written;
+    }
+    return text;
+}
+
+QString BatchResultWriter::end() const {
+    return asJson ? QStringLiteral("\n]\n") : QString();
 }
 
 } // namespace velmora

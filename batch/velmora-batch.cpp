@@ -23,13 +23,9 @@ int main(int argc, char** argv) {
             err.flush();
             progressShown = true;
         };
-    int code = velmora::runBatchCommand(
-        QApplication::arguments().mid(1), out, err,
-        [] {
-            QFile input;
-            return input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
-        },
-        showProgress);
+    QFile input;
+    input.open(stdin, QIODevice::ReadOnly);
+    int code = velmora::runBatchCommand(QApplication::arguments().mid(1), out, err, input, showProgress);
     if (progressShown)
         err << u'\n';
     out.flush();

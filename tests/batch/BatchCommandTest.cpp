@@ -11,6 +11,7 @@
 #include "windows/WaterRecord.h"
 
 #include <gtest/gtest.h>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -31,17 +32,28 @@ struct BatchRun {
     int exitCode;
     QString out;
     QString err;
+    QStringList progress; ///< the lines a terminal would show
 };
 
-BatchRun runBatch(const QStringList& arguments, const QByteArray& standardInput = {}) {
+BatchRun runBatch(const QStringList& arguments, const QByteArray& standardInput = {},
+                  bool onTerminal = false) {
     QString out;
     QString err;
+    QStringList progress;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int code = runBatchCommand(arguments, outStream, errStream, [&] { return standardInput; });
+    QBuffer input;
+    input.setData(standardInput);
+    input.open(QIODevice::ReadOnly);
+    std::function<void(const QString&)> showProgress;
+    if (onTerminal)
+        showProgress = [&progress](const QString& line) {
+            progress << line;
+        };
+    const int code = runBatchCommand(arguments, outStream, errStream, input, showProgress);
     outStream.flush();
     errStream.flush();
-    return {code, out, err};
+    return {code, out, err, progress};
 }
 
 QStringList lines(const QString& text) {
@@ -223,31 +235,52 @@ TEST(BatchCommand, TheNumberOfThreadsChangesNothingInTheOutput) {
         << none.err.toStdString();
 }
 
-// A long evaluation tells every thousandth analysis and the last, in growing order whatever the threads.
+// A long evaluation tells every thousandth analysis and the last, in growing order whatever the threads;
+// without a terminal nobody asks for progress, and the command writes none.
 TEST(BatchCommand, ProgressCountsInThousands) {
     EXPECT_EQ(progressText(12000, 100000).toStdString(), "12 000 / 100 000 Analysen");
     EXPECT_EQ(progressText(7, 999).toStdString(), "7 / 999 Analysen");
-    std::vector<BatchAnalysis> analyses(2500);
-    for (BatchAnalysis& analysis : analyses)
-        analysis.readError = QStringLiteral("nicht gelesen"); // evaluated at once
-    for (int threads : {1, 3}) {
-        std::vector<std::size_t> told;
-        evaluateAnalyses(analyses, threads, [&told](std::size_t done, std::size_t total) {
-            EXPECT_EQ(total, 2500u);
-            told.push_back(done);
-        });
-        ASSERT_FALSE(told.empty());
-        EXPECT_EQ(told.back(), 2500u) << threads;
-        EXPECT_TRUE(std::is_sorted(told.begin(), told.end())) << threads;
-        for (std::size_t done : told)
-            EXPECT_TRUE(done % 1000 == 0 || done == 2500) << done;
-        if (threads == 1) {
-            EXPECT_EQ(told, (std::vector<std::size_t>{1000, 2000, 2500}));
-        }
+    QByteArray unreadable = "Analyse;Methode\n";
+    for (int row = 0; row < 2500; ++row)
+        unreadable += "A;0\n"; // evaluated at once
+    for (const char* threads : {"1", "3"}) {
+        const BatchRun run =
+            runBatch({QStringLiteral("evaluate"), QStringLiteral("-j"), QString::fromLatin1(threads)},
+                     unreadable, true);
+        EXPECT_EQ(run.progress, (QStringList{QStringLiteral("1 000 / 2 500 Analysen"),
+                                             QStringLiteral("2 000 / 2 500 Analysen"),
+                                             QStringLiteral("2 500 / 2 500 Analysen")}))
+            << threads;
+        EXPECT_EQ(lines(run.out).size(), 2501);
     }
-    // Without a terminal nobody asks for progress, and the command writes none.
     const BatchRun quiet = runBatch({QStringLiteral("evaluate")}, analysesCsv({{}}));
     EXPECT_FALSE(quiet.err.contains(QStringLiteral("Analysen")));
+}
+
+// Whatever the number of analyses, the evaluation holds three blocks of them: a block is handed on before
+// the second after it is read, and the blocks follow the input.
+TEST(BatchCommand, EvaluatesInBlocksOfAThousand) {
+    std::size_t handedOut = 0;
+    std::vector<std::size_t> blocks;
+    std::vector<QString> firstNames;
+    evaluateInBlocks(
+        [&handedOut](BatchAnalysis& analysis) {
+            if (handedOut == 2001)
+                return false;
+            analysis = BatchAnalysis();
+            analysis.header.setText(AnalysisHeader::Name, QString::number(handedOut++));
+            analysis.readError = QStringLiteral("nicht gelesen");
+            return true;
+        },
+        2,
+        [&](const std::vector<BatchResult>& results) {
+            EXPECT_LE(handedOut, (blocks.size() + 2) * 1000) << "read too far ahead";
+            blocks.push_back(results.size());
+            firstNames.push_back(results.front().header.name());
+        });
+    EXPECT_EQ(blocks, (std::vector<std::size_t>{1000, 1000, 1}));
+    EXPECT_EQ(firstNames,
+              (std::vector<QString>{QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("2000")}));
 }
 
 TEST(BatchCommand, QuotesOutputFieldsThatHoldTheSeparator) {

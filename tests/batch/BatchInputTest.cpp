@@ -4,6 +4,7 @@
 #include "windows/AnalysisForm.h"
 
 #include <gtest/gtest.h>
+#include <QBuffer>
 
 using namespace velmora;
 using test::analysesCsv;
@@ -103,6 +104,35 @@ TEST(BatchInput, ReadsCodePage1252AndUtf8WithMark) {
     EXPECT_EQ(cp1252.header.name(), QStringLiteral("Schacht Süd"));
     const BatchAnalysis marked = onlyAnalysis(readCsvAnalyses("\xef\xbb\xbf" + utf8));
     EXPECT_EQ(marked.header.name(), QStringLiteral("Schacht Süd"));
+}
+
+// The file is read line by line, but its code page is the whole file's: one byte of code page 1252 on the
+// last line makes the first line's UTF-8 bytes characters of 1252 too.
+TEST(BatchInput, TheCodePageIsDecidedForTheWholeFile) {
+    const QByteArray utf8 = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("Schacht Süd")}},
+                                         {{QStringLiteral("Analyse"), QStringLiteral("Schacht Nord")}}});
+    const BatchInput input = readCsvAnalyses(QByteArray(utf8).replace("Nord", "N\xf6rd"));
+    ASSERT_EQ(input.analyses.size(), 2u);
+    EXPECT_EQ(input.analyses[0].header.name(), QStringLiteral("Schacht SÃ¼d"));
+    EXPECT_EQ(input.analyses[1].header.name(), QStringLiteral("Schacht Nörd"));
+}
+
+// A quoted name may run over a line end, blank lines are no analyses, and the count the reader gives
+// before the first analysis is the number it then hands out.
+TEST(BatchInput, TheReaderCountsTheAnalysesItWillHandOut) {
+    QByteArray file = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("\"Brunnen\r\n3\"")}},
+                                   {{QStringLiteral("Analyse"), QStringLiteral("B")}}});
+    file.replace("\nB;", "\n;;\n\r\nB;");
+    QBuffer buffer(&file);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    CsvAnalysisReader reader(buffer);
+    EXPECT_EQ(reader.analysisCount(), 2u);
+    QStringList names;
+    for (BatchAnalysis analysis; reader.next(analysis);) {
+        EXPECT_EQ(analysis.readError, QString());
+        names << analysis.header.name();
+    }
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Brunnen\r\n3"), QStringLiteral("B")}));
 }
 
 TEST(BatchInput, ARowOfAnotherWidthFailsAndTheOthersAreRead) {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -344,9 +345,10 @@ TEST_F(JobRunnerTest, TheExampleJobsRun) {
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
+    QBuffer noInput;
     ASSERT_EQ(runBatchCommand({QStringLiteral("evaluate"), QStringLiteral("--save-dir"),
                                QStringLiteral("Daten"), QStringLiteral(VELMORA_EXAMPLES_DIR "/analysen.csv")},
-                              outStream, errStream, [] { return QByteArray(); }),
+                              outStream, errStream, noInput),
               batchOk);
     for (const char* job : {"temperatur-job.json", "mischung-job.json", "aufbereitung-jobs.json",
                             "anlagen-jobs.json", "filter-jobs.json"}) {
