@@ -4,7 +4,7 @@
 #include "batch/BatchAnalysis.h"
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
-#include "GeneratedWaters.h"
+#include "GeneratedAnalyses.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "TestData.h"
@@ -188,25 +188,12 @@ TEST(BatchCommand, UnusableArgumentsAndFilesExitWith2) {
 
 // Several threads give the output of one, byte for byte, in the order of the input.
 TEST(BatchCommand, TheNumberOfThreadsChangesNothingInTheOutput) {
-    QList<QHash<QString, QString>> rows;
+    const QList<QHash<QString, QString>> rows = test::generatedAnalysisRows(300);
     QJsonArray json;
-    const QStringList columns = test::analysisColumns();
-    const std::vector<test::GeneratedWater> waters = test::generatedWaters(300);
-    for (std::size_t i = 0; i < waters.size(); ++i) {
-        const AnalysisInput& in = waters[i].input;
-        QStringList cells{QStringLiteral("Wasser %1").arg(i), QString::number(waters[i].method)};
-        for (double value :
-             {in.pHe, in.tpHe, in.ks43, in.tKs43, in.kb82, in.tKb82, in.dic, in.mWert, in.tb, in.k25})
-            cells << QString::number(value, 'g', 17);
-        for (double total : in.totals)
-            cells << QString::number(total, 'g', 17);
-        QHash<QString, QString> row;
+    for (const QHash<QString, QString>& row : rows) {
         QJsonObject object;
-        for (qsizetype column = 0; column < columns.size(); ++column) {
-            row.insert(columns[column], cells[column]);
-            object[columns[column]] = cells[column];
-        }
-        rows << row;
+        for (auto cell = row.begin(); cell != row.end(); ++cell)
+            object[cell.key()] = cell.value();
         json.append(object);
     }
     const QByteArray csv = test::analysesCsv(rows);
