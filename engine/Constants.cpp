@@ -3,8 +3,10 @@
 #include "engine/EngineMath.h"
 #include "engine/WaterState.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace velmora {
@@ -79,6 +81,10 @@ std::array<double, 9> chargePowers(double x) {
 } // namespace
 
 void computeConstants(WaterState& water) {
+    // They depend on the temperature alone: a solve at the temperature of the one before keeps them. Only
+    // finite constants are kept, so that a temperature that faults faults again.
+    if (water.temp == water.constantsTemp)
+        return;
     const double t = water.temp;
     const double u = 1.0 / referenceTemp - 1.0 / t;
     const double v = std::log(t / referenceTemp) + referenceTemp / t - 1.0;
@@ -88,6 +94,9 @@ void computeConstants(WaterState& water) {
         water.thermodynamicK[i] = pow10(water.*conditionalLaws[i].lgK);
         water.inverseThermodynamicK[i] = 1.0 / water.thermodynamicK[i];
     }
+    const bool finite = std::all_of(water.thermodynamicK.begin(), water.thermodynamicK.end(),
+                                    [](double k) { return std::isfinite(k) && k > 0.0; });
+    water.constantsTemp = finite ? t : std::numeric_limits<double>::quiet_NaN();
 }
 
 void computeConditionalInverses(WaterState& water) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 
 namespace velmora {
 
@@ -84,6 +85,7 @@ struct WaterState {
     // multiply where they would divide; no slot keeps them.
     std::array<double, 10> thermodynamicK;        ///< 10^lgK of the conditional constants' reactions
     std::array<double, 10> inverseThermodynamicK; ///< 10^-lgK
+    double constantsTemp = std::numeric_limits<double>::quiet_NaN(); ///< K, of the constants; NaN: none
     /// 1/k of the conditional constants, computed with them.
     double invK1, invK2, invKCaHco3, invKMgHco3, invKCaCo3, invKMgCo3, invKCaSo4, invKMgSo4, invKsp, invKw;
 };

@@ -4,6 +4,7 @@
 #include "engine/WaterState.h"
 #include "Near.h"
 
+#include <cfenv>
 #include <gtest/gtest.h>
 
 using velmora::WaterState;
@@ -100,4 +101,30 @@ TEST(ActivityModel, IonicStrengthCountsTheImbalanceAsSinglyCharged) {
     velmora::computeIonicStrength(w);
     EXPECT_TRUE(
         isNear("ionicStrength", w.ionicStrength, 2e-3 + 1e-3 + 0.5e-3 + 0.5 * 3e-3, Tolerance::rel(1e-14)));
+}
+
+// The constants of a temperature are kept for the next solve at it, but a temperature whose constants
+// fault is computed, and faults, every time.
+TEST(Constants, AreKeptForTheirTemperatureOnlyWhenFinite) {
+    WaterState w{};
+    w.temp = 283.15;
+    velmora::computeConstants(w);
+    const WaterState at10 = w;
+    w.temp = 303.15;
+    velmora::computeConstants(w);
+    EXPECT_NE(w.lgK1, at10.lgK1);
+    EXPECT_NE(w.thermodynamicK, at10.thermodynamicK);
+    w.temp = 283.15;
+    velmora::computeConstants(w);
+    EXPECT_EQ(w.lgK1, at10.lgK1);
+    EXPECT_EQ(w.thermodynamicK, at10.thermodynamicK);
+    EXPECT_EQ(w.inverseThermodynamicK, at10.inverseThermodynamicK);
+
+    w.temp = 0.0;
+    for (int run = 0; run < 2; ++run) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        velmora::computeConstants(w);
+        EXPECT_NE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0) << run;
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
