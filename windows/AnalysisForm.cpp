@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <pwd.h>
 #include <QDate>
 #include <QLocale>
@@ -68,12 +69,36 @@ bool methodReadsField(int method, const AnalysisField& field) {
     return true;
 }
 
+namespace {
+
+// "-12,5" and the like, with the locale's separator: short enough that it can neither overflow nor
+// underflow, and written as every locale with Western digits and the hyphen as minus sign writes it.
+bool isPlainDecimal(QStringView text, QStringView separator) {
+    constexpr qsizetype longest = 40;
+    if (text.startsWith(u'-'))
+        text = text.mid(1);
+    const qsizetype point = text.indexOf(separator);
+    const QStringView whole = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + separator.size());
+    const auto digitsOnly = [](QStringView digits) {
+        return !digits.isEmpty() &&
+               std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    return text.size() <= longest && digitsOnly(whole) && (point < 0 || digitsOnly(fraction));
+}
+
+} // namespace
+
 bool isValidNumberText(const QString& text) {
     const QLocale locale;
     const QString separator = locale.decimalPoint();
     const QString other = separator == u"," ? QStringLiteral(".") : QStringLiteral(",");
+    const QString normalised = QString(text).replace(other, separator);
+    // The locale's conversion takes microseconds, and a laboratory file has a dozen numbers a row.
+    if (locale.zeroDigit() == u"0" && locale.negativeSign() == u"-" && isPlainDecimal(normalised, separator))
+        return true;
     bool ok = false;
-    locale.toDouble(QString(text).replace(other, separator), &ok);
+    locale.toDouble(normalised, &ok);
     return ok;
 }
 
