@@ -28,8 +28,10 @@ evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berech
 schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
 Standardeingabe gelesen. Mit --save-dir entsteht zusätzlich je Analyse eine Wasserdatei
 (".was", benannt nach der Analyse) im VERZEICHNIS. -j verteilt die Auswertung auf ANZAHL
-Threads (Vorgabe: die Zahl der Prozessorkerne); die Ausgabe bleibt dieselbe. Auf einem Terminal
-zeigt die Fehlerausgabe, wie weit die Auswertung ist ("12 000 / 100 000 Analysen").
+Threads (Vorgabe: die Zahl der Prozessorkerne); die Ausgabe bleibt dieselbe. Eine CSV-Datei
+wird Zeile für Zeile gelesen und je tausend Analysen ausgegeben, so dass auch eine sehr lange
+Datei nicht mehr Speicher braucht. Auf einem Terminal zeigt die Fehlerausgabe, wie weit die
+Auswertung ist ("12 000 / 100 000 Analysen").
 
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
 der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"

@@ -129,6 +129,7 @@ void noteUnknownFields(const QStringList& names, QStringList& unknown) {
 
 CsvAnalysisReader::CsvAnalysisReader(QIODevice& device) : device(device) {
     // The code page is the whole file's (UTF-8 only where every line is): the bytes are checked first.
+    rewind();
     bool first = true;
     for (QByteArray line; !(line = device.readLine()).isEmpty(); first = false) {
         if (!isText(line))
