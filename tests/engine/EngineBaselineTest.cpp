@@ -24,10 +24,17 @@ Outcome evaluateOutcome(const AnalysisInput& input, int method) {
         storeAnalysisInput(e.water, input, method);
         o.halvings = runEngine(e, method).halvings;
         const WaterState& w = e.water;
-        o.values = {e.results[1][slot::pH], e.results[1][slot::si], e.results[2][slot::pH],
-                    e.results[3][slot::pH], w.caEq,                 w.pHm,
-                    w.ks43,                 w.kb82,                 w.dic,
-                    w.mValue,               e.results[1][slot::ionicStrength]};
+        o.values = {e.results[1][slot::pH],
+                    e.results[1][slot::si],
+                    e.results[2][slot::pH],
+                    e.results[3][slot::pH],
+                    w.caEq,
+                    w.pHm,
+                    w.ks43,
+                    w.kb82,
+                    w.dic,
+                    w.mValue,
+                    e.results[1][slot::ionicStrength]};
     } catch (const EngineError&) {
         o.failed = true;
     }
