@@ -15,8 +15,6 @@ using velmora::test::Tolerance;
 TEST(ReferenceResults, EveryWaterAndMethodKeepsItsNumbers) {
     QFile file(test::testDataPath(QStringLiteral("reference-results.csv")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const char* names[] = {"pH(tb)", "SI(tb)", "pH(SIe)", "pHC(tb)", "caEq",         "pHm",
-                           "ks43",   "kb82",   "dic",     "mValue",  "ionicStrength"};
     const auto waters = test::sampleWaters();
     int rows = 0;
     while (!file.atEnd()) {
@@ -30,20 +28,10 @@ TEST(ReferenceResults, EveryWaterAndMethodKeepsItsNumbers) {
         SCOPED_TRACE(water.name + ", method " + std::to_string(method));
 
         const EngineState e = test::evaluate(water.input, method);
-        const WaterState& w = e.water;
-        const double actual[] = {e.results[1][slot::pH],
-                                 e.results[1][slot::si],
-                                 e.results[2][slot::pH],
-                                 e.results[3][slot::pH],
-                                 w.caEq,
-                                 w.pHm,
-                                 w.ks43,
-                                 w.kb82,
-                                 w.dic,
-                                 w.mValue,
-                                 e.results[1][slot::ionicStrength]};
-        for (int i = 0; i < 11; ++i)
-            EXPECT_TRUE(isNear(names[i], actual[i], fields[i + 2].toDouble(), {1e-15, 1e-9}));
+        const std::array<double, 11> actual = test::referenceResults(e);
+        for (std::size_t i = 0; i < actual.size(); ++i)
+            EXPECT_TRUE(isNear(test::referenceResultNames[i], actual[i], fields[int(i) + 2].toDouble(),
+                               {1e-15, 1e-9}));
         ++rows;
     }
     EXPECT_EQ(rows, int(waters.size()) * 7);

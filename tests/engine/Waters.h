@@ -3,6 +3,7 @@
 #include "engine/AnalysisInput.h"
 #include "engine/Engine.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,26 @@ inline EngineState evaluate(const AnalysisInput& water, int method) {
     storeAnalysisInput(engine.water, water, method);
     runEngine(engine, method);
     return engine;
+}
+
+/// The results the reference tables keep of an evaluation, in their columns' order.
+constexpr std::array<const char*, 11> referenceResultNames{"pH(tb)", "SI(tb)", "pH(SIe)",      "pHC(tb)",
+                                                           "caEq",   "pHm",    "ks43",         "kb82",
+                                                           "dic",    "mValue", "ionicStrength"};
+
+inline std::array<double, 11> referenceResults(const EngineState& e) {
+    const WaterState& w = e.water;
+    return {e.results[1][slot::pH],
+            e.results[1][slot::si],
+            e.results[2][slot::pH],
+            e.results[3][slot::pH],
+            w.caEq,
+            w.pHm,
+            w.ks43,
+            w.kb82,
+            w.dic,
+            w.mValue,
+            e.results[1][slot::ionicStrength]};
 }
 
 } // namespace velmora::test
