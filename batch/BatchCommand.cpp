@@ -162,7 +162,7 @@ bool spool(QIODevice& input, QTemporaryFile& copy) {
     return copy.seek(0);
 }
 
-// Evaluates the analyses of `input` block by block, writing each block's results before the next is read.
+// Evaluates the analyses of `input` block by block, writing the results of each block as they come.
 int evaluate(const BatchArguments& parsed, QIODevice& input, QTextStream& out, QTextStream& err,
              const std::function<void(const QString& line)>& showProgress) {
     std::optional<WaterFileSaver> saver;

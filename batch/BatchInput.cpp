@@ -183,16 +183,16 @@ bool CsvAnalysisReader::nextRecord(QStringList& record) {
         const QByteArray line = device.readLine();
         if (line.isEmpty()) {
             splitter.finish(pending);
-            if (pending.empty())
-                return false;
-            break;
+        } else {
+            QString text = utf8 ? QString::fromUtf8(line) : fromCp1252(line);
+            if (atStart && text.startsWith(QChar::ByteOrderMark))
+                text.remove(0, 1);
+            atStart = false;
+            splitter.feed(text, pending);
         }
-        QString text = utf8 ? QString::fromUtf8(line) : fromCp1252(line);
-        if (atStart && text.startsWith(QChar::ByteOrderMark))
-            text.remove(0, 1);
-        atStart = false;
-        splitter.feed(text, pending);
         std::erase_if(pending, isBlank);
+        if (line.isEmpty() && pending.empty())
+            return false;
     }
     record = std::move(pending[nextPending++]);
     if (header.isEmpty()) {

@@ -117,12 +117,13 @@ TEST(BatchInput, TheCodePageIsDecidedForTheWholeFile) {
     EXPECT_EQ(input.analyses[1].header.name(), QStringLiteral("Schacht Nörd"));
 }
 
-// A quoted name may run over a line end, blank lines are no analyses, and the count the reader gives
+// A quoted name may run over a line end, blank rows are no analyses, and the count the reader gives
 // before the first analysis is the number it then hands out.
 TEST(BatchInput, TheReaderCountsTheAnalysesItWillHandOut) {
     QByteArray file = analysesCsv({{{QStringLiteral("Analyse"), QStringLiteral("\"Brunnen\r\n3\"")}},
                                    {{QStringLiteral("Analyse"), QStringLiteral("B")}}});
     file.replace("\nB;", "\n;;\n\r\nB;");
+    file.append(" ; ;"); // a blank last row without a line end
     QBuffer buffer(&file);
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     CsvAnalysisReader reader(buffer);
