@@ -12,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace velmora {
 
@@ -107,12 +106,6 @@ bool isText(QByteArrayView bytes) {
         const auto byte = static_cast<unsigned char>(c);
         return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7f;
     });
-}
-
-bool isUtf8(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = utf8.decode(bytes);
-    return !utf8.hasError();
 }
 
 // Each unknown name once, in the order of their first appearance.

@@ -27,13 +27,16 @@ QString fromCp1252(QByteArrayView bytes) {
 }
 
 QString decodeTextFile(const QByteArray& content) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(content);
-    if (utf8.hasError())
-        text = fromCp1252(content);
+    QString text = isUtf8(content) ? QString::fromUtf8(content) : fromCp1252(content);
     if (text.startsWith(QChar::ByteOrderMark))
         text.remove(0, 1);
     return text;
+}
+
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
 }
 
 } // namespace velmora

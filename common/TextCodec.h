@@ -14,4 +14,7 @@ QString fromCp1252(QByteArrayView bytes);
 /// no valid UTF-8, code page 1252 as older Windows programs write it.
 QString decodeTextFile(const QByteArray& content);
 
+/// Whether decodeTextFile() reads `bytes` as UTF-8. A file read line by line is UTF-8 where every line is.
+bool isUtf8(QByteArrayView bytes);
+
 } // namespace velmora
