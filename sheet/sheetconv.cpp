@@ -7,7 +7,7 @@
 #include <QTextStream>
 
 // sheetconv IN OUT [--code N]: converts a workbook; without --code the format follows OUT's extension
-// (".xls" as Excel 97). Prints the code it read.
+// (".xls" as Excel 97). Reads every readable format, ".xlsx" and ".ods" among them; prints the code it read.
 int main(int argc, char** argv) {
     using namespace velmora::sheet;
     QCoreApplication app(argc, argv);
@@ -18,24 +18,20 @@ int main(int argc, char** argv) {
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--code")); at >= 0) {
         bool ok = false;
         code = at + 1 < arguments.size() ? arguments[at + 1].toInt(&ok) : 0;
-        if (!ok || extensionOf(code).isEmpty()) {
-            err << "sheetconv: --code takes 3, 4, 9, 11 or 12\n";
+        if (!ok || extensionOf(code).isEmpty() || code == OdsCode) {
+            err << "sheetconv: --code takes 3, 4, 9, 11, 12 or 13\n";
             return 2;
         }
         arguments.remove(at, 2);
     }
     if (arguments.size() != 2) {
         err << "Aufruf: sheetconv EINGABE AUSGABE [--code N]\n"
-               "Codes: 12 .vts, 11 .xls (Excel 97), 4 .xls (Excel 5/95), 9 .htm, 3 .txt\n";
+               "Codes: 12 .vts, 13 .xlsx, 11 .xls (Excel 97), 4 .xls (Excel 5/95), 9 .htm, 3 .txt\n"
+               "Gelesen werden auch .ods (Code 14).\n";
         return 2;
     }
     if (code == 0) {
-        const QString suffix = QFileInfo(arguments[1]).suffix().toLower();
-        code = suffix == u"vts"                        ? NativeCode
-               : suffix == u"xls"                      ? Excel97Code
-               : suffix == u"htm" || suffix == u"html" ? HtmlCode
-               : suffix == u"txt"                      ? TextCode
-                                                       : 0;
+        code = writableCodeOf(QFileInfo(arguments[1]).suffix());
         if (code == 0) {
             err << "sheetconv: unbekannte Endung von " << arguments[1] << "; --code angeben\n";
             return 2;

@@ -9,6 +9,8 @@ enum FileCode : int {
     HtmlCode = 9,     ///< ".htm", one table per sheet
     Excel97Code = 11, ///< ".xls", BIFF8 (Excel 97)
     NativeCode = 12,  ///< ".vts", the component's own workbook format
+    XlsxCode = 13,    ///< ".xlsx", Office Open XML (Excel 2007 to 365)
+    OdsCode = 14,     ///< ".ods", OpenDocument spreadsheet; read only
 };
 
 } // namespace velmora::sheet

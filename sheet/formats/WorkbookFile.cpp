@@ -3,10 +3,14 @@
 #include "common/SafeFile.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/HtmlFormat.h"
+#include "sheet/formats/OdsReader.h"
 #include "sheet/formats/TextFormat.h"
 #include "sheet/formats/VtsFormat.h"
 #include "sheet/formats/XlsReader.h"
 #include "sheet/formats/XlsWriter.h"
+#include "sheet/formats/XlsxReader.h"
+#include "sheet/formats/XlsxWriter.h"
+#include "sheet/formats/ZipArchive.h"
 #include "sheet/model/SheetError.h"
 
 #include <QFile>
@@ -47,6 +51,10 @@ QString extensionOf(int code) {
     case Excel5Code:
     case Excel97Code:
         return QStringLiteral(".xls");
+    case XlsxCode:
+        return QStringLiteral(".xlsx");
+    case OdsCode:
+        return QStringLiteral(".ods");
     case HtmlCode:
         return QStringLiteral(".htm");
     case TextCode:
@@ -54,6 +62,16 @@ QString extensionOf(int code) {
     default:
         return {};
     }
+}
+
+int writableCodeOf(const QString& extension) {
+    const QString suffix = extension.toLower();
+    return suffix == u"vts"                        ? NativeCode
+           : suffix == u"xlsx"                     ? XlsxCode
+           : suffix == u"xls"                      ? Excel97Code
+           : suffix == u"htm" || suffix == u"html" ? HtmlCode
+           : suffix == u"txt"                      ? TextCode
+                                                   : 0;
 }
 
 Workbook readWorkbookFile(const QString& path, int& code) {
@@ -66,6 +84,12 @@ Workbook readWorkbookFile(const QString& path, int& code) {
     const QString suffix = info.suffix().toLower();
     if (looksLikeXls(content))
         return readXls(content, code);
+    if (looksLikeZip(content)) {
+        const bool ods = looksLikeOds(content) || suffix == u"ods";
+        Workbook workbook = ods ? readOds(content) : readXlsx(content);
+        code = ods ? OdsCode : XlsxCode;
+        return workbook;
+    }
     if (suffix == u"vts" || looksLikeXml(content)) {
         Workbook workbook = readVts(content);
         code = NativeCode;
@@ -85,6 +109,9 @@ void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) 
     case NativeCode:
         content = writeVts(workbook);
         break;
+    case XlsxCode:
+        content = writeXlsx(workbook);
+        break;
     case Excel97Code:
         content = writeXls(workbook, BiffVersion::Biff8);
         break;
@@ -97,6 +124,9 @@ void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) 
     case TextCode:
         content = writeText(workbook);
         break;
+    case OdsCode:
+        throw SheetError(
+            QStringLiteral("OpenDocument-Tabellen (.ods) werden nur gelesen, nicht geschrieben."));
     default:
         throw SheetError(QStringLiteral("Unbekanntes Dateiformat %1.").arg(code));
     }

@@ -1,25 +1,18 @@
 #include "sheet/formats/XlsReader.h"
 
 #include "sheet/formats/BiffReader.h"
+#include "sheet/formats/GsfPointers.h"
 #include "sheet/model/SheetError.h"
 
 #include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-utils.h>
-#include <memory>
 
 namespace velmora::sheet {
 
 namespace {
 
 const QByteArray compoundFileSignature = QByteArray::fromHex("d0cf11e0a1b11ae1");
-
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-using InputPointer = std::unique_ptr<GsfInput, GObjectUnref>;
-using InfilePointer = std::unique_ptr<GsfInfile, GObjectUnref>;
 
 [[noreturn]] void notAWorkbook() {
     throw SheetError(QStringLiteral("Die Datei ist keine Excel-Arbeitsmappe."));

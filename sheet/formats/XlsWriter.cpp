@@ -2,6 +2,7 @@
 
 #include "common/TextCodec.h"
 #include "sheet/formats/BiffRecords.h"
+#include "sheet/formats/PlainNumber.h"
 #include "sheet/model/SheetError.h"
 
 #include <array>
@@ -12,7 +13,6 @@
 #include <gsf/gsf-utils.h>
 #include <map>
 #include <optional>
-#include <QRegularExpression>
 #include <QtEndian>
 #include <tuple>
 
@@ -25,31 +25,6 @@ using namespace biff;
 constexpr int styleXfCount = 15;       // XFs 0 to 14 are style XFs
 constexpr int defaultCellXf = 15;      // the cell XF of cells without one of their own
 constexpr int firstCustomFormat = 164; // indexes below are built-in formats
-
-// A cell text that a spreadsheet shows unchanged as a number with `decimals` decimals.
-struct PlainNumber {
-    double value;
-    int decimals;
-};
-
-std::optional<PlainNumber> plainNumber(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^-?(0|[1-9][0-9]{0,14})(\\.([0-9]{1,15}))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int decimals = int(match.capturedLength(3));
-    if (match.capturedLength(1) + decimals > 15)
-        return std::nullopt;
-    const double value = text.toDouble();
-    // "-0.000" would be shown without its sign.
-    if (value == 0.0 && text.startsWith(u'-'))
-        return std::nullopt;
-    return PlainNumber{value, decimals};
-}
-
-QString decimalFormat(int decimals) {
-    return decimals == 0 ? QString() : QStringLiteral("0.") + QString(decimals, u'0');
-}
 
 struct FontKey {
     QString family;
