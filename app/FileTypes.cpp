@@ -90,7 +90,7 @@ QString openDialogFilters() {
 QStringList saveDialogFilters(const WindowType& type) {
     return {QString::fromUtf16(type.saveFilter), QStringLiteral("Excel 5 und 7/95 (*.xls)"),
             QStringLiteral("Excel 97/Excel 8 (*.xls)"), QStringLiteral("HTML Dateien (*.htm)"),
-            QStringLiteral("Text mit Tabulator (*.txt)")};
+            QStringLiteral("Text mit Tabulator (*.txt)"), QStringLiteral("Excel 2007-365 Dateien (*.xlsx)")};
 }
 
 QString saveFilterExtension(const WindowType& type, int filterIndex) {
@@ -102,6 +102,8 @@ QString saveFilterExtension(const WindowType& type, int filterIndex) {
         return QStringLiteral(".xls");
     case 4:
         return QStringLiteral(".htm");
+    case 6:
+        return QStringLiteral(".xlsx");
     default:
         return QStringLiteral(".txt");
     }

@@ -24,7 +24,7 @@ QList<FileType> fileTypes();
 /// The filters of the "Öffnen" dialog: all types, then each type.
 QString openDialogFilters();
 
-/// The filters of "Speichern unter" for a window type: its data file, then the four exports.
+/// The filters of "Speichern unter" for a window type: its data file, then the five exports.
 QStringList saveDialogFilters(const WindowType& type);
 /// The extension, with its dot, of the entry `filterIndex` (from 1) of those filters.
 QString saveFilterExtension(const WindowType& type, int filterIndex);

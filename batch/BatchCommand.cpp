@@ -34,8 +34,8 @@ Datei nicht mehr Speicher braucht. Auf einem Terminal zeigt die Fehlerausgabe, w
 Auswertung ist ("12 000 / 100 000 Analysen").
 
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
-der Endung der AUSGABEDATEI: ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm", ".txt"
-oder ".vts", und meldet in einer JSON-Zeile Fenster, Titel, Datei und Meldungen.
+der Endung der AUSGABEDATEI: ".xlsx", ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm",
+".txt" oder ".vts", und meldet in einer JSON-Zeile Fenster, Titel, Datei und Meldungen.
 
 chart zeichnet das Diagramm pH oder SI einer Mischwasser- (".wam") oder Temperaturdatei (".wat")
 wie das Fenster "Graphische Darstellung" und schreibt es als ".png", ".svg" oder ".pdf".

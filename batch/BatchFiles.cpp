@@ -109,18 +109,11 @@ std::unique_ptr<ResultRecord> openDataFile(const QString& dataFile, QTextStream&
 
 int exportDataFile(const QString& dataFile, const QString& outFile, std::optional<int> excelCode,
                    QTextStream& out, QTextStream& err) {
-    const QString suffix = QFileInfo(outFile).suffix().toLower();
-    int code = 0;
-    if (suffix == u"xls")
+    int code = sheet::writableCodeOf(QFileInfo(outFile).suffix());
+    if (code == sheet::Excel97Code)
         code = excelCode.value_or(sheet::Excel97Code);
-    else if (suffix == u"htm" || suffix == u"html")
-        code = sheet::HtmlCode;
-    else if (suffix == u"txt")
-        code = sheet::TextCode;
-    else if (suffix == u"vts")
-        code = sheet::NativeCode;
-    else {
-        err << QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .htm, .txt, .vts.")
+    if (code == 0) {
+        err << QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, .vts.")
                    .arg(outFile)
             << u'\n';
         return batchUnusable;

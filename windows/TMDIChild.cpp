@@ -15,6 +15,7 @@
 #include "windows/UniqueTitle.h"
 #include "windows/WindowType.h"
 
+#include <iterator>
 #include <QCloseEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,7 +27,8 @@ namespace {
 constexpr int zoomEntry100 = 10;
 
 // The export formats of "Speichern unter" after the window's own data file, by filter index.
-constexpr int exportCodes[] = {sheet::Excel5Code, sheet::Excel97Code, sheet::HtmlCode, sheet::TextCode};
+constexpr int exportCodes[] = {sheet::Excel5Code, sheet::Excel97Code, sheet::HtmlCode, sheet::TextCode,
+                               sheet::XlsxCode};
 
 } // namespace
 
@@ -113,7 +115,7 @@ std::optional<QString> TMDIChild::SaveFile(const QString& name) {
 std::optional<QString> TMDIChild::SaveFileAs(const QString& path, int filterIndex) {
     if (filterIndex == 1)
         return SaveFile(path);
-    if (filterIndex < 2 || filterIndex > 5)
+    if (filterIndex < 2 || filterIndex > 1 + int(std::size(exportCodes)))
         return std::nullopt;
     try {
         m_book->writeWorkbook(path, exportCodes[filterIndex - 2]);

@@ -45,7 +45,7 @@ public:
     /// Writes the record as a data file named `name` with the type's extension; returns the path
     /// written, or nothing when writing failed (the user has been told).
     std::optional<QString> SaveFile(const QString& name);
-    /// 1: SaveFile; 2 to 5: export as Excel 5/95, Excel 97, HTML, text to `path`. Returns the path
+    /// 1: SaveFile; 2 to 6: export as Excel 5/95, Excel 97, HTML, text, Excel 2007-365 to `path`. Returns the path
     /// written; nothing for another index or when writing failed (the user has been told).
     std::optional<QString> SaveFileAs(const QString& path, int filterIndex);
     /// Prints the sheet after the print dialog, titled "Velmora - " and the caption.

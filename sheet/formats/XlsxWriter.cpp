@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <vector>
@@ -95,9 +96,25 @@ QString acceptableSheetName(const QString& name, QSet<QString>& taken) {
     return candidate;
 }
 
+// A sheet name as a formula names it: in quotes where it holds more than letters, digits and "_".
 QString quotedSheetName(const QString& name) {
+    const bool plain =
+        !name.isEmpty() && !name.front().isDigit() &&
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber() || c == u'_'; });
+    if (plain)
+        return name;
     QString quoted = name;
     return u'\'' + quoted.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// A text with its "_x0041_"-like sequences escaped, which readers would otherwise take for escapes of
+// characters: the library escapes only the characters XML cannot hold.
+QString escapedUnderscores(const QString& text) {
+    static const QRegularExpression escapeLike(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+    if (!text.contains(QStringLiteral("_x")))
+        return text;
+    QString escaped = text;
+    return escaped.replace(escapeLike, QStringLiteral("_x005F_\\1"));
 }
 
 QString absoluteReference(const CellRange& range) {
@@ -225,7 +242,7 @@ private:
                                          format(cell.style, decimalFormat(number->decimals))));
         } else {
             check(worksheet_write_string(worksheet, row, column,
-                                         cell.text.left(maxCellText).toUtf8().constData(),
+                                         escapedUnderscores(cell.text).left(maxCellText).toUtf8().constData(),
                                          format(cell.style, {})));
         }
     }

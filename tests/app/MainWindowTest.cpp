@@ -333,7 +333,7 @@ TEST_F(WaterMainWindowTest, ANameTypedWithoutExtensionGetsTheChosenEntrysExtensi
     const std::pair<const char*, const char*> choices[] = {
         {"Wasserdateien (*.was)", "probe.was"},      {"Excel 5 und 7/95 (*.xls)", "probe.xls"},
         {"Excel 97/Excel 8 (*.xls)", "probe.xls"},   {"HTML Dateien (*.htm)", "probe.htm"},
-        {"Text mit Tabulator (*.txt)", "probe.txt"},
+        {"Text mit Tabulator (*.txt)", "probe.txt"}, {"Excel 2007-365 Dateien (*.xlsx)", "probe.xlsx"},
     };
     for (const auto& [filter, written] : choices) {
         QFile::remove(data.filePath(QString::fromLatin1(written)));

@@ -320,7 +320,8 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
     const QString water = dir.filePath(QStringLiteral("Quelle.was"));
     for (const auto& [name, code] :
          {std::pair{"a.xls", sheet::Excel97Code}, std::pair{"b.xls", sheet::Excel5Code},
-          std::pair{"c.txt", sheet::TextCode}, std::pair{"d.vts", sheet::NativeCode}}) {
+          std::pair{"c.txt", sheet::TextCode}, std::pair{"d.vts", sheet::NativeCode},
+          std::pair{"f.XLSX", sheet::XlsxCode}}) {
         const QString out = dir.filePath(QString::fromLatin1(name));
         QStringList arguments{QStringLiteral("export"), water, out};
         if (code == sheet::Excel5Code)
@@ -349,8 +350,11 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
                   .arg(dir.filePath(QStringLiteral("kurz.was"))));
     EXPECT_EQ(shortFile.err, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden\n")
                                  .arg(dir.filePath(QStringLiteral("kurz.was"))));
-    EXPECT_EQ(runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))}).exitCode,
-              batchUnusable);
+    const BatchRun pdf = runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))});
+    EXPECT_EQ(pdf.exitCode, batchUnusable);
+    EXPECT_EQ(pdf.err, QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, "
+                                      ".vts.\n")
+                           .arg(dir.filePath(QStringLiteral("x.pdf"))));
     EXPECT_EQ(runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("x.abc")),
                         dir.filePath(QStringLiteral("y.xls"))})
                   .exitCode,

@@ -91,4 +91,51 @@ inline Workbook everyFeature() {
     return book;
 }
 
+/// A table with the looks every spreadsheet format holds the same: fonts, colours, fills, each line of
+/// border, alignments and wrap, numbers and texts, a merge, hidden lines, heights.
+inline Workbook styledTable() {
+    Workbook book;
+    Sheet& sheet = book.sheet(0);
+    sheet.setName(QStringLiteral("Messwerte"));
+    CellStyle heading;
+    heading.fontFamily = QStringLiteral("DejaVu Sans");
+    heading.fontSize = 12;
+    heading.bold = true;
+    heading.textColour = QColor(0x15, 0x65, 0xa8);
+    heading.fillColour = QColor(0xee, 0xee, 0xcc);
+    heading.vertical = VerticalAlignment::Centre;
+    sheet.setText({1, 1}, QStringLiteral("Wasseranalyse Brunnen Süd"));
+    sheet.setStyle({1, 1}, heading);
+    const Border::Line lines[] = {Border::Line::Thin,   Border::Line::Medium, Border::Line::Thick,
+                                  Border::Line::Dashed, Border::Line::Dotted, Border::Line::Double};
+    const char* const texts[] = {"Calcium", "7.500", "-3", "mg/l", "0.01", "µS/cm"};
+    for (int i = 0; i < 6; ++i) {
+        CellStyle style;
+        style.fontFamily = i % 2 ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans");
+        style.fontSize = 9 + i;
+        style.italic = i == 1;
+        style.underline = i == 2;
+        style.horizontal = i < 3 ? HorizontalAlignment::Left : HorizontalAlignment::Right;
+        style.vertical = i == 4 ? VerticalAlignment::Top : VerticalAlignment::Bottom;
+        style.bottom = {lines[i], i == 3 ? QColor(Qt::blue) : QColor(Qt::black)};
+        style.left = {lines[5 - i], QColor(0x80, 0, 0)};
+        sheet.setText({3, i + 1}, QString::fromUtf8(texts[i]));
+        sheet.setStyle({3, i + 1}, style);
+    }
+    CellStyle wrapped;
+    wrapped.wrap = true;
+    wrapped.horizontal = HorizontalAlignment::Centre;
+    sheet.setText({5, 1}, QStringLiteral("Zeile 1\nZeile 2"));
+    sheet.setStyle({5, 1}, wrapped);
+    sheet.setText({8, 2}, QStringLiteral("verbunden"));
+    sheet.merge({8, 2, 9, 3});
+    sheet.setText({12, 1}, QStringLiteral("verborgen"));
+    sheet.setRowHidden(12, true);
+    sheet.setColumnHidden(5, true);
+    sheet.setRowHeight(1, 30);
+    sheet.setRowHeight(5, 40);
+    book.addSheet(QStringLiteral("Zweite Tabelle")).setText({2, 2}, QStringLiteral("Ende"));
+    return book;
+}
+
 } // namespace velmora::sheet::test

@@ -3,12 +3,14 @@
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/formats/XlsWriter.h"
 #include "sheet/model/SheetError.h"
+#include "WorkbookExpectations.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
 
 using namespace velmora::sheet;
+using velmora::sheet::test::expectSameTexts;
 
 namespace {
 
@@ -33,20 +35,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-void expectSameTexts(const Workbook& expected, const Workbook& actual) {
-    ASSERT_EQ(actual.sheetCount(), expected.sheetCount());
-    for (int i = 0; i < expected.sheetCount(); ++i) {
-        const Sheet& a = expected.sheet(i);
-        const Sheet& b = actual.sheet(i);
-        EXPECT_EQ(b.name(), a.name());
-        const CellRange used = a.usedRange();
-        for (int row = 1; row <= used.bottom + 1; ++row)
-            for (int column = 1; column <= used.right + 1; ++column)
-                EXPECT_EQ(b.text({row, column}), a.text({row, column}))
-                    << a.name().toStdString() << " " << cellReference({row, column}).toStdString();
-    }
-}
-
 } // namespace
 
 TEST_P(XlsGenerations, CellTextsRoundTrip) {
@@ -69,13 +57,7 @@ TEST_P(XlsGenerations, StylesWidthsHeightsAndMergesRoundTrip) {
     const Sheet& written = book.sheet(0);
     const Workbook readBook = roundTrip(book);
     const Sheet& read = readBook.sheet(0);
-    for (const auto& [pos, cell] : written.cells()) {
-        CellStyle expected = cell.style;
-        expected.numberFormat.clear();
-        for (Border* border : {&expected.left, &expected.top, &expected.right, &expected.bottom})
-            border->colour.setAlpha(255);
-        EXPECT_EQ(read.style(pos), expected) << cellReference(pos).toStdString();
-    }
+    test::expectSameStyles(written, read);
     EXPECT_EQ(read.merges(), written.merges());
     EXPECT_EQ(read.hiddenRows(), written.hiddenRows());
     EXPECT_EQ(read.hiddenColumns(), written.hiddenColumns());

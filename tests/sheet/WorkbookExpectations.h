@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sheet/model/Workbook.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::sheet::test {
+
+/// The same sheets by name with the same cell texts, one row and column beyond the used range too.
+inline void expectSameTexts(const Workbook& expected, const Workbook& actual) {
+    ASSERT_EQ(actual.sheetCount(), expected.sheetCount());
+    for (int i = 0; i < expected.sheetCount(); ++i) {
+        const Sheet& a = expected.sheet(i);
+        const Sheet& b = actual.sheet(i);
+        EXPECT_EQ(b.name(), a.name());
+        const CellRange used = a.usedRange();
+        for (int row = 1; row <= used.bottom + 1; ++row)
+            for (int column = 1; column <= used.right + 1; ++column)
+                EXPECT_EQ(b.text({row, column}), a.text({row, column}))
+                    << a.name().toStdString() << " " << cellReference({row, column}).toStdString();
+    }
+}
+
+/// The look a written style has after a spreadsheet file: the number format becomes the decimals of
+/// the text, and colours lose their transparency.
+inline CellStyle styleAfterSpreadsheetFile(CellStyle style) {
+    style.numberFormat.clear();
+    for (Border* border : {&style.left, &style.top, &style.right, &style.bottom})
+        border->colour.setAlpha(255);
+    return style;
+}
+
+/// Every cell of `written` has its look in `read`.
+inline void expectSameStyles(const Sheet& written, const Sheet& read) {
+    for (const auto& [pos, cell] : written.cells())
+        EXPECT_EQ(read.style(pos), styleAfterSpreadsheetFile(cell.style)) << cellReference(pos).toStdString();
+}
+
+} // namespace velmora::sheet::test
