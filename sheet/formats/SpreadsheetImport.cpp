@@ -7,7 +7,6 @@
 #include <map>
 #include <memory>
 #include <new>
-#include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
 #include <orcus/spreadsheet/import_interface_view.hpp>
@@ -51,10 +50,6 @@ QString unescapedText(std::string_view text) {
     return decoded + result.mid(from);
 }
 
-QString textOf(std::string_view text, SpreadsheetKind kind) {
-    return kind == SpreadsheetKind::Xlsx ? unescapedText(text) : utf8(text);
-}
-
 bool withinSheet(ss::row_t row, ss::col_t column) {
     return row >= 0 && column >= 0 && row < maxRows && column < maxColumns;
 }
@@ -87,18 +82,13 @@ bool usableSize(double size) {
     return std::isfinite(size) && size >= 0.0 && size <= 10000.0;
 }
 
-Border::Line borderLine(ss::border_style_t style, double widthPoints) {
+Border::Line borderLine(ss::border_style_t style) {
     using Style = ss::border_style_t;
     switch (style) {
     case Style::unknown:
     case Style::none:
         return Border::Line::None;
     case Style::solid:
-        // A solid line is drawn as thick as its width says.
-        return widthPoints <= 0.0   ? Border::Line::Thin
-               : widthPoints < 1.5  ? Border::Line::Thin
-               : widthPoints < 2.25 ? Border::Line::Medium
-                                    : Border::Line::Thick;
     case Style::hair:
     case Style::thin:
         return Border::Line::Thin;
@@ -145,29 +135,6 @@ VerticalAlignment verticalAlignment(ss::ver_alignment_t alignment) {
     }
 }
 
-// "Bericht!$B$2:$B$3", "'Zweite Tabelle'!$A$1" or "$Bericht.$B$2:.$B$3" as "Bericht!B2:B3"; empty
-// for an expression that is no range of a sheet.
-QString sheetRangeReference(QString expression) {
-    expression.remove(u'$');
-    qsizetype separator = expression.lastIndexOf(u'!');
-    if (separator < 0) {
-        // The OpenDocument form names the sheet before a dot, again at the range's end.
-        const qsizetype colon = expression.indexOf(QStringLiteral(":."));
-        if (colon >= 0)
-            expression.remove(colon + 1, 1);
-        separator = expression.lastIndexOf(u'.');
-    }
-    if (separator <= 0)
-        return {};
-    QString sheet = expression.left(separator);
-    if (sheet.size() >= 2 && sheet.startsWith(u'\'') && sheet.endsWith(u'\''))
-        sheet = sheet.mid(1, sheet.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
-    CellRange range;
-    if (!parseRangeReference(QStringView(expression).mid(separator + 1), range))
-        return {};
-    return sheet + u'!' + rangeReference(range);
-}
-
 // A cell as the file gives it, turned into its text once the formats are known.
 struct PendingCell {
     enum class Kind { Empty, Text, Number, DateTime };
@@ -203,9 +170,8 @@ class SheetImport : public iface::import_sheet,
                     public iface::import_formula {
 public:
     // The sheet is named by its index: the workbook's list of sheets grows while the file is read.
-    SheetImport(Workbook& book, int index, CellBudget& budget, const std::vector<QString>& strings,
-                SpreadsheetKind kind)
-        : m_book(book), m_index(index), m_budget(budget), m_strings(strings), m_kind(kind) {}
+    SheetImport(Workbook& book, int index, CellBudget& budget, const std::vector<QString>& strings)
+        : m_book(book), m_index(index), m_budget(budget), m_strings(strings) {}
 
     const std::map<CellPos, PendingCell>& cells() const { return m_cells; }
 
@@ -225,7 +191,7 @@ public:
     void set_auto(ss::row_t row, ss::col_t column, std::string_view text) override {
         if (PendingCell* cell = at(row, column)) {
             cell->kind = PendingCell::Kind::Text;
-            cell->text = textOf(text, m_kind);
+            cell->text = unescapedText(text);
         }
     }
     void set_string(ss::row_t row, ss::col_t column, ss::string_id_t index) override {
@@ -335,7 +301,7 @@ public:
     void set_formula(ss::formula_grammar_t, std::string_view) override {}
     void set_shared_formula_index(std::size_t) override {}
     void set_result_string(std::string_view value) override {
-        m_formulaResult = PendingCell{PendingCell::Kind::Text, textOf(value, m_kind), 0.0, {}, {}, {}};
+        m_formulaResult = PendingCell{PendingCell::Kind::Text, unescapedText(value), 0.0, {}, {}, {}};
     }
     void set_result_value(double value) override {
         m_formulaResult = PendingCell{PendingCell::Kind::Number, {}, value, {}, {}, {}};
@@ -369,7 +335,6 @@ private:
     int m_index;
     CellBudget& m_budget;
     const std::vector<QString>& m_strings;
-    SpreadsheetKind m_kind;
     std::map<CellPos, PendingCell> m_cells;
     std::vector<std::pair<CellRange, std::size_t>> m_rangeFormats;
     ss::row_t m_formulaRow = -1;
@@ -379,12 +344,10 @@ private:
 
 class SharedStrings : public iface::import_shared_strings {
 public:
-    explicit SharedStrings(SpreadsheetKind kind) : m_kind(kind) {}
-
     const std::vector<QString>& strings() const { return m_strings; }
 
     std::size_t append(std::string_view text) override {
-        m_strings.push_back(textOf(text, m_kind));
+        m_strings.push_back(unescapedText(text));
         return m_strings.size() - 1;
     }
     std::size_t add(std::string_view text) override { return append(text); }
@@ -395,7 +358,7 @@ public:
     void set_segment_font_size(double) override {}
     void set_segment_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
                                 ss::color_elem_t) override {}
-    void append_segment(std::string_view text) override { m_segments += textOf(text, m_kind); }
+    void append_segment(std::string_view text) override { m_segments += unescapedText(text); }
     std::size_t commit_segments() override {
         m_strings.push_back(std::move(m_segments));
         m_segments.clear();
@@ -403,7 +366,6 @@ public:
     }
 
 private:
-    SpreadsheetKind m_kind;
     std::vector<QString> m_strings;
     QString m_segments;
 };
@@ -466,11 +428,7 @@ public:
         if (BorderEntry::Side* side = m_border.side(direction))
             side->colour = QColor(red, green, blue);
     }
-    void set_border_width(ss::border_direction_t direction, double width,
-                          orcus::length_unit_t unit) override {
-        if (BorderEntry::Side* side = m_border.side(direction))
-            side->widthPoints = unit == orcus::length_unit_t::unknown ? 0.0 : pixels(width, unit) * 0.75;
-    }
+    void set_border_width(ss::border_direction_t, double, orcus::length_unit_t) override {}
     std::size_t commit_border() override { return commit(m_borders, m_border); }
 
     // protection
@@ -532,7 +490,6 @@ private:
         struct Side {
             ss::border_style_t style = ss::border_style_t::none;
             QColor colour = Qt::black;
-            double widthPoints = 0.0;
         };
         Side left, top, right, bottom;
 
@@ -578,7 +535,7 @@ private:
 
     static Border border(const BorderEntry::Side& side) {
         Border result;
-        result.line = borderLine(side.style, side.widthPoints);
+        result.line = borderLine(side.style);
         if (result.line != Border::Line::None)
             result.colour = side.colour.isValid() ? side.colour : QColor(Qt::black);
         return result;
@@ -695,8 +652,7 @@ public:
 
 class WorkbookImport : public iface::import_factory {
 public:
-    WorkbookImport(SpreadsheetKind kind, const std::vector<CellFormatExtras>& extras)
-        : m_kind(kind), m_strings(kind), m_styles(extras), m_names(m_book) {
+    explicit WorkbookImport(const std::vector<CellFormatExtras>& extras) : m_styles(extras), m_names(m_book) {
         m_book.sheets().clear();
     }
 
@@ -719,8 +675,8 @@ public:
         if (m_book.sheetCount() >= maxSheets)
             throw SheetError(QStringLiteral("Die Arbeitsmappe hat mehr als %1 Tabellen.").arg(maxSheets));
         m_book.addSheet(utf8(name));
-        m_imports.push_back(std::make_unique<SheetImport>(m_book, m_book.sheetCount() - 1, m_budget,
-                                                          m_strings.strings(), m_kind));
+        m_imports.push_back(
+            std::make_unique<SheetImport>(m_book, m_book.sheetCount() - 1, m_budget, m_strings.strings()));
         return m_imports.back().get();
     }
     iface::import_sheet* get_sheet(std::string_view name) override {
@@ -772,7 +728,6 @@ private:
         }
     }
 
-    SpreadsheetKind m_kind;
     Workbook m_book;
     CellBudget m_budget;
     SharedStrings m_strings;
@@ -783,29 +738,20 @@ private:
     std::vector<std::unique_ptr<SheetImport>> m_imports;
 };
 
-QString kindName(SpreadsheetKind kind) {
-    return kind == SpreadsheetKind::Xlsx ? QStringLiteral("Excel-Arbeitsmappe")
-                                         : QStringLiteral("OpenDocument-Tabelle");
-}
-
 } // namespace
 
-Workbook importSpreadsheet(const QByteArray& archive, SpreadsheetKind kind,
-                           const std::vector<CellFormatExtras>& extras) {
-    WorkbookImport import(kind, extras);
+Workbook importXlsx(const QByteArray& archive, const std::vector<CellFormatExtras>& extras) {
+    WorkbookImport import(extras);
     try {
-        const std::string_view stream(archive.constData(), std::size_t(archive.size()));
-        if (kind == SpreadsheetKind::Xlsx)
-            orcus::orcus_xlsx(&import).read_stream(stream);
-        else
-            orcus::orcus_ods(&import).read_stream(stream);
+        orcus::orcus_xlsx(&import).read_stream(
+            std::string_view(archive.constData(), std::size_t(archive.size())));
     } catch (const SheetError&) {
         throw;
     } catch (const std::bad_alloc&) {
-        throw SheetError(QStringLiteral("Die %1 ist zu groß zum Lesen.").arg(kindName(kind)));
+        throw SheetError(QStringLiteral("Die Excel-Arbeitsmappe ist zu groß zum Lesen."));
     } catch (const std::exception& error) {
-        throw SheetError(QStringLiteral("Die %1 ist beschädigt (%2).")
-                             .arg(kindName(kind), QString::fromUtf8(error.what())));
+        throw SheetError(QStringLiteral("Die Excel-Arbeitsmappe ist beschädigt (%1).")
+                             .arg(QString::fromUtf8(error.what())));
     }
     return import.finish();
 }

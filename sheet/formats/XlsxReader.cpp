@@ -161,7 +161,7 @@ Workbook readXlsx(QByteArrayView file) {
     const std::vector<CellFormatExtras> extras =
         cellFormatExtras(entries, targetOfType(parts, u"styles", QStringLiteral("xl/styles.xml")));
     // The library reads a repacked archive, whose sizes are the ones just checked.
-    Workbook book = importSpreadsheet(writeZipArchive(entries), SpreadsheetKind::Xlsx, extras);
+    Workbook book = importXlsx(writeZipArchive(entries), extras);
     book.setTitle(firstElementText(
         entries,
         targetOfType(relationships(entries, {}), u"core-properties", QStringLiteral("docProps/core.xml")),

@@ -63,4 +63,27 @@ bool parseRangeReference(QStringView text, CellRange& range) {
     return true;
 }
 
+// "Bericht!$B$2:$B$3", "'Zweite Tabelle'!$A$1" or "$Bericht.$B$2:.$B$3" as "Bericht!B2:B3"; empty
+// for an expression that is no range of a sheet.
+QString sheetRangeReference(QString expression) {
+    expression.remove(u'$');
+    qsizetype separator = expression.lastIndexOf(u'!');
+    if (separator < 0) {
+        // The OpenDocument form names the sheet before a dot, again at the range's end.
+        const qsizetype colon = expression.indexOf(QStringLiteral(":."));
+        if (colon >= 0)
+            expression.remove(colon + 1, 1);
+        separator = expression.lastIndexOf(u'.');
+    }
+    if (separator <= 0)
+        return {};
+    QString sheet = expression.left(separator);
+    if (sheet.size() >= 2 && sheet.startsWith(u'\'') && sheet.endsWith(u'\''))
+        sheet = sheet.mid(1, sheet.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    CellRange range;
+    if (!parseRangeReference(QStringView(expression).mid(separator + 1), range))
+        return {};
+    return sheet + u'!' + rangeReference(range);
+}
+
 } // namespace velmora::sheet

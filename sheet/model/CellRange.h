@@ -41,5 +41,8 @@ QString cellReference(CellPos pos);
 QString rangeReference(const CellRange& range);
 /// Parses "B7" or "B7:D9" (case-insensitive, optional "$"); false for anything else.
 bool parseRangeReference(QStringView text, CellRange& range);
+/// A range of a sheet as a spreadsheet file writes it ("Bericht!$B$2:$B$3", "'Zweite Tabelle'!$A$1",
+/// "$Bericht.$B$2:.$B$3") as the model keeps it: "Bericht!B2:B3"; empty for anything else.
+QString sheetRangeReference(QString expression);
 
 } // namespace velmora::sheet

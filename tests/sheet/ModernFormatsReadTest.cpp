@@ -165,5 +165,20 @@ TEST(ModernFormats, ArchivesWithoutWorkbookAreRefused) {
               QStringLiteral("Die Arbeitsmappe enthält keine Tabelle."));
     EXPECT_EQ(
         message({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"}}, "leer.ods"),
-        QStringLiteral("Die Arbeitsmappe enthält keine Tabelle."));
+        QStringLiteral("Die OpenDocument-Tabelle ist beschädigt (der Inhalt fehlt)."));
+    const QByteArray office = "<office:document-content "
+                              "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                              "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                              "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">";
+    EXPECT_EQ(message({{QStringLiteral("content.xml"), office + "</office:document-content>"}}, "ohne.ods"),
+              QStringLiteral("Die Arbeitsmappe enthält keine Tabelle."));
+    // A text repeated over every cell of the largest sheet stops at the component's limit.
+    const QByteArray everywhere =
+        office + "<table:table table:name=\"A\"><table:table-row table:number-rows-repeated=\"1048576\">"
+                 "<table:table-cell table:number-columns-repeated=\"16384\"><text:p>x</text:p>"
+                 "</table:table-cell></table:table-row></table:table></office:document-content>";
+    EXPECT_EQ(message({{QStringLiteral("content.xml"), everywhere}}, "voll.ods"),
+              QStringLiteral("Die Arbeitsmappe hat mehr als 1000000 Zellen."));
+    EXPECT_EQ(message({{QStringLiteral("content.xml"), office + "<table:table>"}}, "kaputt.ods"),
+              QStringLiteral("Die OpenDocument-Tabelle ist beschädigt (Premature end of document.)."));
 }

@@ -4,6 +4,24 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::sheet {
+
+// Readable failures: a style as the workbook format would write it.
+inline void PrintTo(const CellStyle& style, std::ostream* out) {
+    const auto colour = [](const QColor& c) {
+        return c.isValid() ? c.name(QColor::HexArgb).toStdString() : "none";
+    };
+    *out << style.fontFamily.toStdString() << ' ' << style.fontSize << (style.bold ? " bold" : "")
+         << (style.italic ? " italic" : "") << (style.underline ? " underline" : "") << " text "
+         << colour(style.textColour) << " fill " << colour(style.fillColour) << " h" << int(style.horizontal)
+         << " v" << int(style.vertical) << (style.wrap ? " wrap" : "") << " format '"
+         << style.numberFormat.toStdString() << "' borders";
+    for (const Border* border : {&style.left, &style.top, &style.right, &style.bottom})
+        *out << ' ' << int(border->line) << '/' << colour(border->colour);
+}
+
+} // namespace velmora::sheet
+
 namespace velmora::sheet::test {
 
 /// The same sheets by name with the same cell texts, one row and column beyond the used range too.
