@@ -3,7 +3,9 @@
 #include "app/TInfoBox.h"
 #include "app/TOptionenF.h"
 #include "app/TrayController.h"
+#include "common/DelimitedText.h"
 #include "engine/Engine.h"
+#include "LibreOffice.h"
 #include "MainWindowFixture.h"
 #include "Mnemonics.h"
 #include "ScriptedDialogs.h"
@@ -344,6 +346,34 @@ TEST_F(WaterMainWindowTest, ANameTypedWithoutExtensionGetsTheChosenEntrysExtensi
         EXPECT_EQ(water->FileName, data.filePath(QString::fromLatin1(written))) << filter;
     }
     EXPECT_EQ(window->recentFiles().paths(), QStringList{data.filePath(QStringLiteral("probe.was"))});
+}
+
+// Another spreadsheet program reads the exported workbook with the texts the window shows.
+TEST_F(WaterMainWindowTest, LibreOfficeShowsTheXlsxExportWithTheWindowsTexts) {
+    if (!test::hasLibreOffice())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed; the export is not compared with it";
+    TWasserF* water = calculate(QStringLiteral("Brunnen Süd"));
+    ASSERT_NE(water, nullptr);
+    dialogs.saveAnswers = {data.filePath(QStringLiteral("bericht|Excel 2007-365 Dateien (*.xlsx)"))};
+    window->actions().speichernUnter->trigger();
+    const QString csv = test::convertWithLibreOffice(
+        data.filePath(QStringLiteral("bericht.xlsx")),
+        QStringLiteral("csv:Text - txt - csv (StarCalc):9,34,76,1,,0,false,true,true"), QStringLiteral("csv"),
+        data.path());
+    ASSERT_FALSE(csv.isEmpty()) << "LibreOffice made no file";
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<QStringList> rows = splitDelimited(QString::fromUtf8(file.readAll()), u'\t');
+    const sheet::Sheet& shown = water->Book()->workbook().sheet(0);
+    const sheet::CellRange used = shown.usedRange();
+    for (int row = 1; row <= used.bottom; ++row)
+        for (int column = 1; column <= used.right; ++column) {
+            const QStringList fields =
+                std::size_t(row) <= rows.size() ? rows[std::size_t(row - 1)] : QStringList();
+            EXPECT_EQ(fields.value(column - 1), shown.text({row, column}))
+                << sheet::cellReference({row, column}).toStdString();
+        }
+    EXPECT_LE(rows.size(), std::size_t(used.bottom));
 }
 
 TEST_F(WaterMainWindowTest, TheWaterIsTheSourceOfTheNextAnalysis) {

@@ -21,6 +21,11 @@ inline QString convertWithLibreOffice(const QString& file, const QString& target
                                       const QString& directory) {
     QProcess soffice;
     soffice.setProcessChannelMode(QProcess::MergedChannels);
+    // Numbers shown with a decimal point, whatever the machine's language.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    soffice.setProcessEnvironment(environment);
     soffice.start(QStandardPaths::findExecutable(QStringLiteral("soffice")),
                   {QStringLiteral("-env:UserInstallation=") +
                        QUrl::fromLocalFile(QDir(directory).filePath(QStringLiteral("profil"))).toString(),
