@@ -151,10 +151,35 @@ void amendSheet(const QByteArray& part, Sheet& sheet) {
     }
 }
 
+// The import library's XML parser asserts on some malformed documents: every part it may read is
+// checked to be well-formed UTF-8 XML without a document type first, as the format demands.
+void checkXmlParts(const ZipEntries& entries) {
+    for (const auto& entry : entries) {
+        const QString& path = entry.first;
+        const QByteArray& bytes = entry.second;
+        if (!path.endsWith(QStringLiteral(".xml")) && !path.endsWith(QStringLiteral(".rels")) &&
+            !path.endsWith(QStringLiteral(".vml")))
+            continue;
+        const auto refuse = [&path](const QString& reason) {
+            throw SheetError(
+                QStringLiteral("Die Excel-Arbeitsmappe ist beschädigt (Teil „%1“: %2).").arg(path, reason));
+        };
+        if (bytes.contains('\0'))
+            refuse(QStringLiteral("kein UTF-8"));
+        QXmlStreamReader xml(bytes);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::DTD)
+                refuse(QStringLiteral("Dokumenttypdeklaration"));
+        if (xml.hasError())
+            refuse(xml.errorString());
+    }
+}
+
 } // namespace
 
 Workbook readXlsx(QByteArrayView file) {
     const ZipEntries entries = readZipArchive(file);
+    checkXmlParts(entries);
     const QString workbookPart =
         targetOfType(relationships(entries, {}), u"officeDocument", QStringLiteral("xl/workbook.xml"));
     const std::map<QString, Relationship> parts = relationships(entries, workbookPart);

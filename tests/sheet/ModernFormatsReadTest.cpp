@@ -182,3 +182,31 @@ TEST(ModernFormats, ArchivesWithoutWorkbookAreRefused) {
     EXPECT_EQ(message({{QStringLiteral("content.xml"), office + "<table:table>"}}, "kaputt.ods"),
               QStringLiteral("Die OpenDocument-Tabelle ist beschädigt (Premature end of document.)."));
 }
+
+// Parts the import library would read must be well-formed XML, without document types.
+TEST(ModernFormats, MalformedXlsxPartsAreRefusedBeforeTheyAreParsed) {
+    QTemporaryDir dir;
+    const ZipEntries sound = readZipArchive(writeXlsx(test::germanTexts()));
+    const std::pair<QByteArray, const char*> parts[] = {
+        {"<styleSheet><fonts", "Premature end of document."},
+        {"<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY b \"c\">]><a>&b;</a>", "Dokumenttypdeklaration"},
+        {QByteArray("<a>\0</a>", 8), "kein UTF-8"}};
+    for (const auto& [bytes, reason] : parts) {
+        ZipEntries entries = sound;
+        entries[QStringLiteral("xl/styles.xml")] = bytes;
+        const QString path = dir.filePath(QStringLiteral("teil.xlsx"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(writeZipArchive(entries));
+        file.close();
+        int code = 0;
+        try {
+            readWorkbookFile(path, code);
+            ADD_FAILURE() << reason;
+        } catch (const SheetError& error) {
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("Die Excel-Arbeitsmappe ist beschädigt (Teil „xl/styles.xml“: %1).")
+                          .arg(QString::fromUtf8(reason)));
+        }
+    }
+}
