@@ -1,8 +1,11 @@
 #pragma once
 
+#include "sheet/formats/WorkbookFile.h"
+#include "sheet/model/SheetError.h"
 #include "sheet/model/Workbook.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace velmora::sheet {
 
@@ -52,6 +55,30 @@ inline CellStyle styleAfterSpreadsheetFile(CellStyle style) {
 inline void expectSameStyles(const Sheet& written, const Sheet& read) {
     for (const auto& [pos, cell] : written.cells())
         EXPECT_EQ(read.style(pos), styleAfterSpreadsheetFile(cell.style)) << cellReference(pos).toStdString();
+}
+
+/// Reads every `lengthStep`-th prefix of a sound file and the file with every `flipStep`-th byte
+/// inverted, as the file `path`: each gives a workbook or the component's error, never a crash.
+inline void readTruncatedAndFlipped(const QByteArray& good, const QString& path, qsizetype lengthStep,
+                                    qsizetype flipStep) {
+    const auto tryRead = [&path](const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+        out.close();
+        int code = 0;
+        try {
+            readWorkbookFile(path, code);
+        } catch (const SheetError&) {
+        }
+    };
+    for (qsizetype length = 0; length < good.size(); length += lengthStep)
+        tryRead(good.left(length));
+    for (qsizetype at = 0; at < good.size(); at += flipStep) {
+        QByteArray flipped = good;
+        flipped[at] = char(flipped[at] ^ 0xFF);
+        tryRead(flipped);
+    }
 }
 
 } // namespace velmora::sheet::test

@@ -79,25 +79,7 @@ TEST_P(XlsGenerations, ManyDistinctTextsSpanContinueRecords) {
 
 TEST_P(XlsGenerations, TruncatedAndFlippedFilesFailCleanly) {
     const QByteArray good = writeXls(test::germanTexts(), GetParam().version);
-    const QString file = path(QStringLiteral("damaged.xls"));
-    const auto tryRead = [&file](const QByteArray& bytes) {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-        out.close();
-        int code = 0;
-        try {
-            readWorkbookFile(file, code);
-        } catch (const SheetError&) {
-        }
-    };
-    for (qsizetype length = 0; length < good.size(); length += 97)
-        tryRead(good.left(length));
-    for (qsizetype at = 0; at < good.size(); at += 61) {
-        QByteArray flipped = good;
-        flipped[at] = char(flipped[at] ^ 0xFF);
-        tryRead(flipped);
-    }
+    test::readTruncatedAndFlipped(good, path(QStringLiteral("damaged.xls")), 97, 61);
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, XlsGenerations,
