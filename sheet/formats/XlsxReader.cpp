@@ -1,6 +1,6 @@
 #include "sheet/formats/XlsxReader.h"
 
-#include "sheet/formats/SpreadsheetImport.h"
+#include "sheet/formats/XlsxImport.h"
 #include "sheet/formats/ZipArchive.h"
 #include "sheet/model/SheetError.h"
 

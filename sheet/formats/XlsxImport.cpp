@@ -1,4 +1,4 @@
-#include "sheet/formats/SpreadsheetImport.h"
+#include "sheet/formats/XlsxImport.h"
 
 #include "sheet/formats/NumberFormatShape.h"
 #include "sheet/model/SheetError.h"
