@@ -48,8 +48,6 @@ public:
     const CellStyle& style(CellPos pos) const;
     void setStyle(CellPos pos, const CellStyle& style);
     const std::map<CellPos, Cell>& cells() const { return m_cells; }
-    /// Removes every cell; the layout stays.
-    void clearCells() { m_cells.clear(); }
 
     const CellStyle& defaultStyle() const { return m_defaultStyle; }
     void setDefaultStyle(const CellStyle& style) { m_defaultStyle = style; }
