@@ -1,7 +1,7 @@
 #include "sheet/formats/XlsReader.h"
 
 #include "sheet/formats/BiffReader.h"
-#include "sheet/formats/GsfPointers.h"
+#include "sheet/formats/GsfSupport.h"
 #include "sheet/model/SheetError.h"
 
 #include <gsf/gsf-infile-msole.h>
@@ -18,18 +18,10 @@ const QByteArray compoundFileSignature = QByteArray::fromHex("d0cf11e0a1b11ae1")
     throw SheetError(QStringLiteral("Die Datei ist keine Excel-Arbeitsmappe."));
 }
 
-// The compound-file reader explains damage on standard error; the user gets our message instead.
-void quietCompoundWarnings() {
-    static const guint handler = g_log_set_handler(
-        "libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE),
-        [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
-    (void)handler;
-}
-
 // The workbook stream of a compound file. Its name is compared without case, as other programs do.
 QByteArray compoundWorkbookStream(const QByteArray& file) {
     gsf_init();
-    quietCompoundWarnings();
+    const QuietGsfWarnings quiet{"libgsf:msole"};
     InputPointer memory(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.constData()),
                                              gsf_off_t(file.size()), FALSE));
     GError* error = nullptr;

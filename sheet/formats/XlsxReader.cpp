@@ -180,16 +180,16 @@ void checkXmlParts(const ZipEntries& entries) {
 Workbook readXlsx(QByteArrayView file) {
     const ZipEntries entries = readZipArchive(file);
     checkXmlParts(entries);
+    const std::map<QString, Relationship> archiveParts = relationships(entries, {});
     const QString workbookPart =
-        targetOfType(relationships(entries, {}), u"officeDocument", QStringLiteral("xl/workbook.xml"));
+        targetOfType(archiveParts, u"officeDocument", QStringLiteral("xl/workbook.xml"));
     const std::map<QString, Relationship> parts = relationships(entries, workbookPart);
     const std::vector<CellFormatExtras> extras =
         cellFormatExtras(entries, targetOfType(parts, u"styles", QStringLiteral("xl/styles.xml")));
     // The library reads a repacked archive, whose sizes are the ones just checked.
     Workbook book = importXlsx(writeZipArchive(entries), extras);
     book.setTitle(firstElementText(
-        entries,
-        targetOfType(relationships(entries, {}), u"core-properties", QStringLiteral("docProps/core.xml")),
+        entries, targetOfType(archiveParts, u"core-properties", QStringLiteral("docProps/core.xml")),
         u"title"));
 
     // The worksheets in the workbook's order, as the library appended them.

@@ -1,6 +1,6 @@
 #include "sheet/formats/ZipArchive.h"
 
-#include "sheet/formats/GsfPointers.h"
+#include "sheet/formats/GsfSupport.h"
 #include "sheet/model/SheetError.h"
 
 #include <gsf/gsf-infile-zip.h>
@@ -8,7 +8,6 @@
 #include <gsf/gsf-outfile-zip.h>
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
-#include <iterator>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -24,28 +23,6 @@ constexpr int maxDepth = 16;
 [[noreturn]] void damaged(const QString& reason) {
     throw SheetError(QStringLiteral("Die Datei ist beschädigt: %1.").arg(reason));
 }
-
-// The zip reader explains damage on standard error, partly without a domain of its own; the user gets
-// our message instead. Only while an archive is read.
-class QuietZipWarnings {
-public:
-    QuietZipWarnings() {
-        for (std::size_t i = 0; i < std::size(m_domains); ++i)
-            m_handlers[i] = g_log_set_handler(
-                m_domains[i], GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE),
-                [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
-    }
-    ~QuietZipWarnings() {
-        for (std::size_t i = 0; i < std::size(m_domains); ++i)
-            g_log_remove_handler(m_domains[i], m_handlers[i]);
-    }
-    QuietZipWarnings(const QuietZipWarnings&) = delete;
-    QuietZipWarnings& operator=(const QuietZipWarnings&) = delete;
-
-private:
-    static constexpr const char* m_domains[] = {"libgsf:zip", nullptr};
-    guint m_handlers[2] = {};
-};
 
 class Unpacker {
 public:
@@ -118,7 +95,8 @@ bool looksLikeZip(QByteArrayView bytes) {
 
 ZipEntries readZipArchive(QByteArrayView archive) {
     gsf_init();
-    const QuietZipWarnings quiet;
+    // Some of the zip reader's warnings come without a domain of their own.
+    const QuietGsfWarnings quiet{"libgsf:zip", nullptr};
     InputPointer memory(gsf_input_memory_new(reinterpret_cast<const guint8*>(archive.data()),
                                              gsf_off_t(archive.size()), FALSE));
     GError* error = nullptr;
