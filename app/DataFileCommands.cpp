@@ -50,10 +50,10 @@ void DataFileCommands::OpenDataFile(const QString& path, bool addToRecentFiles) 
     }
 }
 
-void DataFileCommands::saveActiveWindowAs() {
+bool DataFileCommands::saveActiveWindowAs() {
     TMDIChild* window = m_frame.activeResultWindow();
     if (!window)
-        return;
+        return false;
     const WindowType& type = window->type();
     const QString proposal = proposedFileName(window->caption(), window->KindName);
     const QStringList filters = saveDialogFilters(type);
@@ -62,7 +62,7 @@ void DataFileCommands::saveActiveWindowAs() {
                                       QDir(m_frame.directories().data).filePath(proposal),
                                       filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty())
-        return;
+        return false;
     m_saveFilterIndex = int(std::max<qsizetype>(filters.indexOf(filter), 0)) + 1;
     // A name typed without extension gets the chosen entry's, as the dialog's default extension does.
     if (QFileInfo(path).suffix().isEmpty())
@@ -74,6 +74,7 @@ void DataFileCommands::saveActiveWindowAs() {
         m_recent.add(*written);
         updateRecentFilesMenu();
     }
+    return true;
 }
 
 void DataFileCommands::updateRecentFilesMenu() {

@@ -24,8 +24,8 @@ public:
     /// Opens a data file in a new window of its type; an open file's window is activated instead. Names
     /// without a data-file extension and missing files are ignored.
     void OpenDataFile(const QString& path, bool addToRecentFiles = true);
-    /// "Speichern unter..." for the active result window.
-    void saveActiveWindowAs();
+    /// "Speichern unter..." for the active result window; true when the user confirmed the dialog.
+    bool saveActiveWindowAs();
     void updateRecentFilesMenu();
 
 private:

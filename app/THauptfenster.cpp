@@ -2,8 +2,11 @@
 
 #include "app/CommandEnabling.h"
 #include "app/DataFileCommands.h"
+#include "app/DesktopCommands.h"
 #include "app/DialogPresenter.h"
+#include "app/FileBrowser.h"
 #include "app/FileTypes.h"
+#include "app/ProjectExplorer.h"
 #include "app/ResultWindowClasses.h"
 #include "app/TInfoBox.h"
 #include "app/TOptionenF.h"
@@ -79,6 +82,7 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
 
     buildWindow();
     m_files = new DataFileCommands(*this, *m_actions.zuletztMenu);
+    m_desktop = new DesktopCommands(*this);
     m_files->recentFiles().load(m_settings.recentFiles);
     m_presenter = new DialogPresenter([this](bool enabled) { setMainWindowEnabled(enabled); }, this);
     m_tray = new TrayController(*this, m_settings.trayAvailable);
@@ -103,9 +107,7 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     connectCommands();
     // What needs a result window or a chosen project starts disabled.
     m_actions.apply(commandsAtStart());
-    for (QAction* command :
-         {m_actions.alleDateienOeffnen, m_actions.projektUmbenennen, m_actions.projektLoeschen})
-        command->setEnabled(false);
+    enableProjectCommands();
     subWindowActivated(nullptr);
     m_files->updateRecentFilesMenu();
 }
@@ -138,12 +140,12 @@ void THauptfenster::buildWindow() {
 
     m_explorer = new QTabWidget;
     m_explorer->setObjectName(QStringLiteral("explorer"));
-    auto* projects = new QWidget;
-    projects->setObjectName(QStringLiteral("projekte"));
-    auto* files = new QWidget;
-    files->setObjectName(QStringLiteral("dateien"));
-    m_explorer->addTab(projects, QStringLiteral("Projekte"));
-    m_explorer->addTab(files, QStringLiteral("Dateien"));
+    m_projectExplorer = new ProjectExplorer(*this);
+    m_fileBrowser = new FileBrowser(*this);
+    m_explorer->addTab(m_projectExplorer, QStringLiteral("Projekte"));
+    m_explorer->addTab(m_fileBrowser, QStringLiteral("Dateien"));
+    m_explorer->setTabToolTip(0, QStringLiteral("Projekte"));
+    m_explorer->setTabToolTip(1, QStringLiteral("Dateisystem durchsuchen"));
     m_explorer->setMaximumWidth(maxExplorerWidth);
     m_explorer->setMinimumWidth(minExplorerWidth);
 
@@ -213,11 +215,39 @@ void THauptfenster::connectCommands() {
     connect(a.grafikPh, &QAction::triggered, this, [this] { openChart(true); });
     connect(a.grafikSi, &QAction::triggered, this, [this] { openChart(false); });
     connect(a.speichernUnter, &QAction::triggered, m_files, &DataFileCommands::saveActiveWindowAs);
-    // Commands whose calculations, files and projects are not part of this version yet.
-    for (QAction* later :
-         {a.importieren, a.alleDateienOeffnen, a.neuesProjekt, a.projektUmbenennen, a.projektLoeschen,
-          a.dateiHinzufuegen, a.desktopSpeichern, a.desktopLaden, a.dateibrowserAktualisieren})
-        connect(later, &QAction::triggered, this, &THauptfenster::notYetAvailable);
+    connect(a.importieren, &QAction::triggered, this, &THauptfenster::importAnalysis);
+
+    ProjectExplorer* projects = m_projectExplorer;
+    connect(a.neuesProjekt, &QAction::triggered, this, [this, projects] {
+        showProjects();
+        projects->newProject();
+    });
+    connect(a.projektUmbenennen, &QAction::triggered, this, [this, projects] {
+        showProjects();
+        projects->renameProject();
+    });
+    connect(a.projektLoeschen, &QAction::triggered, this, [this, projects] {
+        showProjects();
+        projects->deleteProject(false);
+    });
+    connect(a.alleDateienOeffnen, &QAction::triggered, this, [this, projects] {
+        showProjects();
+        projects->openAllFiles();
+    });
+    connect(a.dateiHinzufuegen, &QAction::triggered, projects, &ProjectExplorer::addCurrentFile);
+    connect(a.dateibrowserAktualisieren, &QAction::triggered, this, &THauptfenster::refreshExplorer);
+    connect(a.desktopSpeichern, &QAction::triggered, m_desktop, &DesktopCommands::saveDesktop);
+    connect(a.desktopLaden, &QAction::triggered, m_desktop, &DesktopCommands::loadDesktop);
+    connect(m_explorer, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            m_fileBrowser->readFileList();
+    });
+    // The keys of the commands that need a project work as soon as one is chosen.
+    connect(projects, &ProjectExplorer::chosenProjectChanged, this, &THauptfenster::enableProjectCommands);
+    connect(m_fileBrowser, &FileBrowser::dataDirectoryChosen, this, [projects] {
+        projects->readProjectList();
+        projects->emptyTree();
+    });
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
     connect(a.formulardesigner, &QAction::triggered, this, &THauptfenster::startDesigner);
@@ -261,6 +291,11 @@ void THauptfenster::connectCommands() {
 
     connect(m_tray, &TrayController::quitRequested, this, &QWidget::close);
     connect(m_options, &TOptionenF::minimizeToTrayChanged, m_tray, &TrayController::setOn);
+    connect(m_options, &TOptionenF::directoriesChanged, this, [this, projects] {
+        projects->readProjectList();
+        projects->emptyTree();
+        m_fileBrowser->showDataDirectory();
+    });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_explorerWidth = m_explorer->width(); });
 }
 
@@ -316,12 +351,15 @@ void THauptfenster::resultWindowClosing(TMDIChild* window) {
         this, [this] { m_actions.alleSchliessen->setEnabled(hasChildren()); }, Qt::QueuedConnection);
 }
 
+void THauptfenster::enableProjectCommands() {
+    for (QAction* command :
+         {m_actions.alleDateienOeffnen, m_actions.projektUmbenennen, m_actions.projektLoeschen})
+        command->setEnabled(m_projectExplorer->projectChosen());
+}
+
 void THauptfenster::updateProjectMenu() {
     const MainActions& a = m_actions;
-    // A project is chosen in the explorer's project box, which comes with the project explorer.
-    const bool projectChosen = false;
-    for (QAction* command : {a.alleDateienOeffnen, a.projektUmbenennen, a.projektLoeschen})
-        command->setEnabled(projectChosen);
+    enableProjectCommands();
     a.dateiHinzufuegen->setEnabled(hasChildren());
     if (m_explorer->isHidden())
         a.projektverwaltung->setText(QStringLiteral("Projekt&verwaltung einblenden"));
@@ -390,7 +428,7 @@ void THauptfenster::handlePath(const QString& path) {
     if (path.isEmpty())
         return;
     if (path.endsWith(QStringLiteral(".wdt")))
-        notYetAvailable();
+        m_desktop->restoreDesktop(path);
     else
         OpenDataFile(path);
 }
@@ -451,6 +489,29 @@ void THauptfenster::openChart(bool pH) {
     if (!series)
         return;
     addChildWindow(new TGraphikF(chartContent(velmora::ChartKind(ChartKind), *series, source->caption())));
+}
+
+void THauptfenster::importAnalysis() {
+    const QString path = dialogs().openFile(this, QStringLiteral("Datei auswählen"), m_directories.data,
+                                            QStringLiteral("Tabellen (*.xls *.xlsx *.ods)"));
+    if (!path.isEmpty())
+        importAnalysisFile(path, importTemplatePath(m_directories.program));
+}
+
+void THauptfenster::importAnalysisFile(const QString& path, const QString& templatePath) {
+    m_importPending = true;
+    m_analysisDialog->setWindowTitle(QStringLiteral("Import der Wasserkenndaten aus ") +
+                                     QFileInfo(path).fileName());
+    showAnalysisDialog();
+    const std::optional<ImportFailure> failure =
+        velmora::importAnalysisFile(path, templatePath, m_importValues);
+    if (failure) {
+        dialogs().message(this, failure->isError ? DialogSeam::Icon::Error : DialogSeam::Icon::Warning,
+                          QStringLiteral("Velmora"), failure->message);
+        m_analysisDialog->reject();
+        return;
+    }
+    m_analysisDialog->takeImport(importedFieldTexts(m_importValues));
 }
 
 void THauptfenster::showAnalysisDialog() {
@@ -544,6 +605,36 @@ void THauptfenster::tile(Qt::Orientation orientation) {
     }
 }
 
+void THauptfenster::showProjects() {
+    setExplorerVisible(true);
+    m_explorer->setCurrentIndex(0);
+}
+
+void THauptfenster::refreshExplorer() {
+    m_fileBrowser->readFileList();
+    m_projectExplorer->readProjectList();
+    m_projectExplorer->emptyTree();
+}
+
+void THauptfenster::setExplorerEditing(bool editing) {
+    if (editing) {
+        m_widthBeforeEditing = m_explorer->width();
+        m_splitter->setSizes({maxExplorerWidth, std::max(1, m_splitter->width() - maxExplorerWidth)});
+    } else {
+        m_splitter->setSizes({m_widthBeforeEditing, std::max(1, m_splitter->width() - m_widthBeforeEditing)});
+    }
+    m_splitter->handle(1)->setEnabled(!editing && !m_explorer->isHidden());
+}
+
+void THauptfenster::setDataDirectory(const QString& directory) {
+    m_settings.profile.write(QStringLiteral("Verzeichnisse"), QStringLiteral("Datenverzeichnis"), directory);
+    m_directories.data = directory;
+}
+
+bool THauptfenster::saveActiveWindowAs() {
+    return m_files->saveActiveWindowAs();
+}
+
 void THauptfenster::setExplorerVisible(bool visible) {
     if (!visible && !m_explorer->isHidden())
         m_explorerWidth = m_explorer->width();
@@ -609,8 +700,11 @@ void THauptfenster::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     m_zoomBox->setCurrentIndex(zoomEntry100);
-    handlePath(m_commandLinePath);
+    m_projectExplorer->readProjectList();
+    m_fileBrowser->showDataDirectory();
+    // A desktop on the command line places the main window over what the configuration says.
     applyPlacement();
+    handlePath(m_commandLinePath);
 }
 
 void THauptfenster::applyPlacement() {

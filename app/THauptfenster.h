@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/AnalysisImport.h"
 #include "app/Configuration.h"
+#include "app/ExplorerHost.h"
 #include "app/IniFile.h"
 #include "app/MainActions.h"
 #include "app/RecentFiles.h"
@@ -21,6 +23,9 @@ namespace sheet {
 class SheetBook;
 }
 class DataFileCommands;
+class DesktopCommands;
+class FileBrowser;
+class ProjectExplorer;
 class DialogPresenter;
 class TAktivKohle;
 class TEingabeform;
@@ -44,7 +49,7 @@ class TrayController;
 
 /// The main window: the frame of the result windows with the menus, tool bar and zoom box, the status
 /// bar, the explorer panel and the notification-area icon. Every command starts here.
-class THauptfenster : public QMainWindow, public MdiHost, public CalculationHost {
+class THauptfenster : public QMainWindow, public MdiHost, public CalculationHost, public ExplorerHost {
     Q_OBJECT
 public:
     struct Settings {
@@ -78,11 +83,20 @@ public:
     void activate(TMDIChild* window);
     /// Tells the user that a command or file type comes with a later version.
     void notYetAvailable();
+    /// "&Importieren" once the file is chosen: the analysis dialog, captioned with the file's name, filled
+    /// from `path` through the template `templatePath`; closed again when the import fails.
+    void importAnalysisFile(const QString& path, const QString& templatePath);
+    /// Closes every child window, the last in the window order first; an unsaved one asks and may stay.
+    void closeAll();
+    bool hasChildren() const;
 
     QString NewWindowCaption;
     int ChartKind = 0; ///< the chart the menu items pH and SI chose last (10, 11, 20, 21)
 
     const Directories& directories() const { return m_directories; }
+    ProjectExplorer& projectExplorer() const { return *m_projectExplorer; }
+    FileBrowser& fileBrowser() const { return *m_fileBrowser; }
+    DesktopCommands& desktopCommands() const { return *m_desktop; }
     const MainActions& actions() const { return m_actions; }
     RecentFiles& recentFiles();
     TrayController& tray() const { return *m_tray; }
@@ -110,6 +124,16 @@ public:
     MdiHost& windowHost() override { return *this; }
     void showResultWindow(TMDIChild* window, const QString& fileName) override;
     void openHelpPage(const QString& page) override;
+
+    // ExplorerHost
+    QString projectDirectory() const override { return m_directories.projects; }
+    QString dataDirectory() const override { return m_directories.data; }
+    void setDataDirectory(const QString& directory) override;
+    bool hasChildWindows() const override { return hasChildren(); }
+    void openDataFile(const QString& path) override { OpenDataFile(path); }
+    bool saveActiveWindowAs() override;
+    void openHelpStartPage() override { openHelp(); }
+    void setExplorerEditing(bool editing) override;
 
     /// Menus, tool bar and workspace; the dialogs shown over the main window stay usable.
     void setMainWindowEnabled(bool enabled);
@@ -144,9 +168,10 @@ private:
     void zoomChosen(int index);
     void updateWindowMenu();
     void updateProjectMenu();
+    /// The commands that need a chosen project.
+    void enableProjectCommands();
     void setExplorerVisible(bool visible);
     void tile(Qt::Orientation orientation);
-    void closeAll();
     /// Asks every unsaved window before any closes; false when the user keeps one.
     bool confirmClosingAll();
     void showAnalysisDialog();
@@ -164,13 +189,20 @@ private:
     void openDocumentation();
     void openBook();
     void startDesigner();
-    bool hasChildren() const;
+    void importAnalysis();
+    /// Shows the explorer with its tab "Projekte", as the main menu's project commands do first.
+    void showProjects();
+    /// F5: the file list and the project list read again, the tree emptied.
+    void refreshExplorer();
     QList<QMdiSubWindow*> openWindows(QMdiArea::WindowOrder order = QMdiArea::CreationOrder) const;
 
     Settings m_settings;
     Directories m_directories;
     MainActions m_actions;
     DataFileCommands* m_files = nullptr;
+    DesktopCommands* m_desktop = nullptr;
+    ProjectExplorer* m_projectExplorer = nullptr;
+    FileBrowser* m_fileBrowser = nullptr;
     DialogPresenter* m_presenter = nullptr;
     QMdiArea* m_workspace = nullptr;
     QTabWidget* m_explorer = nullptr;
@@ -193,9 +225,11 @@ private:
     TFeMnForm* m_ironFilterDialog = nullptr;
     TSandfilter* m_sandFilterDialog = nullptr;
     bool m_importPending = false;
+    ImportValues m_importValues; ///< kept from one import to the next
     sheet::SheetBook* m_designerBook = nullptr;
     QString m_commandLinePath;
     int m_explorerWidth = 0; ///< the panel's width when last shown, written at closing
+    int m_widthBeforeEditing = 0;
     bool m_shownOnce = false;
 };
 

@@ -3,6 +3,7 @@
 #include "batch/BatchFiles.h"
 #include "batch/BatchInput.h"
 #include "batch/BatchOutput.h"
+#include "batch/ImportRunner.h"
 #include "batch/JobRunner.h"
 
 #include <algorithm>
@@ -23,6 +24,8 @@ const char16_t* const helpText =
        velmora-batch export DATENDATEI AUSGABEDATEI [--code 4]
        velmora-batch chart DATENDATEI (--ph|--si) BILDDATEI
        velmora-batch run [--dir VERZEICHNIS] AUFTRAG.json|-
+       velmora-batch import [--template VORLAGE] [--method N] [--save-dir VERZEICHNIS] [--json]
+                            ARBEITSMAPPE...
 
 evaluate wertet Wasseranalysen aus wie "Eingabe der Wasserkenndaten" mit "Berechnen" und
 schreibt ein Ergebnis je Analyse auf die Standardausgabe. Ohne DATEI oder mit "-" wird die
@@ -32,6 +35,15 @@ Threads (Vorgabe: die Zahl der Prozessorkerne); die Ausgabe bleibt dieselbe. Ein
 wird Zeile für Zeile gelesen und je tausend Analysen ausgegeben, so dass auch eine sehr lange
 Datei nicht mehr Speicher braucht. Auf einem Terminal zeigt die Fehlerausgabe, wie weit die
 Auswertung ist ("12 000 / 100 000 Analysen").
+
+import übernimmt die Analysen aus Arbeitsmappen eines Labors (".xls", ".xlsx", ".ods") wie
+"Datei › Importieren": die VORLAGE (Vorgabe: Vorlagen/ExcelImport.xls des Programms) sagt,
+welche Zelle welche Größe enthält. Jede Mappe wird mit der Methode N (1 bis 7, Vorgabe 1:
+pH-Wert und KS(4,3)) berechnet wie mit "Berechnen" und ergibt eine Ergebniszeile wie bei
+evaluate (CSV mit ";", mit --json JSON); mit --save-dir zusätzlich je Mappe eine ".was".
+Größen, die die Vorlage nicht markiert, behalten den Wert der Mappe davor. Eine Mappe, die
+nicht gelesen oder berechnet werden kann, steht mit der Meldung des Programms in der Zeile;
+die übrigen werden weiter übernommen.
 
 export öffnet eine Datendatei wie das Programm und schreibt das ausgefüllte Blatt im Format
 der Endung der AUSGABEDATEI: ".xlsx", ".xls" (Excel 97, mit --code 4 Excel 5/95), ".htm",
@@ -88,26 +100,39 @@ struct BatchArguments {
     std::optional<bool> pH; ///< chart: --ph or --si
     QString saveDirectory;
     std::optional<int> excelCode;
+    QString templatePath;
+    int method = 1;
     int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     QStringList files;
 };
 
 bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QString& problem) {
     static const QStringList commands{QStringLiteral("evaluate"), QStringLiteral("export"),
-                                      QStringLiteral("chart"), QStringLiteral("run")};
+                                      QStringLiteral("chart"), QStringLiteral("run"),
+                                      QStringLiteral("import")};
     if (arguments.isEmpty() || !commands.contains(arguments.front())) {
-        problem =
-            QStringLiteral("Unbekannter Befehl; erwartet wird „evaluate“, „export“, „chart“ oder „run“.");
+        problem = QStringLiteral(
+            "Unbekannter Befehl; erwartet wird „evaluate“, „export“, „chart“, „run“ oder „import“.");
         return false;
     }
     parsed.command = arguments.front();
     const bool evaluate = parsed.command == u"evaluate";
+    const bool import = parsed.command == u"import";
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (evaluate && argument == u"--json") {
+        if ((evaluate || import) && argument == u"--json") {
             parsed.json = true;
-        } else if ((evaluate && argument == u"--save-dir" && hasValue) ||
+        } else if (import && argument == u"--template" && hasValue) {
+            parsed.templatePath = arguments[++i];
+        } else if (import && argument == u"--method" && hasValue) {
+            bool isNumber = false;
+            parsed.method = arguments[++i].toInt(&isNumber);
+            if (!isNumber || parsed.method < 1 || parsed.method > 7) {
+                problem = QStringLiteral("--method nimmt eine Methode von 1 bis 7.");
+                return false;
+            }
+        } else if (((evaluate || import) && argument == u"--save-dir" && hasValue) ||
                    (parsed.command == u"run" && argument == u"--dir" && hasValue)) {
             parsed.saveDirectory = arguments[++i];
         } else if (evaluate && argument == u"-j" && hasValue) {
@@ -132,6 +157,13 @@ bool parseArguments(const QStringList& arguments, BatchArguments& parsed, QStrin
         } else {
             parsed.files << argument;
         }
+    }
+    if (import) {
+        if (parsed.files.isEmpty()) {
+            problem = QStringLiteral("import braucht mindestens eine Arbeitsmappe.");
+            return false;
+        }
+        return true;
     }
     const bool oneFile = evaluate || parsed.command == u"run";
     if (parsed.files.size() > (oneFile ? 1 : 2) || (!oneFile && parsed.files.size() != 2)) {
@@ -237,6 +269,9 @@ int runBatchCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return exportDataFile(parsed.files[0], parsed.files[1], parsed.excelCode, out, err);
     if (parsed.command == u"chart")
         return writeChart(parsed.files[0], *parsed.pH, parsed.files[1], err);
+    if (parsed.command == u"import")
+        return importWorkbooks(
+            {parsed.templatePath, parsed.method, parsed.saveDirectory, parsed.json, parsed.files}, out, err);
 
     const QString file = parsed.files.value(0);
     QFile named(file);

@@ -113,7 +113,8 @@ int exportDataFile(const QString& dataFile, const QString& outFile, std::optiona
     if (code == sheet::Excel97Code)
         code = excelCode.value_or(sheet::Excel97Code);
     if (code == 0) {
-        err << QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, .vts.")
+        err << QStringLiteral(
+                   "Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, .vts.")
                    .arg(outFile)
             << u'\n';
         return batchUnusable;

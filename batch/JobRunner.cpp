@@ -1,15 +1,13 @@
 #include "batch/JobRunner.h"
 
-#include "app/IniFile.h"
 #include "app/ProgramSetup.h"
 #include "app/THauptfenster.h"
 #include "batch/BatchCommand.h"
+#include "batch/OffscreenProgram.h"
 #include "common/DialogSeam.h"
 #include "common/OrderedJson.h"
-#include "engine/Engine.h"
 #include "windows/TMDIChild.h"
 
-#include <deque>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -32,10 +30,8 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
-#include <QUrl>
 
 namespace velmora {
 
@@ -68,62 +64,6 @@ QAction* commandOf(const MainActions& actions, const QString& dialog) {
             return actions.*entry.command;
     return nullptr;
 }
-
-QString iconName(DialogSeam::Icon icon) {
-    switch (icon) {
-    case DialogSeam::Icon::Information:
-        return QStringLiteral("information");
-    case DialogSeam::Icon::Warning:
-        return QStringLiteral("warning");
-    case DialogSeam::Icon::Error:
-        return QStringLiteral("error");
-    case DialogSeam::Icon::Confirmation:
-        return QStringLiteral("question");
-    }
-    return {};
-}
-
-// The job's answers to the boxes a run shows, and a record of them.
-class JobDialogs final : public DialogSeam {
-public:
-    std::deque<bool> answers;
-    std::deque<QString> inputs;
-    QJsonArray messages;
-    QJsonArray inputBoxes;
-    QJsonArray opened;
-
-    Answer message(QWidget*, Icon icon, const QString&, const QString& text, Buttons buttons) override {
-        messages.append(
-            QJsonObject{{QStringLiteral("icon"), iconName(icon)}, {QStringLiteral("text"), text}});
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        const bool yes = answers.empty() || answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return buttons == Buttons::YesNo ? (yes ? Answer::Yes : Answer::No)
-                                         : (yes ? Answer::Ok : Answer::Cancel);
-    }
-    QStringList openFiles(QWidget*, const QString&, const QString&, const QString&, QString*) override {
-        return {};
-    }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&, QString*) override {
-        return {};
-    }
-    QString directory(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    bool print(QWidget*, QPrinter&) override { return false; }
-    std::optional<QString> text(QWidget*, const QString&, const QString& label, const QString&) override {
-        inputBoxes.append(label);
-        if (inputs.empty())
-            return std::nullopt;
-        QString answer = inputs.front();
-        inputs.pop_front();
-        return answer;
-    }
-    bool openUrl(const QUrl& url) override {
-        opened.append(url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName() : url.toString());
-        return true;
-    }
-};
 
 // A job that cannot run as written.
 struct UnusableJob {
@@ -219,24 +159,13 @@ QStringList stringsOf(const JsonValue* value) {
 
 class JobSession {
 public:
-    explicit JobSession(const QString& directory)
-        : m_directory(directory), m_window({QApplication::applicationDirPath() + u'/',
-                                            IniFile(m_config.filePath(QStringLiteral("velmora.ini"))),
-                                            IniFile(m_config.filePath(QStringLiteral("mru.ini"))),
-                                            m_config.filePath(QStringLiteral("desktop")), false, &m_engine}) {
-        setDialogs(&m_dialogs);
-    }
-    ~JobSession() { setDialogs(nullptr); }
+    explicit JobSession(const QString& directory) : m_directory(directory) {}
 
     // Runs one job; its line of output and its exit code.
     int run(const JsonValue& job, QTextStream& out) {
-        m_dialogs.messages = {};
-        m_dialogs.inputBoxes = {};
-        m_dialogs.opened = {};
-        m_dialogs.answers.clear();
+        m_dialogs.clear();
         for (const QString& answer : stringsOf(job.member(u"answers")))
             m_dialogs.answers.push_back(answer != u"no");
-        m_dialogs.inputs.clear();
         for (const QString& input : stringsOf(job.member(u"inputs")))
             m_dialogs.inputs.push_back(input);
 
@@ -327,10 +256,9 @@ private:
     }
 
     QString m_directory;
-    QTemporaryDir m_config;
-    EngineState m_engine;
-    JobDialogs m_dialogs;
-    THauptfenster m_window;
+    OffscreenProgram m_program;
+    RecordingDialogs& m_dialogs = m_program.dialogs;
+    THauptfenster& m_window = m_program.window;
 };
 
 } // namespace

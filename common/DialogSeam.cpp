@@ -53,6 +53,11 @@ public:
         return QFileDialog::getOpenFileNames(parent, caption, directory, filters, filter);
     }
 
+    QString openFile(QWidget* parent, const QString& caption, const QString& directory,
+                     const QString& filters) override {
+        return QFileDialog::getOpenFileName(parent, caption, directory, filters);
+    }
+
     QString saveFile(QWidget* parent, const QString& caption, const QString& proposal, const QString& filters,
                      QString* filter) override {
         return QFileDialog::getSaveFileName(parent, caption, proposal, filters, filter);

@@ -26,6 +26,9 @@ public:
     /// Paths chosen in a file-open dialog; empty when cancelled. `filter` receives the chosen filter.
     virtual QStringList openFiles(QWidget* parent, const QString& caption, const QString& directory,
                                   const QString& filters, QString* filter) = 0;
+    /// One existing file chosen in a file-open dialog; empty when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& directory,
+                             const QString& filters) = 0;
     /// A path chosen in a save dialog; empty when cancelled. `filter` carries the proposed filter in and
     /// the chosen one out.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposal,

@@ -48,7 +48,9 @@ TEingabeform::TEingabeform(CalculationHost& host, EngineState& engine, QWidget* 
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         const bool isText = edit == m_ui.Analyse || edit == m_ui.Bearbeiter || edit == m_ui.Anmerkung1 ||
                             edit == m_ui.Anmerkung2 || edit->parent() == m_ui.DateTimePicker1;
-        if (!isText)
+        if (edit == m_ui.SIe)
+            NumericKeyFilter::install(edit, NumericKeyFilter::Mode::DecimalWithMinus);
+        else if (!isText)
             NumericKeyFilter::install(edit);
     }
     for (QWidget* control : findChildren<QWidget*>())
@@ -101,6 +103,7 @@ void TEingabeform::prefillFrom(const WaterSource& window) {
     m_ui.tKB82->setText(formatNumber(kelvinToCelsius(w.tKb)));
     m_ui.tb->setText(formatNumber(kelvinToCelsius(w.tEval)));
     m_ui.k25->setText(formatNumber(w.k25));
+    m_ui.SIe->setText(formatNumber(w.siTarget));
     for (std::size_t ion = 0; ion < totalFields.size(); ++ion) {
         const double total = molToMmol(w.*totalFields[ion]);
         m_amounts[ion]->setText(formatNumber(total));
@@ -127,6 +130,15 @@ void TEingabeform::convertIon(int ion, bool fromAmount) {
     partner->setText(formatNumber(fromAmount ? *value * mass : *value / mass));
 }
 
+void TEingabeform::takeImport(const std::vector<std::pair<QString, QString>>& fieldTexts) {
+    for (const auto& [name, text] : fieldTexts)
+        edit(name)->setText(text);
+    // As if the user had left every amount, then every mass.
+    for (const bool fromAmount : {true, false})
+        for (int ion = 0; ion < int(m_amounts.size()); ++ion)
+            convertIon(ion, fromAmount);
+}
+
 QLineEdit* TEingabeform::edit(const QString& objectName) const {
     return findChild<QLineEdit*>(objectName);
 }
@@ -135,10 +147,13 @@ void TEingabeform::BitBtn1Click() {
     const auto warn = [this](const QString& text) {
         dialogs().message(this, DialogSeam::Icon::Warning, QStringLiteral("Velmora"), text);
     };
-    // The dialog also checks the mass concentrations it shows beside the amounts.
-    for (const QLineEdit* mass : m_masses)
-        if (!isValidNumberText(mass->text()))
+    // The dialog also checks the mass concentrations it shows beside the amounts, and SI(e).
+    for (const QLineEdit* checked : m_masses)
+        if (!isValidNumberText(checked->text()))
             return warn(QString::fromUtf16(invalidValuesMessage));
+    const std::optional<double> siTarget = readNumber(m_ui.SIe->text());
+    if (!isValidNumberText(m_ui.SIe->text()) || !siTarget)
+        return warn(QString::fromUtf16(invalidValuesMessage));
     const AnalysisReading reading = readAnalysisTexts(
         [this](const QString& name) { return edit(name)->text(); }, m_ui.Analyse->text(), method());
     if (!reading.input) {
@@ -148,7 +163,8 @@ void TEingabeform::BitBtn1Click() {
         return;
     }
     storeAnalysisInput(m_engine.water, *reading.input, method());
-    SearchResult search;
+    m_engine.water.siTarget = *siTarget;
+    SearchResult& search = m_lastSearch;
     try {
         search = runEngine(m_engine, method());
     } catch (const EngineError&) {

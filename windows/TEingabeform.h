@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/Solver.h"
 #include "ui_TEingabeform.h"
 
 #include <optional>
 #include <QButtonGroup>
 #include <QDialog>
+#include <vector>
 
 namespace velmora {
 
@@ -24,6 +26,12 @@ public:
     /// The input method of the selected item, 1 to 7.
     int method() const;
     void selectItem(int item);
+
+    /// Fills the fields an import names (object name, text) and updates each ion's pair of concentrations
+    /// as leaving its edits would.
+    void takeImport(const std::vector<std::pair<QString, QString>>& fieldTexts);
+    /// The engine run of the last "&Berechnen" that reached it.
+    const SearchResult& lastSearch() const { return m_lastSearch; }
 
     /// The title the next window gets.
     const QString& PendingTitle() const { return m_pendingTitle; }
@@ -46,6 +54,7 @@ private:
     EngineState& m_engine;
     QButtonGroup m_methods;
     QString m_pendingTitle;
+    SearchResult m_lastSearch;
     std::array<QLineEdit*, 7> m_amounts;
     std::array<QLineEdit*, 7> m_masses;
 };

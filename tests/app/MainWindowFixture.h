@@ -14,13 +14,13 @@
 
 namespace velmora::test {
 
-/// A main window of its own for each test: program folder with the shipped templates,
-/// configuration and data in temporary folders, every dialog answered by the script.
+/// A main window of its own for each test: program folder with the shipped templates (the import
+/// template among them), configuration and data in temporary folders, every dialog answered by the script.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         const QDir shipped(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen"));
-        for (const QString& name : shipped.entryList({QStringLiteral("*.vts")}, QDir::Files))
+        for (const QString& name : shipped.entryList(QDir::Files))
             QFile::copy(shipped.filePath(name), program.path() + QStringLiteral("Vorlagen/") + name);
         createWindow();
     }

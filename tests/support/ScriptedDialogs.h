@@ -25,7 +25,8 @@ public:
 
     std::deque<Answer> answers;
     std::deque<QStringList> openAnswers;
-    std::deque<QString> saveAnswers; ///< a path, optionally followed by "|" and the chosen filter
+    std::deque<QString> openFileAnswers; ///< the one file of an open dialog; none left cancels
+    std::deque<QString> saveAnswers;     ///< a path, optionally followed by "|" and the chosen filter
     std::deque<QString> directoryAnswers;
     std::deque<QString> textAnswers; ///< an input box with no answer left is cancelled
     std::function<bool(QPrinter&)> printAnswer = [](QPrinter&) {
@@ -36,6 +37,7 @@ public:
     std::vector<Message> messages;
     std::vector<QUrl> openedUrls;
     std::vector<QString> saveProposals;
+    std::vector<QString> fileDialogs; ///< caption, "|", directory, "|" and filters of each one-file dialog
     std::vector<QString> directoryQuestions; ///< caption, "|" and prompt of each folder browser
     int printDialogs = 0;
 
@@ -53,8 +55,15 @@ public:
         return pop(openAnswers, QStringList());
     }
 
-    QString saveFile(QWidget*, const QString&, const QString& proposal, const QString&,
+    QString openFile(QWidget*, const QString& caption, const QString& directory,
+                     const QString& filters) override {
+        fileDialogs.push_back(caption + u'|' + directory + u'|' + filters);
+        return pop(openFileAnswers, QString());
+    }
+
+    QString saveFile(QWidget*, const QString& caption, const QString& proposal, const QString& filters,
                      QString* filter) override {
+        fileDialogs.push_back(caption + u'|' + proposal + u'|' + filters);
         saveProposals.push_back(proposal);
         const QString answer = pop(saveAnswers, QString());
         const qsizetype bar = answer.indexOf(u'|');
