@@ -352,9 +352,10 @@ TEST(BatchCommand, ExportsADataFileThroughItsTemplate) {
                                  .arg(dir.filePath(QStringLiteral("kurz.was"))));
     const BatchRun pdf = runBatch({QStringLiteral("export"), water, dir.filePath(QStringLiteral("x.pdf"))});
     EXPECT_EQ(pdf.exitCode, batchUnusable);
-    EXPECT_EQ(pdf.err, QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, "
-                                      ".vts.\n")
-                           .arg(dir.filePath(QStringLiteral("x.pdf"))));
+    EXPECT_EQ(pdf.err,
+              QStringLiteral("Die Endung von „%1“ ist keine der Ausgabeformate .xls, .xlsx, .htm, .txt, "
+                             ".vts.\n")
+                  .arg(dir.filePath(QStringLiteral("x.pdf"))));
     EXPECT_EQ(runBatch({QStringLiteral("export"), dir.filePath(QStringLiteral("x.abc")),
                         dir.filePath(QStringLiteral("y.xls"))})
                   .exitCode,
@@ -524,4 +525,96 @@ TEST(BatchCommand, AnInputThatIsNoRegularFileIsRefused) {
     const BatchRun run = runBatch({QStringLiteral("evaluate"), fifo});
     EXPECT_EQ(run.exitCode, batchUnusable);
     EXPECT_EQ(run.err, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.\n").arg(fifo));
+}
+
+namespace {
+
+QString exampleWorkbook(const QString& extension) {
+    return test::examplesPath(QStringLiteral("Laboranalyse.") + extension);
+}
+
+} // namespace
+
+TEST(BatchCommand, ImportsLaboratoryWorkbooksAsTheDialogWouldEvaluateThem) {
+    const BatchRun run =
+        runBatch({QStringLiteral("import"), exampleWorkbook(QStringLiteral("xls")),
+                  exampleWorkbook(QStringLiteral("xlsx")), exampleWorkbook(QStringLiteral("ods"))});
+    ASSERT_EQ(run.exitCode, batchOk) << run.err.toStdString();
+    const QStringList rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 4);
+    // The dialog's texts after the import, evaluated by "evaluate" from a laboratory file of analyses.
+    const BatchRun typed =
+        runBatch({QStringLiteral("evaluate")},
+                 "Analyse;Bearbeiter;Methode;pHe;tpHe;KS43;tKS43;KB82;tKB82;DIC;mWert;tb;k25;cCa;cMg;cNa;cK;"
+                 "cSO4;cNO3;cCl\n"
+                 "Brunnen 3 Rohwasser;M. "
+                 "Albers;1;7,42;11,3;3,12;20,0;0,11;20,0;3,24;3,12;10;560;2,250;0,510;0,796;0,054;"
+                 "1,000;0,195;1,128\n");
+    ASSERT_EQ(typed.exitCode, batchOk) << typed.err.toStdString();
+    EXPECT_EQ(rows, (QStringList{lines(typed.out)[0], lines(typed.out)[1], lines(typed.out)[1],
+                                 lines(typed.out)[1]}));
+}
+
+TEST(BatchCommand, AWorkbookThatFailsDoesNotStopTheOthers) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("kaputt.xlsx"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("PK\x03\x04 nur der Anfang");
+    file.close();
+    const BatchRun run = runBatch(
+        {QStringLiteral("import"), QStringLiteral("--json"), broken, exampleWorkbook(QStringLiteral("ods"))});
+    EXPECT_EQ(run.exitCode, batchRowFailed);
+    const QJsonArray results = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    ASSERT_EQ(results.size(), 2);
+    EXPECT_EQ(results[0][QStringLiteral("Analyse")].toString(), QStringLiteral("kaputt.xlsx"));
+    EXPECT_EQ(
+        results[0][QStringLiteral("error")].toString(),
+        QStringLiteral(
+            "Auf die zu importierende Datenquelle konnte nicht zugegriffen werden.\r\nBitte stellen Sie "
+            "sicher, daß diese Datei gültige Daten enthält und in keinem anderen Programm geöffnet "
+            "ist!"));
+    EXPECT_EQ(results[1][QStringLiteral("Analyse")].toString(), QStringLiteral("Brunnen 3 Rohwasser"));
+    EXPECT_TRUE(results[1][QStringLiteral("error")].isNull());
+}
+
+TEST(BatchCommand, ImportsThroughAnotherTemplateAndMethod) {
+    QTemporaryDir dir;
+    // A template that marks the name and the pH only: every other field is empty at the first import.
+    sheet::Workbook marks;
+    marks.sheet(0).setText({5, 2}, QStringLiteral("*001*"));
+    marks.sheet(0).setText({12, 2}, QStringLiteral("*006*"));
+    const QString narrow = dir.filePath(QStringLiteral("schmal.xls"));
+    sheet::writeWorkbookFile(marks, narrow, sheet::Excel97Code);
+    const BatchRun run = runBatch({QStringLiteral("import"), QStringLiteral("--template"), narrow,
+                                   exampleWorkbook(QStringLiteral("xls"))});
+    EXPECT_EQ(run.exitCode, batchRowFailed);
+    EXPECT_EQ(lines(run.out).value(1),
+              QStringLiteral("Laboranalyse.xls;;;;;;;;;;;;;;Bitte geben Sie gültige Werte ein!"));
+
+    // Method 3 reads KS(4,3) and KB(8,2): the pH is computed.
+    const BatchRun method =
+        runBatch({QStringLiteral("import"), QStringLiteral("--method"), QStringLiteral("3"),
+                  QStringLiteral("--save-dir"), dir.path(), exampleWorkbook(QStringLiteral("xlsx"))});
+    ASSERT_EQ(method.exitCode, batchOk) << method.err.toStdString();
+    WaterRecord saved;
+    QFile file(dir.filePath(QStringLiteral("Brunnen 3 Rohwasser.was")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    saved.decode(file.readAll());
+    EXPECT_EQ(saved.water.method, 3);
+    EXPECT_EQ(saved.header.text(AnalysisHeader::Editor), QStringLiteral("M. Albers"));
+    EXPECT_NE(lines(method.out).value(1).section(u';', 8, 8), QStringLiteral("7,420"));
+}
+
+TEST(BatchCommand, ImportArgumentsThatCannotBeUsedExitWith2) {
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("import")},
+          QStringList{QStringLiteral("import"), QStringLiteral("--method"), QStringLiteral("8"),
+                      QStringLiteral("a.xls")},
+          QStringList{QStringLiteral("import"), QStringLiteral("--save-dir"), QStringLiteral("/fehlt/ganz"),
+                      exampleWorkbook(QStringLiteral("xls"))}}) {
+        const BatchRun run = runBatch(arguments);
+        EXPECT_EQ(run.exitCode, batchUnusable) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
 }
