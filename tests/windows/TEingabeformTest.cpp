@@ -99,6 +99,8 @@ TEST_F(TEingabeformTest, InvalidTextsStopTheCalculation) {
         {"rMg", "abc"},     // the mass concentrations are checked although they are not used
         {"k25", ""},
         {"KS43", "-"},
+        {"SIe", "-"},
+        {"SIe", ""},
     };
     for (const auto& [name, text] : cases) {
         const QString before = edit(name)->text();
@@ -118,6 +120,26 @@ TEST_F(TEingabeformTest, InvalidTextsStopTheCalculation) {
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("Bitte geben Sie einen Namen für die Analyse ein!"));
     EXPECT_TRUE(host.created.empty());
+}
+
+TEST_F(TEingabeformTest, TheRequiredSaturationIndexIsTheSaturationPhsTarget) {
+    dialog.prepare();
+    EXPECT_EQ(edit("SIe")->text(), QStringLiteral("0"));
+    // Typed as the user types: the minus passes the key filter of this edit.
+    edit("SIe")->clear();
+    QTest::keyClicks(edit("SIe"), QStringLiteral("-0,2"));
+    EXPECT_EQ(edit("SIe")->text(), QStringLiteral("-0,2"));
+    dialog.BitBtn1Click();
+    ASSERT_EQ(host.created.size(), 1u);
+    EXPECT_DOUBLE_EQ(engine.water.siTarget, -0.2);
+    EXPECT_DOUBLE_EQ(host.lastWindow().record().water.siTarget, -0.2);
+
+    // A window's SI(e) comes back with its water.
+    host.activeWater = &host.lastWindow();
+    edit("SIe")->setText(QStringLiteral("1"));
+    dialog.prepare();
+    EXPECT_EQ(edit("SIe")->text(), QStringLiteral("-0.200"));
+    host.activeWater = nullptr;
 }
 
 TEST_F(TEingabeformTest, AWaterWithoutCalciumIsAnInvalidInput) {
