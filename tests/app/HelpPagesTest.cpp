@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QRegularExpression>
 
-// Every link of the shipped help pages leads to a page or file that is shipped with them.
+// Every link and picture of the shipped help pages leads to a page or file that is shipped with them.
 TEST(HelpPages, EveryLinkLeadsToAShippedFile) {
     const QDir help(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe"));
     const QStringList pages = help.entryList({QStringLiteral("*.htm")}, QDir::Files);
     ASSERT_TRUE(pages.contains(QStringLiteral("index.htm")));
-    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
+    static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]+)"));
     for (const QString& page : pages) {
         QFile file(help.filePath(page));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
