@@ -97,10 +97,7 @@ TEST_F(TEingabeformTest, InvalidTextsStopTheCalculation) {
     const std::pair<const char*, const char*> cases[] = {
         {"cCa", "1.234,5"}, // two separators once "." has become ","
         {"rMg", "abc"},     // the mass concentrations are checked although they are not used
-        {"k25", ""},
-        {"KS43", "-"},
-        {"SIe", "-"},
-        {"SIe", ""},
+        {"k25", ""},        {"KS43", "-"}, {"SIe", "-"}, {"SIe", ""},
     };
     for (const auto& [name, text] : cases) {
         const QString before = edit(name)->text();
