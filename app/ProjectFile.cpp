@@ -59,7 +59,8 @@ QByteArray projectTreeText(const ProjectMembers& members) {
 
 QStringList projectLines(const QByteArray& content) {
     QStringList lines;
-    for (QStringView line : QStringView(fromCp1252(content)).split(u'\n'))
+    const QString text = fromCp1252(content);
+    for (QStringView line : QStringView(text).split(u'\n'))
         lines << strippedLine(line);
     return lines;
 }
