@@ -23,15 +23,8 @@ namespace {
 
 // The user's way through the program: the main window shown and active, commands through their keys,
 // dialogs through their buttons.
-class ActivationTest : public test::MainWindowFixture {
+class ActivationTest : public test::ShownMainWindowFixture {
 protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     // A key typed into the main window, where its focus is.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), key, modifiers);

@@ -14,19 +14,8 @@ using namespace velmora;
 
 namespace {
 
-class DesktopTest : public test::MainWindowFixture {
+class DesktopTest : public test::ShownMainWindowFixture {
 protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        showWindow();
-    }
-
-    void showWindow() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     static QMdiSubWindow* frameOf(const TMDIChild* child) {
         return qobject_cast<QMdiSubWindow*>(child->parentWidget());
     }

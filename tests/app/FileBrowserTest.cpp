@@ -18,13 +18,10 @@ using namespace velmora;
 
 namespace {
 
-class FileBrowserTest : public test::MainWindowFixture {
+class FileBrowserTest : public test::ShownMainWindowFixture {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ShownMainWindowFixture::SetUp();
         window->setDataDirectory(data.path());
         browser().showDataDirectory();
     }

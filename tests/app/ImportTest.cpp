@@ -90,15 +90,8 @@ TEST(AnalysisImportTest, WorkbooksWithoutASheetAreInvalidData) {
 
 namespace {
 
-class ImportTest : public test::MainWindowFixture {
+class ImportTest : public test::ShownMainWindowFixture {
 protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     TEingabeform& dialog() const { return window->analysisDialog(); }
 
     // "&Importieren" by its key, the file chosen in its dialog.

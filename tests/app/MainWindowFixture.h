@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace velmora::test {
 
@@ -52,6 +53,21 @@ protected:
     QTemporaryDir dataHome;
     QTemporaryDir data;
     std::unique_ptr<THauptfenster> window;
+};
+
+/// The fixture with the main window shown and active, as the user works with it.
+class ShownMainWindowFixture : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        showWindow();
+    }
+
+    void showWindow() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
 };
 
 } // namespace velmora::test

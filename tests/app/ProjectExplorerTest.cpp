@@ -22,15 +22,8 @@ using namespace velmora;
 
 namespace {
 
-class ProjectExplorerTest : public test::MainWindowFixture {
+class ProjectExplorerTest : public test::ShownMainWindowFixture {
 protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     ProjectExplorer& explorer() const { return window->projectExplorer(); }
     QTreeWidget* tree() const { return explorer().tree(); }
     QLineEdit* nameEdit() const { return explorer().findChild<QLineEdit*>(QStringLiteral("projektName")); }
