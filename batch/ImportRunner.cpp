@@ -9,6 +9,7 @@
 #include "windows/TEingabeform.h"
 #include "windows/TWasserF.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QLocale>
@@ -57,6 +58,10 @@ BatchResult importOne(OffscreenProgram& program, const QString& workbook, const 
     }
     if (dialog.isVisible())
         dialog.reject();
+    // A run has no event loop: what the windows posted is handled and the closed ones are deleted here,
+    // so a long run collects neither.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;
 }
 
