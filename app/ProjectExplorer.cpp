@@ -195,6 +195,11 @@ void ProjectExplorer::readProjectList() {
     m_projects->setCurrentIndex(-1);
 }
 
+void ProjectExplorer::listProjectsAfresh() {
+    readProjectList();
+    emptyTree();
+}
+
 void ProjectExplorer::emptyTree() {
     m_tree->clear();
     showDetails();
@@ -355,8 +360,7 @@ void ProjectExplorer::renameChosenProject() {
         if (QFile::rename(projectPath(oldName), projectPath(newName)))
             chosen = newName;
         m_nameEdit->clear();
-        readProjectList();
-        emptyTree();
+        listProjectsAfresh();
     }
     leaveEditMode();
     chooseProject(chosen);
@@ -373,8 +377,7 @@ void ProjectExplorer::deleteProject(bool fromProjectMenu) {
                 QStringLiteral("Die Datei %1.wpr existiert nicht mehr!\n\rMöglicherweise wurde sie gelöscht "
                                "oder verschoben.")
                     .arg(name));
-            readProjectList();
-            emptyTree();
+            listProjectsAfresh();
         }
         return;
     }
@@ -388,8 +391,7 @@ void ProjectExplorer::deleteProject(bool fromProjectMenu) {
             DialogSeam::Buttons::YesNo) != DialogSeam::Answer::Yes)
         return;
     QFile::remove(path);
-    readProjectList();
-    emptyTree();
+    listProjectsAfresh();
 }
 
 void ProjectExplorer::addCurrentFile() {

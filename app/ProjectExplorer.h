@@ -40,9 +40,8 @@ public:
     /// The drop-down button's menu.
     QMenu* projectMenu() const { return m_projectMenu; }
 
-    /// Lists the project files of the project directory; afterwards no project is chosen.
-    void readProjectList();
-    void emptyTree();
+    /// Lists the project files of the project directory again and empties the tree: no project is chosen.
+    void listProjectsAfresh();
 
     // The project commands.
     void newProject();
@@ -61,6 +60,8 @@ Q_SIGNALS:
 private:
     enum class EditMode { None, NewProject, RenameProject };
 
+    void readProjectList();
+    void emptyTree();
     QString projectPath(const QString& name) const;
     void chooseProject(const QString& name);
     void rebuildTree();

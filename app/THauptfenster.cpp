@@ -244,10 +244,7 @@ void THauptfenster::connectCommands() {
     });
     // The keys of the commands that need a project work as soon as one is chosen.
     connect(projects, &ProjectExplorer::chosenProjectChanged, this, &THauptfenster::enableProjectCommands);
-    connect(m_fileBrowser, &FileBrowser::dataDirectoryChosen, this, [projects] {
-        projects->readProjectList();
-        projects->emptyTree();
-    });
+    connect(m_fileBrowser, &FileBrowser::dataDirectoryChosen, projects, &ProjectExplorer::listProjectsAfresh);
 
     connect(a.optionen, &QAction::triggered, this, &THauptfenster::showOptions);
     connect(a.formulardesigner, &QAction::triggered, this, &THauptfenster::startDesigner);
@@ -292,8 +289,7 @@ void THauptfenster::connectCommands() {
     connect(m_tray, &TrayController::quitRequested, this, &QWidget::close);
     connect(m_options, &TOptionenF::minimizeToTrayChanged, m_tray, &TrayController::setOn);
     connect(m_options, &TOptionenF::directoriesChanged, this, [this, projects] {
-        projects->readProjectList();
-        projects->emptyTree();
+        projects->listProjectsAfresh();
         m_fileBrowser->showDataDirectory();
     });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_explorerWidth = m_explorer->width(); });
@@ -612,8 +608,7 @@ void THauptfenster::showProjects() {
 
 void THauptfenster::refreshExplorer() {
     m_fileBrowser->readFileList();
-    m_projectExplorer->readProjectList();
-    m_projectExplorer->emptyTree();
+    m_projectExplorer->listProjectsAfresh();
 }
 
 void THauptfenster::setExplorerEditing(bool editing) {
@@ -700,7 +695,7 @@ void THauptfenster::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     m_zoomBox->setCurrentIndex(zoomEntry100);
-    m_projectExplorer->readProjectList();
+    m_projectExplorer->listProjectsAfresh();
     m_fileBrowser->showDataDirectory();
     // A desktop on the command line places the main window over what the configuration says.
     applyPlacement();

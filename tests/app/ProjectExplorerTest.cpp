@@ -46,7 +46,7 @@ protected:
 
     // A project chosen in the box as the user picks it.
     void choose(const QString& name) {
-        explorer().readProjectList();
+        explorer().listProjectsAfresh();
         auto* box = explorer().findChild<QComboBox*>(QStringLiteral("projektBox"));
         const int index = box->findText(name);
         ASSERT_GE(index, 0) << name.toStdString();
@@ -321,7 +321,7 @@ TEST_F(ProjectExplorerTest, TheProjectMenuFollowsTheProjectAndTheWindows) {
     };
     for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
         SCOPED_TRACE(testing::Message() << "project " << c.project << ", child " << c.child);
-        explorer().readProjectList();
+        explorer().listProjectsAfresh();
         if (c.project) {
             writeProject(QStringLiteral("Werk"), newProjectText(QStringLiteral("Werk")));
             choose(QStringLiteral("Werk"));
