@@ -2,6 +2,7 @@
 
 #include "app/ExplorerHost.h"
 #include "common/DialogSeam.h"
+#include "windows/DataFile.h"
 #include "windows/TMDIChild.h"
 #include "windows/WindowType.h"
 
@@ -34,10 +35,6 @@ QStringList dataFilePatterns() {
 DialogSeam::Answer tell(QWidget* parent, DialogSeam::Icon icon, const QString& text,
                         DialogSeam::Buttons buttons = DialogSeam::Buttons::Ok) {
     return dialogs().message(parent, icon, QStringLiteral("Velmora"), text, buttons);
-}
-
-bool samePath(const QString& a, const QString& b) {
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 } // namespace
@@ -179,6 +176,14 @@ void FileBrowser::updateFileMenu() {
         entry->setEnabled(!selectedFile().isEmpty());
 }
 
+QList<TMDIChild*> FileBrowser::windowsOf(const QString& path) const {
+    QList<TMDIChild*> windows;
+    for (TMDIChild* window : m_host.resultWindows())
+        if (isSameFile(window->FileName, path))
+            windows << window;
+    return windows;
+}
+
 void FileBrowser::openSelectedFile() {
     if (const QString path = selectedFile(); !path.isEmpty())
         m_host.openDataFile(path);
@@ -200,15 +205,15 @@ void FileBrowser::deleteSelectedFile() {
              QStringLiteral("Möchten Sie die Datei %1 wirklich unwiderruflich löschen?").arg(name),
              DialogSeam::Buttons::YesNo) != DialogSeam::Answer::Yes)
         return;
+    const QList<TMDIChild*> windows = windowsOf(path);
     if (!QFile::remove(path)) {
         tell(this, DialogSeam::Icon::Error,
              QStringLiteral("Die Datei %1 konnte nicht gelöscht werden!").arg(name));
         return;
     }
     // Its windows now show contents no file holds.
-    for (TMDIChild* window : m_host.resultWindows())
-        if (samePath(window->FileName, path))
-            window->Saved = false;
+    for (TMDIChild* window : windows)
+        window->Saved = false;
     readFileList();
 }
 
@@ -225,12 +230,11 @@ void FileBrowser::renameSelectedFile() {
     const QString newPath = old.dir().filePath(QFileInfo(*answer).completeBaseName() + u'.' + old.suffix());
     // A name is no path: the file stays in its directory.
     const bool plainName = !answer->contains(u'/');
+    const QList<TMDIChild*> windows = windowsOf(path);
     if (plainName && QFile::rename(path, newPath)) {
-        for (TMDIChild* window : m_host.resultWindows()) {
-            if (samePath(window->FileName, path)) {
-                window->FileName = newPath;
-                window->Saved = true;
-            }
+        for (TMDIChild* window : windows) {
+            window->FileName = newPath;
+            window->Saved = true;
         }
         return readFileList();
     }

@@ -11,6 +11,7 @@ class QTreeView;
 namespace velmora {
 
 class ExplorerHost;
+class TMDIChild;
 
 /// The explorer's tab "Dateien": a small file browser of the program's data files. Above, the drive box
 /// (the mounted volumes) and the directory list; below, the data files of the listed directory.
@@ -49,6 +50,8 @@ private:
     void listDrives();
     void driveChosen(int index);
     QString selectedFile() const;
+    /// The result windows of the file `path`.
+    QList<TMDIChild*> windowsOf(const QString& path) const;
     void updateFileMenu();
 
     ExplorerHost& m_host;

@@ -41,15 +41,6 @@ DialogSeam::Answer ask(QWidget* parent, DialogSeam::Icon icon, const QString& te
     return dialogs().message(parent, icon, QStringLiteral("Velmora"), text, buttons);
 }
 
-// Two names of one file: the same file on disk, or, for files that are gone, the same absolute path.
-bool sameFile(const QString& a, const QString& b) {
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    if (first.exists() && second.exists())
-        return first.canonicalFilePath() == second.canonicalFilePath();
-    return first.absoluteFilePath() == second.absoluteFilePath();
-}
-
 QIcon nodeIcon(ProjectExplorer::NodeImage image) {
     QStyle* style = QApplication::style();
     switch (image) {
@@ -420,7 +411,7 @@ void ProjectExplorer::addWindowFile(TMDIChild& window) {
     if (!content)
         return;
     for (const QString& line : projectLines(*content))
-        if (!line.isEmpty() && sameFile(line, window.FileName))
+        if (!line.isEmpty() && isSameFile(line, window.FileName))
             return;
     if (!content->isEmpty() && !content->endsWith('\n'))
         *content += "\r\n";

@@ -33,4 +33,12 @@ QString nativeFileName(const QString& name, const QString& extension) {
     return info.dir().filePath(base + extension);
 }
 
+bool isSameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 } // namespace velmora

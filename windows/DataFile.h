@@ -9,6 +9,10 @@ namespace velmora {
 /// unreadable or shorter.
 QByteArray readDataFile(const QString& path, qsizetype size);
 
+/// Whether two names name one file: the same file on disk (links resolved), or, where one is gone, the same
+/// absolute path. Letter case counts, as it does for the file system.
+bool isSameFile(const QString& a, const QString& b);
+
 /// The name "Speichern unter" proposes for a window: its caption without the characters a file name may
 /// not hold (\ / : * ? " < > | and control characters), or the window's kind name when nothing is left.
 QString proposedFileName(const QString& caption, const QString& kindName);
