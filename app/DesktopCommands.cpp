@@ -1,6 +1,7 @@
 #include "app/DesktopCommands.h"
 
 #include "app/DesktopFile.h"
+#include "app/ProgramMessage.h"
 #include "app/THauptfenster.h"
 #include "common/DialogSeam.h"
 #include "common/NumberText.h"
@@ -29,12 +30,10 @@ bool isNormal(const QWidget* window) {
     return !(window->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
 }
 
-int coordinateOf(const QString& value, bool isSize) {
-    return std::clamp(readInteger(value).value_or(0), isSize ? 0 : -maxCoordinate, maxCoordinate);
-}
-
-// Sets one edge or extent of a window's normal placement ("x"/"l", "y"/"t", "a"/"w", "b"/"h").
-void place(QWidget& window, int part, int value) {
+// Sets one edge or extent of a window's normal placement ("x"/"l", "y"/"t", "a"/"w", "b"/"h") to `text`.
+void place(QWidget& window, qsizetype part, const QString& text) {
+    const int value =
+        std::clamp(readInteger(text).value_or(0), part >= 2 ? 0 : -maxCoordinate, maxCoordinate);
     QRect geometry(window.pos(), window.size());
     switch (part) {
     case 0:
@@ -84,16 +83,17 @@ void DesktopCommands::saveDesktop() {
         desktop.windows.push_back(entry);
     }
     if (!tryWriteFileSafely(target, desktopText(desktop)))
-        dialogs().message(&m_frame, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
-                          QStringLiteral("Die Datei konnte nicht erzeugt werden!"));
+        programMessage(&m_frame, DialogSeam::Icon::Error,
+                       QStringLiteral("Die Datei konnte nicht erzeugt werden!"));
 }
 
 void DesktopCommands::loadDesktop() {
     if (m_frame.hasChildren() &&
-        dialogs().message(&m_frame, DialogSeam::Icon::Confirmation, QStringLiteral("Velmora"),
-                          QStringLiteral("Möchten Sie, bevor Sie einen gespeicherten Programm-Desktop laden, "
-                                         "alle derzeit geöffneten Fenster schließen?"),
-                          DialogSeam::Buttons::YesNo) == DialogSeam::Answer::Yes)
+        programMessage(
+            &m_frame, DialogSeam::Icon::Confirmation,
+            QStringLiteral("Möchten Sie, bevor Sie einen gespeicherten Programm-Desktop laden, alle "
+                           "derzeit geöffneten Fenster schließen?"),
+            DialogSeam::Buttons::YesNo) == DialogSeam::Answer::Yes)
         m_frame.closeAll();
     const QString path = dialogs().openFile(&m_frame, QStringLiteral("Programm-Desktop laden"),
                                             m_frame.directories().data, desktopFilter);
@@ -117,7 +117,7 @@ void DesktopCommands::restoreDesktop(const QString& path) {
             }
             if (part == 0)
                 m_frame.showNormal();
-            place(m_frame, int(part), coordinateOf(line.value, part >= 2));
+            place(m_frame, part, line.value);
         } else if (line.kind == u'<') {
             const QString dataFile = line.value.trimmed();
             skipping = !QFileInfo(dataFile).isFile();
@@ -134,7 +134,7 @@ void DesktopCommands::restoreDesktop(const QString& path) {
                 continue;
             }
             subWindow->showNormal();
-            place(*subWindow, int(windowPart), coordinateOf(line.value, windowPart >= 2));
+            place(*subWindow, windowPart, line.value);
         }
     }
 }

@@ -20,7 +20,7 @@ public:
     /// Makes `directory` the data directory, in the configuration too.
     virtual void setDataDirectory(const QString& directory) = 0;
     /// Whether any child window is open; the active result window (nullptr when none is active).
-    virtual bool hasChildWindows() const = 0;
+    virtual bool hasChildren() const = 0;
     virtual TMDIChild* activeResultWindow() const = 0;
     /// The result windows in window order.
     virtual QList<TMDIChild*> resultWindows() const = 0;

@@ -1,6 +1,7 @@
 #include "app/FileBrowser.h"
 
 #include "app/ExplorerHost.h"
+#include "app/ProgramMessage.h"
 #include "common/DialogSeam.h"
 #include "windows/DataFile.h"
 #include "windows/TMDIChild.h"
@@ -30,11 +31,6 @@ QStringList dataFilePatterns() {
     for (const WindowType& type : windowTypes)
         patterns << u'*' + type.fileExtension();
     return patterns;
-}
-
-DialogSeam::Answer tell(QWidget* parent, DialogSeam::Icon icon, const QString& text,
-                        DialogSeam::Buttons buttons = DialogSeam::Buttons::Ok) {
-    return dialogs().message(parent, icon, QStringLiteral("Velmora"), text, buttons);
 }
 
 } // namespace
@@ -195,20 +191,21 @@ void FileBrowser::deleteSelectedFile() {
         return;
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo::exists(path)) {
-        tell(this, DialogSeam::Icon::Information,
-             QStringLiteral("Die Datei %1 existiert nicht mehr!\n\rMöglicherweise wurde sie gelöscht oder "
-                            "verschoben.")
-                 .arg(name));
+        programMessage(
+            this, DialogSeam::Icon::Information,
+            QStringLiteral("Die Datei %1 existiert nicht mehr!\n\rMöglicherweise wurde sie gelöscht oder "
+                           "verschoben.")
+                .arg(name));
         return readFileList();
     }
-    if (tell(this, DialogSeam::Icon::Confirmation,
-             QStringLiteral("Möchten Sie die Datei %1 wirklich unwiderruflich löschen?").arg(name),
-             DialogSeam::Buttons::YesNo) != DialogSeam::Answer::Yes)
+    if (programMessage(this, DialogSeam::Icon::Confirmation,
+                       QStringLiteral("Möchten Sie die Datei %1 wirklich unwiderruflich löschen?").arg(name),
+                       DialogSeam::Buttons::YesNo) != DialogSeam::Answer::Yes)
         return;
     const QList<TMDIChild*> windows = windowsOf(path);
     if (!QFile::remove(path)) {
-        tell(this, DialogSeam::Icon::Error,
-             QStringLiteral("Die Datei %1 konnte nicht gelöscht werden!").arg(name));
+        programMessage(this, DialogSeam::Icon::Error,
+                       QStringLiteral("Die Datei %1 konnte nicht gelöscht werden!").arg(name));
         return;
     }
     // Its windows now show contents no file holds.
@@ -239,10 +236,11 @@ void FileBrowser::renameSelectedFile() {
         return readFileList();
     }
     if (plainName && QFileInfo::exists(newPath))
-        tell(this, DialogSeam::Icon::Information,
-             QStringLiteral("Eine Datei mit dem angegebenen Namen existiert bereits!"));
+        programMessage(this, DialogSeam::Icon::Information,
+                       QStringLiteral("Eine Datei mit dem angegebenen Namen existiert bereits!"));
     else
-        tell(this, DialogSeam::Icon::Error, QStringLiteral("Die Datei konnte nicht umbenannt werden!"));
+        programMessage(this, DialogSeam::Icon::Error,
+                       QStringLiteral("Die Datei konnte nicht umbenannt werden!"));
 }
 
 void FileBrowser::chooseAsDataDirectory() {

@@ -1,6 +1,7 @@
 #include "app/ProjectExplorer.h"
 
 #include "app/ExplorerHost.h"
+#include "app/ProgramMessage.h"
 #include "common/DialogSeam.h"
 #include "common/FixedRecord.h"
 #include "common/SafeFile.h"
@@ -35,11 +36,6 @@ constexpr int lowerPaneHeight = 142;
 constexpr int maxProjectNameLength = 150;
 // Every data file starts with the five header texts.
 constexpr qsizetype detailsBytes = 1584;
-
-DialogSeam::Answer ask(QWidget* parent, DialogSeam::Icon icon, const QString& text,
-                       DialogSeam::Buttons buttons = DialogSeam::Buttons::Ok) {
-    return dialogs().message(parent, icon, QStringLiteral("Velmora"), text, buttons);
-}
 
 QIcon nodeIcon(ProjectExplorer::NodeImage image) {
     QStyle* style = QApplication::style();
@@ -168,7 +164,7 @@ QString ProjectExplorer::projectPath(const QString& name) const {
 }
 
 void ProjectExplorer::updateProjectMenu() {
-    m_addEntry->setEnabled(m_host.hasChildWindows());
+    m_addEntry->setEnabled(m_host.hasChildren());
     for (QAction* entry : {m_renameEntry, m_deleteEntry, m_openAllEntry})
         entry->setEnabled(projectChosen());
 }
@@ -229,9 +225,9 @@ void ProjectExplorer::writeTree() {
     try {
         writeFileSafely(projectPath(currentProject()), projectTreeText(members));
     } catch (const WriteError& error) {
-        ask(this, DialogSeam::Icon::Error,
-            QStringLiteral("Das Projekt %1 konnte nicht gespeichert werden:\r\n%2")
-                .arg(currentProject(), error.message()));
+        programMessage(this, DialogSeam::Icon::Error,
+                       QStringLiteral("Das Projekt %1 konnte nicht gespeichert werden:\r\n%2")
+                           .arg(currentProject(), error.message()));
         rebuildTree();
     }
 }
@@ -317,7 +313,7 @@ void ProjectExplorer::createProject() {
     const QString name = m_nameEdit->text().trimmed();
     const QString path = projectPath(name);
     const auto refuse = [this](const QString& message) {
-        ask(this, DialogSeam::Icon::Error, message);
+        programMessage(this, DialogSeam::Icon::Error, message);
         m_nameEdit->setFocus();
     };
     if (QFileInfo::exists(path))
@@ -342,9 +338,9 @@ void ProjectExplorer::renameChosenProject() {
     if (newName == oldName || oldName.isEmpty() || newName.isEmpty())
         return;
     QString chosen = oldName;
-    if (ask(this, DialogSeam::Icon::Confirmation,
-            QStringLiteral("Möchten Sie das Projekt %1 in %2 umbenennen?").arg(oldName, newName),
-            DialogSeam::Buttons::YesNo) == DialogSeam::Answer::Yes) {
+    if (programMessage(this, DialogSeam::Icon::Confirmation,
+                       QStringLiteral("Möchten Sie das Projekt %1 in %2 umbenennen?").arg(oldName, newName),
+                       DialogSeam::Buttons::YesNo) == DialogSeam::Answer::Yes) {
         if (!QFileInfo::exists(projectPath(oldName)))
             return;
         // A name that is taken refuses the rename; that is not told, and the old project stays chosen.
@@ -364,7 +360,8 @@ void ProjectExplorer::deleteProject(bool fromProjectMenu) {
     const QString path = projectPath(name);
     if (!QFileInfo::exists(path)) {
         if (fromProjectMenu && projectChosen()) {
-            ask(this, DialogSeam::Icon::Information,
+            programMessage(
+                this, DialogSeam::Icon::Information,
                 QStringLiteral("Die Datei %1.wpr existiert nicht mehr!\n\rMöglicherweise wurde sie gelöscht "
                                "oder verschoben.")
                     .arg(name));
@@ -374,7 +371,8 @@ void ProjectExplorer::deleteProject(bool fromProjectMenu) {
     }
     if (!projectChosen())
         return;
-    if (ask(this, DialogSeam::Icon::Warning,
+    if (programMessage(
+            this, DialogSeam::Icon::Warning,
             QStringLiteral(
                 "Sind Sie sicher, daß Sie das Projekt %1\r\n(nicht die darin enthaltenen Dateien!) "
                 "unwiderruflich löschen wollen?")
@@ -387,7 +385,7 @@ void ProjectExplorer::deleteProject(bool fromProjectMenu) {
 
 void ProjectExplorer::addCurrentFile() {
     rememberExpandedCategories();
-    if (TMDIChild* window = m_host.hasChildWindows() ? m_host.activeResultWindow() : nullptr)
+    if (TMDIChild* window = m_host.hasChildren() ? m_host.activeResultWindow() : nullptr)
         addWindowFile(*window);
 }
 
@@ -396,7 +394,8 @@ void ProjectExplorer::addWindowFile(TMDIChild& window) {
     if (!projectChosen() || !QFileInfo::exists(path))
         return;
     if (!window.Saved) {
-        if (ask(this, DialogSeam::Icon::Information,
+        if (programMessage(
+                this, DialogSeam::Icon::Information,
                 QStringLiteral("Sie müssen die Datei zuerst speichern, um sie dem Projekt hinzufügen zu "
                                "können.\r\nMöchten Sie die Datei jetzt speichern und dann dem Projekt "
                                "hinzufügen?"),
@@ -429,7 +428,8 @@ void ProjectExplorer::removeFile() {
     QTreeWidgetItem* node = m_tree->currentItem();
     if (!node || !node->parent())
         return;
-    if (ask(this, DialogSeam::Icon::Confirmation,
+    if (programMessage(
+            this, DialogSeam::Icon::Confirmation,
             QStringLiteral(
                 "Möchten Sie die gewählte Datei aus dem Projekt entfernen?\r\n\r\nBitte beachten Sie: "
                 "die Datei wird nicht gelöscht!"),

@@ -6,6 +6,7 @@
 #include "app/DialogPresenter.h"
 #include "app/FileBrowser.h"
 #include "app/FileTypes.h"
+#include "app/ProgramMessage.h"
 #include "app/ProjectExplorer.h"
 #include "app/ResultWindowClasses.h"
 #include "app/TInfoBox.h"
@@ -502,8 +503,8 @@ void THauptfenster::importAnalysisFile(const QString& path, const QString& templ
     const std::optional<ImportFailure> failure =
         velmora::importAnalysisFile(path, templatePath, m_importValues);
     if (failure) {
-        dialogs().message(this, failure->isError ? DialogSeam::Icon::Error : DialogSeam::Icon::Warning,
-                          QStringLiteral("Velmora"), failure->message);
+        programMessage(this, failure->isError ? DialogSeam::Icon::Error : DialogSeam::Icon::Warning,
+                       failure->message);
         m_analysisDialog->reject();
         return;
     }

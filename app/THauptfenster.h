@@ -88,7 +88,7 @@ public:
     void importAnalysisFile(const QString& path, const QString& templatePath);
     /// Closes every child window, the last in the window order first; an unsaved one asks and may stay.
     void closeAll();
-    bool hasChildren() const;
+    bool hasChildren() const override;
 
     QString NewWindowCaption;
     int ChartKind = 0; ///< the chart the menu items pH and SI chose last (10, 11, 20, 21)
@@ -129,7 +129,6 @@ public:
     QString projectDirectory() const override { return m_directories.projects; }
     QString dataDirectory() const override { return m_directories.data; }
     void setDataDirectory(const QString& directory) override;
-    bool hasChildWindows() const override { return hasChildren(); }
     void openDataFile(const QString& path) override { OpenDataFile(path); }
     bool saveActiveWindowAs() override;
     void openHelpStartPage() override { openHelp(); }
