@@ -29,11 +29,37 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
+/// Sizes of lines that have none of their own, in pixels at 100 % zoom.
+inline constexpr double standardColumnWidth = 64.0;
+inline constexpr double standardRowHeight = 17.0;
+
+/// Everything of a sheet but its name and cells: small, so that a change of it is kept whole for undo.
+struct SheetLayout {
+    CellStyle defaultStyle;
+    double defaultColumnWidth = standardColumnWidth;
+    double defaultRowHeight = standardRowHeight;
+    std::map<int, double> columnWidths;
+    std::map<int, double> rowHeights;
+    std::set<int> hiddenRows;
+    std::set<int> hiddenColumns;
+    std::vector<CellRange> merges;
+    int frozenRows = 0;
+    int frozenColumns = 0;
+    bool isProtected = false;
+    PrintSettings print;
+    std::vector<DrawingObject> drawings;
+
+    bool operator==(const SheetLayout&) const = default;
+};
+
+/// Cells of a range in row-major order, as an edit keeps them to put them back.
+using CellList = std::vector<std::pair<CellPos, Cell>>;
+
 /// One sheet of a workbook. Sizes are pixels at 100 % zoom.
 class Sheet {
 public:
-    static constexpr double standardColumnWidth = 64.0;
-    static constexpr double standardRowHeight = 17.0;
+    static constexpr double standardColumnWidth = sheet::standardColumnWidth;
+    static constexpr double standardRowHeight = sheet::standardRowHeight;
 
     explicit Sheet(QString name = {}) : m_name(std::move(name)) {}
 
@@ -48,47 +74,57 @@ public:
     const CellStyle& style(CellPos pos) const;
     void setStyle(CellPos pos, const CellStyle& style);
     const std::map<CellPos, Cell>& cells() const { return m_cells; }
+    /// The cells of `range` that hold a text or a style of their own.
+    CellList cellsIn(const CellRange& range) const;
+    void removeCells(const CellRange& range);
+    /// Puts cells back as cellsIn() gave them.
+    void putCells(const CellList& cells);
+    /// Moves every cell of `range` by the given numbers of rows and columns, over whatever stood there.
+    void moveCells(const CellRange& range, int rows, int columns);
 
-    const CellStyle& defaultStyle() const { return m_defaultStyle; }
-    void setDefaultStyle(const CellStyle& style) { m_defaultStyle = style; }
+    const SheetLayout& layout() const { return m_layout; }
+    void setLayout(SheetLayout layout) { m_layout = std::move(layout); }
+
+    const CellStyle& defaultStyle() const { return m_layout.defaultStyle; }
+    void setDefaultStyle(const CellStyle& style) { m_layout.defaultStyle = style; }
 
     double columnWidth(int column) const;
     void setColumnWidth(int column, double width);
     double rowHeight(int row) const;
     void setRowHeight(int row, double height);
-    const std::map<int, double>& columnWidths() const { return m_columnWidths; }
-    const std::map<int, double>& rowHeights() const { return m_rowHeights; }
-    double defaultColumnWidth() const { return m_defaultColumnWidth; }
-    void setDefaultColumnWidth(double width) { m_defaultColumnWidth = width; }
-    double defaultRowHeight() const { return m_defaultRowHeight; }
-    void setDefaultRowHeight(double height) { m_defaultRowHeight = height; }
+    const std::map<int, double>& columnWidths() const { return m_layout.columnWidths; }
+    const std::map<int, double>& rowHeights() const { return m_layout.rowHeights; }
+    double defaultColumnWidth() const { return m_layout.defaultColumnWidth; }
+    void setDefaultColumnWidth(double width) { m_layout.defaultColumnWidth = width; }
+    double defaultRowHeight() const { return m_layout.defaultRowHeight; }
+    void setDefaultRowHeight(double height) { m_layout.defaultRowHeight = height; }
 
-    bool isRowHidden(int row) const { return m_hiddenRows.contains(row); }
-    bool isColumnHidden(int column) const { return m_hiddenColumns.contains(column); }
+    bool isRowHidden(int row) const { return m_layout.hiddenRows.contains(row); }
+    bool isColumnHidden(int column) const { return m_layout.hiddenColumns.contains(column); }
     void setRowHidden(int row, bool hidden);
     void setColumnHidden(int column, bool hidden);
-    const std::set<int>& hiddenRows() const { return m_hiddenRows; }
-    const std::set<int>& hiddenColumns() const { return m_hiddenColumns; }
+    const std::set<int>& hiddenRows() const { return m_layout.hiddenRows; }
+    const std::set<int>& hiddenColumns() const { return m_layout.hiddenColumns; }
 
     /// Merged ranges do not overlap; merging over an existing merge replaces it.
-    const std::vector<CellRange>& merges() const { return m_merges; }
+    const std::vector<CellRange>& merges() const { return m_layout.merges; }
     void merge(const CellRange& range);
     void unmerge(const CellRange& range);
     /// The merged range that covers `pos`, or nullptr.
     const CellRange* mergeAt(CellPos pos) const;
 
-    int frozenRows() const { return m_frozenRows; }
-    int frozenColumns() const { return m_frozenColumns; }
+    int frozenRows() const { return m_layout.frozenRows; }
+    int frozenColumns() const { return m_layout.frozenColumns; }
     void setFrozen(int rows, int columns);
 
-    bool isProtected() const { return m_protected; }
-    void setProtected(bool isProtected) { m_protected = isProtected; }
+    bool isProtected() const { return m_layout.isProtected; }
+    void setProtected(bool isProtected) { m_layout.isProtected = isProtected; }
 
-    PrintSettings& print() { return m_print; }
-    const PrintSettings& print() const { return m_print; }
+    PrintSettings& print() { return m_layout.print; }
+    const PrintSettings& print() const { return m_layout.print; }
 
-    std::vector<DrawingObject>& drawings() { return m_drawings; }
-    const std::vector<DrawingObject>& drawings() const { return m_drawings; }
+    std::vector<DrawingObject>& drawings() { return m_layout.drawings; }
+    const std::vector<DrawingObject>& drawings() const { return m_layout.drawings; }
 
     /// The smallest range from A1 that holds every cell with a text or a style of its own and every
     /// merge; A1 alone for an empty sheet.
@@ -99,19 +135,7 @@ public:
 private:
     QString m_name;
     std::map<CellPos, Cell> m_cells;
-    CellStyle m_defaultStyle;
-    double m_defaultColumnWidth = standardColumnWidth;
-    double m_defaultRowHeight = standardRowHeight;
-    std::map<int, double> m_columnWidths;
-    std::map<int, double> m_rowHeights;
-    std::set<int> m_hiddenRows;
-    std::set<int> m_hiddenColumns;
-    std::vector<CellRange> m_merges;
-    int m_frozenRows = 0;
-    int m_frozenColumns = 0;
-    bool m_protected = false;
-    PrintSettings m_print;
-    std::vector<DrawingObject> m_drawings;
+    SheetLayout m_layout;
 };
 
 } // namespace velmora::sheet

@@ -7,15 +7,17 @@ Workbook::Workbook() {
 }
 
 Sheet& Workbook::addSheet(const QString& name) {
-    QString sheetName = name;
-    for (int n = sheetCount() + 1; sheetName.isEmpty(); ++n) {
+    m_sheets.emplace_back(name.isEmpty() ? newSheetName() : name);
+    return m_sheets.back();
+}
+
+QString Workbook::newSheetName() const {
+    for (int n = sheetCount() + 1;; ++n) {
         const QString candidate = QStringLiteral("Tabelle%1").arg(n);
         if (std::none_of(m_sheets.begin(), m_sheets.end(),
                          [&](const Sheet& s) { return s.name() == candidate; }))
-            sheetName = candidate;
+            return candidate;
     }
-    m_sheets.emplace_back(sheetName);
-    return m_sheets.back();
 }
 
 } // namespace velmora::sheet

@@ -24,6 +24,8 @@ public:
     const std::vector<Sheet>& sheets() const { return m_sheets; }
     /// Appends a sheet named "TabelleN" unless a name is given.
     Sheet& addSheet(const QString& name = {});
+    /// "TabelleN" with the first N from the number of sheets on that no sheet has.
+    QString newSheetName() const;
 
     /// name -> reference such as "Tabelle1!A1:B4"
     std::map<QString, QString>& definedNames() { return m_definedNames; }

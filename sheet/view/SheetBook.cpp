@@ -1,11 +1,11 @@
 #include "sheet/view/SheetBook.h"
 
-#include "common/DelimitedText.h"
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -44,10 +44,28 @@ SheetBook::SheetBook(QWidget* parent)
         if (index >= 0 && index != m_current)
             setCurrentSheet(index);
     });
-    connect(m_view, &SheetView::cellEdited, this, &SheetBook::modified);
+    connect(m_view, &SheetView::textEntered, this, [this](CellPos pos, const QString& text) {
+        edit([&] { m_document.setCellText(m_current, pos, text); });
+    });
+    connect(m_view, &SheetView::clearRequested, this, [this] {
+        edit([&] { m_document.clear(m_current, {m_view->selection()}, ClearKind::Contents); });
+    });
+    connect(&m_document, &WorkbookDocument::changed, this, &SheetBook::showDocument);
+    connect(&m_document, &WorkbookDocument::edited, this, &SheetBook::modified);
+    QAction* undo = m_document.undoStack().createUndoAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_document.undoStack().createRedoAction(this);
+    // Ctrl+Y as well wherever the platform's redo key is another; a key bound twice would be ambiguous.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setShortcuts(redoKeys);
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
     setFocusProxy(m_view);
-    rebuildTabs();
-    m_view->setSheet(&shownSheet());
+    showDocument();
 }
 
 SheetBook::~SheetBook() = default;
@@ -56,28 +74,51 @@ void SheetBook::rebuildTabs() {
     const QSignalBlocker block(m_tabs);
     while (m_tabs->count() > 0)
         m_tabs->removeTab(0);
-    for (const Sheet& sheet : m_workbook.sheets())
+    for (const Sheet& sheet : workbook().sheets())
         m_tabs->addTab(sheet.name());
     m_tabs->setCurrentIndex(m_current);
-    m_tabs->setVisible(m_workbook.sheetCount() > 1);
+    m_tabs->setVisible(workbook().sheetCount() > 1);
+}
+
+void SheetBook::showDocument() {
+    const Workbook& book = workbook();
+    m_current = std::clamp(m_current, 0, book.sheetCount() - 1);
+    bool sameTabs = m_tabs->count() == book.sheetCount();
+    for (int i = 0; sameTabs && i < book.sheetCount(); ++i)
+        sameTabs = m_tabs->tabText(i) == book.sheet(i).name();
+    if (!sameTabs)
+        rebuildTabs();
+    // Inserting or deleting a sheet moves the others in memory.
+    Sheet* shown = &m_document.unrecordedWorkbook().sheet(m_current);
+    if (m_view->sheet() != shown)
+        m_view->setSheet(shown);
+    else
+        m_view->sheetChanged();
+}
+
+void SheetBook::edit(const std::function<void()>& change) {
+    try {
+        change();
+    } catch (const SheetError&) {
+        QApplication::beep();
+    }
 }
 
 void SheetBook::setWorkbook(Workbook workbook) {
-    const QString keptTitle = m_workbook.title();
-    m_workbook = std::move(workbook);
-    if (m_workbook.title().isEmpty())
-        m_workbook.setTitle(keptTitle);
+    const QString keptTitle = title();
+    if (workbook.title().isEmpty())
+        workbook.setTitle(keptTitle);
     m_current = 0;
-    rebuildTabs();
-    m_view->setSheet(&shownSheet());
+    m_view->setSheet(nullptr);
+    m_document.reset(std::move(workbook));
 }
 
 void SheetBook::setCurrentSheet(int index) {
-    if (index < 0 || index >= m_workbook.sheetCount())
+    if (index < 0 || index >= workbook().sheetCount())
         return;
     m_current = index;
     m_tabs->setCurrentIndex(index);
-    m_view->setSheet(&shownSheet());
+    m_view->setSheet(&m_document.unrecordedWorkbook().sheet(index));
 }
 
 QString SheetBook::getCellText(int row, int column) const {
@@ -87,20 +128,20 @@ QString SheetBook::getCellText(int row, int column) const {
 void SheetBook::setCellText(int row, int column, const QString& text) {
     if (row < 1 || row > maxRows || column < 1 || column > maxColumns)
         throw SheetError(QStringLiteral("Die Zelle %1/%2 liegt außerhalb der Tabelle.").arg(row).arg(column));
-    shownSheet().setText({row, column}, text);
+    m_document.unrecordedWorkbook().sheet(m_current).setText({row, column}, text);
     m_view->sheetChanged();
 }
 
 int SheetBook::readWorkbook(const QString& path) {
     int code = 0;
     Workbook read = readWorkbookFile(path, code);
-    read.setTitle(m_workbook.title());
+    read.setTitle(title());
     setWorkbook(std::move(read));
     return code;
 }
 
 void SheetBook::writeWorkbook(const QString& path, int code) {
-    writeWorkbookFile(m_workbook, path, code);
+    writeWorkbookFile(workbook(), path, code);
 }
 
 void SheetBook::printBook(bool showDialog) {
@@ -109,61 +150,42 @@ void SheetBook::printBook(bool showDialog) {
     printer.setDocName(title());
     if (showDialog && !m_printDialog(printer))
         throw SheetError::cancelled();
-    if (printWorkbook(m_workbook, title(), printer) == 0)
+    if (printWorkbook(workbook(), title(), printer) == 0)
         throw SheetError(QStringLiteral("Der Drucker konnte nicht angesprochen werden."));
 }
 
 void SheetBook::copySelection() const {
-    const Sheet& sheet = shownSheet();
-    const CellRange used = sheet.usedRange();
+    const CellRange used = shownSheet().usedRange();
     const CellRange selected = m_view->selection();
-    const CellRange range{selected.top, selected.left, std::min(selected.bottom, used.bottom),
-                          std::min(selected.right, used.right)};
-    QString text;
-    QString html = QStringLiteral("<table>");
-    for (int row = range.top; row <= range.bottom; ++row) {
-        QStringList fields;
-        html += QStringLiteral("<tr>");
-        for (int column = range.left; column <= range.right; ++column) {
-            const QString cell = sheet.text({row, column});
-            fields << quoteDelimited(cell, u'\t');
-            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
-        }
-        text += fields.join(u'\t') + u'\n';
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
+    const CellRange range{selected.top, selected.left,
+                          std::max(selected.top, std::min(selected.bottom, used.bottom)),
+                          std::max(selected.left, std::min(selected.right, used.right))};
+    const CellBlock block = copyBlock(shownSheet(), range);
     auto* data = new QMimeData;
-    data->setText(text);
-    data->setHtml(html);
+    data->setText(blockText(block));
+    data->setHtml(blockHtml(block));
+    data->setData(QString::fromLatin1(cellBlockMimeType), encodeBlock(block));
     QApplication::clipboard()->setMimeData(data);
 }
 
 void SheetBook::cutSelection() {
     copySelection();
-    const CellRange selected = m_view->selection();
-    const CellRange used = shownSheet().usedRange();
-    for (int row = selected.top; row <= std::min(selected.bottom, used.bottom); ++row)
-        for (int column = selected.left; column <= std::min(selected.right, used.right); ++column)
-            shownSheet().setText({row, column}, QString());
-    m_view->sheetChanged();
-    Q_EMIT modified();
+    edit([&] { m_document.clear(m_current, {m_view->selection()}, ClearKind::All); });
 }
 
 void SheetBook::pasteClipboard() {
-    const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty())
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data)
         return;
-    const std::vector<QStringList> records = splitDelimited(text, u'\t');
-    const CellPos origin = m_view->currentCell();
-    for (std::size_t r = 0; r < records.size(); ++r)
-        for (qsizetype c = 0; c < records[r].size(); ++c) {
-            const CellPos pos{origin.row + int(r), origin.column + int(c)};
-            if (pos.row <= maxRows && pos.column <= maxColumns)
-                shownSheet().setText(pos, records[r][c]);
-        }
-    m_view->sheetChanged();
-    Q_EMIT modified();
+    const CellStyle& style = shownSheet().defaultStyle();
+    CellBlock block;
+    if (data->hasFormat(QString::fromLatin1(cellBlockMimeType)))
+        block = decodeBlock(data->data(QString::fromLatin1(cellBlockMimeType)));
+    else if (data->hasText())
+        block = blockFromText(data->text(), style);
+    else if (data->hasHtml())
+        block = blockFromHtml(data->html(), style);
+    edit([&] { m_document.paste(m_current, m_view->currentCell(), block); });
 }
 
 void SheetBook::startDesigner() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/model/Workbook.h"
+#include "sheet/edit/WorkbookDocument.h"
 
 #include <functional>
 #include <QWidget>
@@ -53,8 +53,8 @@ public:
 
     int viewScale() const;
     void setViewScale(int percent);
-    QString title() const { return m_workbook.title(); }
-    void setTitle(const QString& title) { m_workbook.setTitle(title); }
+    QString title() const { return workbook().title(); }
+    void setTitle(const QString& title) { m_document.unrecordedWorkbook().setTitle(title); }
     int topRow() const;
     void setTopRow(int row);
     bool allowDesigner() const { return m_allowDesigner; }
@@ -65,23 +65,28 @@ public:
     bool isReadOnly() const;
     void setReadOnly(bool readOnly);
 
-    const Workbook& workbook() const { return m_workbook; }
-    /// Replaces the workbook, e.g. by one a program built.
+    const Workbook& workbook() const { return m_document.workbook(); }
+    /// Replaces the workbook, e.g. by one a program built, and forgets what can be undone.
     void setWorkbook(Workbook workbook);
+    /// The workbook with its undo history: every edit of the designer goes through it.
+    WorkbookDocument& document() { return m_document; }
     int currentSheet() const { return m_current; }
     void setCurrentSheet(int index);
     SheetView* view() const { return m_view; }
 
 Q_SIGNALS:
-    /// A cell's text changed through editing or pasting.
+    /// The user changed the workbook: an edit, a cut or paste, an undo or a redo.
     void modified();
 
 private:
-    Sheet& shownSheet() { return m_workbook.sheet(m_current); }
-    const Sheet& shownSheet() const { return m_workbook.sheet(m_current); }
+    const Sheet& shownSheet() const { return workbook().sheet(m_current); }
+    /// Shows the document as it is after a change: its sheets, the shown one and its cells.
+    void showDocument();
     void rebuildTabs();
+    /// Runs an edit the user asked for from the view; a refused one leaves the workbook as it was.
+    void edit(const std::function<void()>& change);
 
-    Workbook m_workbook;
+    WorkbookDocument m_document;
     int m_current = 0;
     bool m_allowDesigner = true;
     SheetView* m_view;

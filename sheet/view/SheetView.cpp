@@ -377,16 +377,7 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F2)
         return startEditing(m_sheet->text(m_current));
     if (event->key() == Qt::Key_Delete) {
-        const CellRange cells{m_selection.top, m_selection.left,
-                              std::min(m_selection.bottom, m_sheet->usedRange().bottom),
-                              std::min(m_selection.right, m_sheet->usedRange().right)};
-        for (int row = cells.top; row <= cells.bottom; ++row)
-            for (int column = cells.left; column <= cells.right; ++column)
-                if (!m_sheet->text({row, column}).isEmpty()) {
-                    m_sheet->setText({row, column}, QString());
-                    Q_EMIT cellEdited(row, column);
-                }
-        viewport()->update();
+        Q_EMIT clearRequested();
         return;
     }
     const QString text = event->text();
@@ -420,11 +411,8 @@ void SheetView::finishEditing(bool commit) {
     if (!m_editor || !m_editor->isVisible())
         return;
     m_editor->hide();
-    if (commit && m_sheet && m_editor->text() != m_sheet->text(m_current)) {
-        m_sheet->setText(m_current, m_editor->text());
-        sheetChanged();
-        Q_EMIT cellEdited(m_current.row, m_current.column);
-    }
+    if (commit && m_sheet && m_editor->text() != m_sheet->text(m_current))
+        Q_EMIT textEntered(m_current, m_editor->text());
     setFocus();
 }
 

@@ -45,8 +45,10 @@ public:
 
 Q_SIGNALS:
     void selectionChanged();
-    /// The user changed a cell's text.
-    void cellEdited(int row, int column);
+    /// The user typed `text` into the cell; the owner of the sheet puts it there.
+    void textEntered(CellPos pos, const QString& text);
+    /// The user pressed Delete on the selection.
+    void clearRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

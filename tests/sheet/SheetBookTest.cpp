@@ -127,6 +127,44 @@ TEST_F(SheetBookTest, EditingModeTypesIntoTheCurrentCell) {
     EXPECT_EQ(m_book.getCellText(21, 3), QStringLiteral("c"));
 }
 
+TEST_F(SheetBookTest, EditsAreUndoneAndRedoneWithTheirKeys) {
+    int modifications = 0;
+    QObject::connect(&m_book, &SheetBook::modified, [&] { ++modifications; });
+    m_book.view()->setCurrentCell({2, 2});
+    typeChar(m_book.view(), u'9');
+    QTest::keyClick(m_book.view()->findChild<QLineEdit*>(QStringLiteral("cellEditor")), Qt::Key_Return);
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("9"));
+    m_book.view()->select({3, 1, 3, 2});
+    QTest::keyClick(m_book.view(), Qt::Key_Delete);
+    EXPECT_EQ(m_book.getCellText(3, 1), QString());
+
+    QTest::keyClick(m_book.view(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_book.getCellText(3, 1), QStringLiteral("Leitfähigkeit"));
+    QTest::keyClick(m_book.view(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("12.500"));
+    EXPECT_FALSE(m_book.document().isModified());
+    QTest::keyClick(m_book.view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("9"));
+    EXPECT_EQ(modifications, 5);
+
+    // A block copied inside the component keeps its styles; cutting is undone as one step.
+    Workbook styled = test::germanTexts();
+    CellStyle bold;
+    bold.bold = true;
+    styled.sheet(0).setStyle({2, 1}, bold);
+    m_book.setWorkbook(styled);
+    m_book.view()->select({2, 1, 2, 2});
+    m_book.cutSelection();
+    EXPECT_EQ(m_book.workbook().sheet(0).style({2, 1}), CellStyle());
+    m_book.view()->setCurrentCell({30, 3});
+    m_book.pasteClipboard();
+    EXPECT_EQ(m_book.getCellText(30, 4), QStringLiteral("12.500"));
+    EXPECT_EQ(m_book.workbook().sheet(0).style({30, 3}), bold);
+    m_book.document().undoStack().undo();
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(m_book.workbook(), styled);
+}
+
 TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
     m_book.setCurrentSheet(1);
     EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("Ende"));

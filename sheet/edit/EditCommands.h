@@ -1,0 +1,111 @@
+#pragma once
+
+#include "sheet/edit/LineShift.h"
+#include "sheet/model/Workbook.h"
+
+#include <optional>
+#include <QUndoCommand>
+
+namespace velmora::sheet {
+
+/// The commands of the undo stack. Each is made after its change was applied to the workbook: the first
+/// redo() that pushing it calls does nothing.
+
+/// A change of one sheet's cells inside a region and, where given, of its layout, kept as before and after.
+class SheetChange : public QUndoCommand {
+public:
+    struct State {
+        CellList cells;
+        std::optional<SheetLayout> layout;
+    };
+
+    /// Reads the region's cells (and the layout when `withLayout`) as they are now.
+    static State capture(const Sheet& sheet, const std::vector<CellRange>& region, bool withLayout);
+
+    SheetChange(Workbook& workbook, int sheet, std::vector<CellRange> region, State before, State after,
+                const QString& text);
+
+    void undo() override { restore(m_before); }
+    void redo() override;
+
+private:
+    void restore(const State& state);
+
+    Workbook& m_workbook;
+    int m_sheet;
+    std::vector<CellRange> m_region;
+    State m_before;
+    State m_after;
+    bool m_applied = true;
+};
+
+/// Cells moved along an axis: whole rows or columns inserted or deleted (the layout moving with them), or
+/// cells of a band inserted or deleted with their neighbours shifted.
+class ShiftChange : public QUndoCommand {
+public:
+    /// `band` gives the other axis's lines that move; `removed` the cells of deleted lines; `before` and
+    /// `after` the layouts around the change.
+    ShiftChange(Workbook& workbook, int sheet, LineShift shift, std::pair<int, int> band, CellList removed,
+                SheetLayout before, SheetLayout after, const QString& text);
+
+    /// Moves the cells as `shift` says (deleted cells must have been removed); the inverse with `backwards`.
+    static void moveCells(Sheet& sheet, const LineShift& shift, std::pair<int, int> band, bool backwards);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    Workbook& m_workbook;
+    int m_sheet;
+    LineShift m_shift;
+    std::pair<int, int> m_band;
+    CellList m_removed;
+    SheetLayout m_before;
+    SheetLayout m_after;
+    bool m_applied = true;
+};
+
+/// A sheet inserted (or, with `remove`, deleted) at an index.
+class SheetListChange : public QUndoCommand {
+public:
+    SheetListChange(Workbook& workbook, int index, Sheet sheet, bool remove, const QString& text);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    void insert();
+    void erase();
+
+    Workbook& m_workbook;
+    int m_index;
+    Sheet m_sheet;
+    bool m_remove;
+    bool m_applied = true;
+};
+
+/// The sheet names and the defined names, before and after.
+class NamesChange : public QUndoCommand {
+public:
+    struct State {
+        std::vector<QString> sheetNames;
+        std::map<QString, QString> definedNames;
+    };
+
+    static State capture(const Workbook& workbook);
+
+    NamesChange(Workbook& workbook, State before, State after, const QString& text);
+
+    void undo() override { restore(m_before); }
+    void redo() override;
+
+private:
+    void restore(const State& state);
+
+    Workbook& m_workbook;
+    State m_before;
+    State m_after;
+    bool m_applied = true;
+};
+
+} // namespace velmora::sheet

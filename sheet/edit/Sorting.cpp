@@ -1,0 +1,71 @@
+#include "sheet/edit/Sorting.h"
+
+#include "sheet/model/SheetError.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+
+namespace velmora::sheet {
+
+namespace {
+
+std::optional<double> strictNumber(QString text) {
+    bool ok = false;
+    const double value = text.trimmed().replace(u',', u'.').toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+} // namespace
+
+int compareCellTexts(const QString& a, const QString& b) {
+    const std::optional<double> x = strictNumber(a);
+    const std::optional<double> y = strictNumber(b);
+    if (x && y)
+        return *x < *y ? -1 : *x > *y ? 1 : 0;
+    if (x || y)
+        return x ? -1 : 1;
+    return QString::compare(a, b, Qt::CaseInsensitive);
+}
+
+void sortRange(Sheet& sheet, const CellRange& range, const SortSpec& spec) {
+    if (spec.keys.empty() || spec.keys.size() > 3)
+        throw SheetError(QStringLiteral("Es können ein bis drei Sortierschlüssel angegeben werden."));
+    const int first = spec.byRows ? range.top : range.left;
+    const int count = spec.byRows ? range.rowCount() : range.columnCount();
+    for (const SortKey& key : spec.keys)
+        if (key.line < (spec.byRows ? range.left : range.top) ||
+            key.line > (spec.byRows ? range.right : range.bottom))
+            throw SheetError(QStringLiteral("Der Sortierschlüssel liegt außerhalb des Bereichs."));
+    const auto cellAt = [&](int line, int keyLine) {
+        return spec.byRows ? CellPos{line, keyLine} : CellPos{keyLine, line};
+    };
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), first);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        for (const SortKey& key : spec.keys) {
+            const QString x = sheet.text(cellAt(a, key.line));
+            const QString y = sheet.text(cellAt(b, key.line));
+            if (x.isEmpty() != y.isEmpty())
+                return y.isEmpty();
+            const int result = compareCellTexts(x, y);
+            if (result != 0)
+                return key.ascending ? result < 0 : result > 0;
+        }
+        return false;
+    });
+    const CellList before = sheet.cellsIn(range);
+    sheet.removeCells(range);
+    std::vector<int> target(static_cast<std::size_t>(count)); // old line -> new line
+    for (int i = 0; i < count; ++i)
+        target[std::size_t(order[std::size_t(i)] - first)] = first + i;
+    CellList after;
+    for (const auto& [pos, cell] : before) {
+        const int line = spec.byRows ? pos.row : pos.column;
+        const int moved = target[std::size_t(line - first)];
+        after.emplace_back(spec.byRows ? CellPos{moved, pos.column} : CellPos{pos.row, moved}, cell);
+    }
+    sheet.putCells(after);
+}
+
+} // namespace velmora::sheet

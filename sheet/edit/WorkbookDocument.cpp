@@ -1,0 +1,495 @@
+#include "sheet/edit/WorkbookDocument.h"
+
+#include "sheet/edit/EditCommands.h"
+#include "sheet/model/SheetError.h"
+
+#include <algorithm>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+
+namespace velmora::sheet {
+
+namespace {
+
+constexpr double maxLineSize = 2000.0; // pixels, for a row or a column
+
+void checkSize(double size) {
+    if (!(size >= 0.0 && size <= maxLineSize))
+        throw SheetError(QStringLiteral("Die Größe muss zwischen 0 und %1 Pixeln liegen.").arg(maxLineSize));
+}
+
+void checkLines(int first, int last, int limit) {
+    if (first < 1 || last < first || last > limit)
+        throw SheetError(QStringLiteral("Die Zeilen oder Spalten %1 bis %2 liegen außerhalb der Tabelle.")
+                             .arg(first)
+                             .arg(last));
+}
+
+// Sorted from the back, without repeats, every index valid.
+std::vector<int> objectIndices(std::vector<int> indices, const Sheet& sheet) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    for (const int index : indices)
+        if (index < 0 || index >= int(sheet.drawings().size()))
+            throw SheetError(QStringLiteral("Das Zeichenobjekt %1 gibt es nicht.").arg(index));
+    return indices;
+}
+
+// The objects at `indices` taken out, in their order.
+std::vector<DrawingObject> takeObjects(std::vector<DrawingObject>& drawings,
+                                       const std::vector<int>& indices) {
+    std::vector<DrawingObject> taken;
+    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
+        taken.insert(taken.begin(), drawings[std::size_t(*it)]);
+        drawings.erase(drawings.begin() + *it);
+    }
+    return taken;
+}
+
+} // namespace
+
+WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
+        if (m_resetting)
+            return;
+        Q_EMIT changed();
+        Q_EMIT edited();
+    });
+}
+
+// The stack's destructor clears it, which would report a change to an owner already half destroyed.
+WorkbookDocument::~WorkbookDocument() {
+    m_undo.blockSignals(true);
+}
+
+void WorkbookDocument::reset(Workbook workbook) {
+    m_resetting = true;
+    m_undo.clear();
+    m_resetting = false;
+    m_workbook = std::move(workbook);
+    Q_EMIT changed();
+}
+
+Sheet& WorkbookDocument::sheetAt(int index) {
+    if (index < 0 || index >= m_workbook.sheetCount())
+        throw SheetError(QStringLiteral("Die Tabelle %1 gibt es nicht.").arg(index + 1));
+    return m_workbook.sheet(index);
+}
+
+CellRange WorkbookDocument::usedPart(int sheet, const CellRange& range) const {
+    const CellRange used = m_workbook.sheet(sheet).usedRange();
+    CellRange part = range;
+    if (range.bottom == maxRows)
+        part.bottom = std::max(range.top, used.bottom);
+    if (range.right == maxColumns)
+        part.right = std::max(range.left, used.right);
+    return part;
+}
+
+void WorkbookDocument::recordChange(int sheet, std::vector<CellRange> region, bool withLayout,
+                                    const QString& text, const std::function<void(Sheet&)>& change) {
+    Sheet& target = sheetAt(sheet);
+    SheetChange::State before = SheetChange::capture(target, region, withLayout);
+    try {
+        change(target);
+    } catch (...) {
+        SheetChange(m_workbook, sheet, region, before, before, text).undo();
+        throw;
+    }
+    SheetChange::State after = SheetChange::capture(target, region, withLayout);
+    if (after.cells == before.cells && after.layout == before.layout)
+        return;
+    m_undo.push(
+        new SheetChange(m_workbook, sheet, std::move(region), std::move(before), std::move(after), text));
+}
+
+void WorkbookDocument::recordLayout(int sheet, const QString& text,
+                                    const std::function<void(SheetLayout&)>& change) {
+    recordChange(sheet, {}, true, text, [&change](Sheet& target) {
+        SheetLayout layout = target.layout();
+        change(layout);
+        target.setLayout(std::move(layout));
+    });
+}
+
+void WorkbookDocument::setCellText(int sheet, CellPos pos, const QString& text) {
+    if (pos.row < 1 || pos.row > maxRows || pos.column < 1 || pos.column > maxColumns)
+        throw SheetError(
+            QStringLiteral("Die Zelle %1/%2 liegt außerhalb der Tabelle.").arg(pos.row).arg(pos.column));
+    recordChange(sheet, {CellRange::single(pos)}, false,
+                 QStringLiteral("Eingabe in %1").arg(cellReference(pos)),
+                 [&](Sheet& target) { target.setText(pos, text); });
+}
+
+void WorkbookDocument::changeStyle(int sheet, const std::vector<CellRange>& ranges,
+                                   const std::function<void(CellStyle&)>& change, const QString& text) {
+    std::vector<CellRange> region;
+    for (const CellRange& range : ranges)
+        region.push_back(usedPart(sheet, range));
+    recordChange(sheet, region, false, text, [&](Sheet& target) {
+        for (const CellRange& range : region)
+            for (int row = range.top; row <= range.bottom; ++row)
+                for (int column = range.left; column <= range.right; ++column) {
+                    CellStyle style = target.style({row, column});
+                    change(style);
+                    target.setStyle({row, column}, style);
+                }
+    });
+}
+
+void WorkbookDocument::clear(int sheet, const std::vector<CellRange>& ranges, ClearKind kind) {
+    std::vector<CellRange> region;
+    for (const CellRange& range : ranges)
+        region.push_back(usedPart(sheet, range));
+    const QString text = kind == ClearKind::All       ? QStringLiteral("Alles löschen")
+                         : kind == ClearKind::Formats ? QStringLiteral("Formate löschen")
+                                                      : QStringLiteral("Inhalte löschen");
+    recordChange(sheet, region, false, text, [&](Sheet& target) {
+        for (const CellRange& range : region)
+            for (const auto& [pos, cell] : target.cellsIn(range)) {
+                if (kind != ClearKind::Formats)
+                    target.setText(pos, QString());
+                if (kind != ClearKind::Contents)
+                    target.setStyle(pos, target.defaultStyle());
+            }
+    });
+}
+
+void WorkbookDocument::fillDown(int sheet, const std::vector<CellRange>& ranges) {
+    std::vector<CellRange> region;
+    for (const CellRange& range : ranges)
+        region.push_back(usedPart(sheet, range));
+    recordChange(sheet, region, false, QStringLiteral("Nach unten ausfüllen"), [&](Sheet& target) {
+        for (const CellRange& range : region) {
+            const CellBlock first = copyBlock(target, {range.top, range.left, range.top, range.right});
+            for (int row = range.top + 1; row <= range.bottom; ++row)
+                pasteBlock(target, {row, range.left}, first, PasteKind::All, false);
+        }
+    });
+}
+
+void WorkbookDocument::fillRight(int sheet, const std::vector<CellRange>& ranges) {
+    std::vector<CellRange> region;
+    for (const CellRange& range : ranges)
+        region.push_back(usedPart(sheet, range));
+    recordChange(sheet, region, false, QStringLiteral("Nach rechts ausfüllen"), [&](Sheet& target) {
+        for (const CellRange& range : region) {
+            const CellBlock first = copyBlock(target, {range.top, range.left, range.bottom, range.left});
+            for (int column = range.left + 1; column <= range.right; ++column)
+                pasteBlock(target, {range.top, column}, first, PasteKind::All, false);
+        }
+    });
+}
+
+void WorkbookDocument::paste(int sheet, CellPos at, const CellBlock& block, PasteKind kind, bool transpose) {
+    if (block.rows <= 0 || block.columns <= 0)
+        return;
+    recordChange(sheet, {pasteRange(block, at, transpose)}, false, QStringLiteral("Einfügen"),
+                 [&](Sheet& target) { pasteBlock(target, at, block, kind, transpose); });
+}
+
+int WorkbookDocument::replaceAll(int sheet, const FindOptions& options, const QString& replacement) {
+    int changed = 0;
+    const CellRange used = sheetAt(sheet).usedRange();
+    recordChange(sheet, {used}, false, QStringLiteral("Ersetzen"), [&](Sheet& target) {
+        changed = velmora::sheet::replaceAll(target, used, options, replacement);
+    });
+    return changed;
+}
+
+void WorkbookDocument::sort(int sheet, const CellRange& range, const SortSpec& spec) {
+    const CellRange part = usedPart(sheet, range);
+    recordChange(sheet, {part}, false, QStringLiteral("Sortieren"),
+                 [&](Sheet& target) { sortRange(target, part, spec); });
+}
+
+void WorkbookDocument::recordShift(int sheet, const LineShift& shift, std::pair<int, int> band,
+                                   const QString& text) {
+    Sheet& target = sheetAt(sheet);
+    const bool rows = shift.axis == Axis::Rows;
+    const int limit = rows ? maxRows : maxColumns;
+    const auto lines = [&](int first, int last) {
+        return rows ? CellRange{first, band.first, last, band.second}
+                    : CellRange{band.first, first, band.second, last};
+    };
+    if (shift.count > 0 && !target.cellsIn(lines(limit - shift.count + 1, limit)).empty())
+        throw SheetError(QStringLiteral("Zellen würden aus der Tabelle geschoben."));
+    const bool wholeLines = band.first == 1 && band.second == (rows ? maxColumns : maxRows);
+    const SheetLayout before = target.layout();
+    SheetLayout after = before;
+    if (wholeLines)
+        shiftLayout(after, shift);
+    else
+        shiftMergesInBand(after.merges, shift, band.first, band.second);
+    CellList removed;
+    if (shift.count < 0) {
+        removed = target.cellsIn(lines(shift.at, shift.at + shift.deletedCount() - 1));
+        target.removeCells(lines(shift.at, shift.at + shift.deletedCount() - 1));
+    }
+    ShiftChange::moveCells(target, shift, band, false);
+    target.setLayout(after);
+    m_undo.push(new ShiftChange(m_workbook, sheet, shift, band, std::move(removed), before, after, text));
+}
+
+void WorkbookDocument::insertRows(int sheet, int first, int count) {
+    checkLines(first, first + count - 1, maxRows);
+    recordShift(sheet, {Axis::Rows, first, count}, {1, maxColumns}, QStringLiteral("Zeilen einfügen"));
+}
+
+void WorkbookDocument::deleteRows(int sheet, int first, int count) {
+    checkLines(first, first + count - 1, maxRows);
+    recordShift(sheet, {Axis::Rows, first, -count}, {1, maxColumns}, QStringLiteral("Zeilen löschen"));
+}
+
+void WorkbookDocument::insertColumns(int sheet, int first, int count) {
+    checkLines(first, first + count - 1, maxColumns);
+    recordShift(sheet, {Axis::Columns, first, count}, {1, maxRows}, QStringLiteral("Spalten einfügen"));
+}
+
+void WorkbookDocument::deleteColumns(int sheet, int first, int count) {
+    checkLines(first, first + count - 1, maxColumns);
+    recordShift(sheet, {Axis::Columns, first, -count}, {1, maxRows}, QStringLiteral("Spalten löschen"));
+}
+
+void WorkbookDocument::insertCells(int sheet, const CellRange& range, Axis axis) {
+    const bool rows = axis == Axis::Rows;
+    recordShift(sheet, {axis, rows ? range.top : range.left, rows ? range.rowCount() : range.columnCount()},
+                rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom),
+                QStringLiteral("Zellen einfügen"));
+}
+
+void WorkbookDocument::deleteCells(int sheet, const CellRange& range, Axis axis) {
+    const bool rows = axis == Axis::Rows;
+    recordShift(sheet,
+                {axis, rows ? range.top : range.left, -(rows ? range.rowCount() : range.columnCount())},
+                rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom),
+                QStringLiteral("Zellen löschen"));
+}
+
+void WorkbookDocument::setRowHeight(int sheet, int first, int last, double height) {
+    checkLines(first, last, maxRows);
+    checkSize(height);
+    recordLayout(sheet, QStringLiteral("Zeilenhöhe"), [&](SheetLayout& layout) {
+        for (int row = first; row <= last; ++row)
+            layout.rowHeights[row] = height;
+    });
+}
+
+void WorkbookDocument::setColumnWidth(int sheet, int first, int last, double width) {
+    checkLines(first, last, maxColumns);
+    checkSize(width);
+    recordLayout(sheet, QStringLiteral("Spaltenbreite"), [&](SheetLayout& layout) {
+        for (int column = first; column <= last; ++column)
+            layout.columnWidths[column] = width;
+    });
+}
+
+void WorkbookDocument::setDefaultRowHeight(int sheet, double height) {
+    checkSize(height);
+    recordLayout(sheet, QStringLiteral("Standardhöhe"),
+                 [&](SheetLayout& layout) { layout.defaultRowHeight = height; });
+}
+
+void WorkbookDocument::setDefaultColumnWidth(int sheet, double width) {
+    checkSize(width);
+    recordLayout(sheet, QStringLiteral("Standardbreite"),
+                 [&](SheetLayout& layout) { layout.defaultColumnWidth = width; });
+}
+
+void WorkbookDocument::setRowsHidden(int sheet, int first, int last, bool hidden) {
+    checkLines(first, last, maxRows);
+    recordLayout(sheet, hidden ? QStringLiteral("Zeilen ausblenden") : QStringLiteral("Zeilen einblenden"),
+                 [&](SheetLayout& layout) {
+                     for (int row = first; row <= last; ++row)
+                         hidden ? void(layout.hiddenRows.insert(row)) : void(layout.hiddenRows.erase(row));
+                 });
+}
+
+void WorkbookDocument::setColumnsHidden(int sheet, int first, int last, bool hidden) {
+    checkLines(first, last, maxColumns);
+    recordLayout(sheet, hidden ? QStringLiteral("Spalten ausblenden") : QStringLiteral("Spalten einblenden"),
+                 [&](SheetLayout& layout) {
+                     for (int column = first; column <= last; ++column)
+                         hidden ? void(layout.hiddenColumns.insert(column))
+                                : void(layout.hiddenColumns.erase(column));
+                 });
+}
+
+void WorkbookDocument::autoFitColumns(int sheet, int first, int last) {
+    checkLines(first, last, maxColumns);
+    const Sheet& target = sheetAt(sheet);
+    std::map<int, double> widths;
+    for (const auto& [pos, cell] : target.cellsIn({1, first, maxRows, last})) {
+        if (cell.text.isEmpty() || target.mergeAt(pos))
+            continue;
+        QFont font(cell.style.fontFamily);
+        font.setPointSizeF(cell.style.fontSize);
+        font.setBold(cell.style.bold);
+        font.setItalic(cell.style.italic);
+        const double width = std::ceil(QFontMetricsF(font).horizontalAdvance(cell.text)) + 6.0;
+        widths[pos.column] = std::min(maxLineSize, std::max(widths[pos.column], width));
+    }
+    recordLayout(sheet, QStringLiteral("Optimale Breite"), [&](SheetLayout& layout) {
+        for (const auto& [column, width] : widths)
+            layout.columnWidths[column] = width;
+    });
+}
+
+void WorkbookDocument::merge(int sheet, const CellRange& range, bool centreAcross) {
+    recordChange(sheet, {range}, true, QStringLiteral("Verbinden"), [&](Sheet& target) {
+        target.merge(range);
+        if (centreAcross)
+            for (int row = range.top; row <= range.bottom; ++row)
+                for (int column = range.left; column <= range.right; ++column) {
+                    CellStyle style = target.style({row, column});
+                    style.horizontal = HorizontalAlignment::CentreAcrossSelection;
+                    target.setStyle({row, column}, style);
+                }
+    });
+}
+
+void WorkbookDocument::unmerge(int sheet, const CellRange& range) {
+    recordLayout(sheet, QStringLiteral("Verbindung aufheben"), [&](SheetLayout& layout) {
+        std::erase_if(layout.merges, [&range](const CellRange& merged) { return merged.intersects(range); });
+    });
+}
+
+void WorkbookDocument::setFrozen(int sheet, int rows, int columns) {
+    checkLines(1, std::max(rows, 1), maxRows);
+    checkLines(1, std::max(columns, 1), maxColumns);
+    recordLayout(sheet,
+                 rows || columns ? QStringLiteral("Fenster fixieren") : QStringLiteral("Fixierung aufheben"),
+                 [&](SheetLayout& layout) {
+                     layout.frozenRows = std::max(rows, 0);
+                     layout.frozenColumns = std::max(columns, 0);
+                 });
+}
+
+void WorkbookDocument::setProtected(int sheet, bool isProtected) {
+    recordLayout(sheet, QStringLiteral("Blattschutz"),
+                 [&](SheetLayout& layout) { layout.isProtected = isProtected; });
+}
+
+void WorkbookDocument::togglePageBreak(int sheet, CellPos pos) {
+    recordLayout(sheet, QStringLiteral("Seitenumbruch"), [&](SheetLayout& layout) {
+        std::set<int>& rows = layout.print.rowBreaks;
+        std::set<int>& columns = layout.print.columnBreaks;
+        if (rows.contains(pos.row) || columns.contains(pos.column)) {
+            rows.erase(pos.row);
+            columns.erase(pos.column);
+            return;
+        }
+        if (pos.row > 1)
+            rows.insert(pos.row);
+        if (pos.column > 1)
+            columns.insert(pos.column);
+    });
+}
+
+void WorkbookDocument::setPrintSettings(int sheet, const PrintSettings& settings) {
+    recordLayout(sheet, QStringLiteral("Seite einrichten"),
+                 [&](SheetLayout& layout) { layout.print = settings; });
+}
+
+void WorkbookDocument::setDefaultStyle(int sheet, const CellStyle& style) {
+    recordLayout(sheet, QStringLiteral("Standardschrift"),
+                 [&](SheetLayout& layout) { layout.defaultStyle = style; });
+}
+
+void WorkbookDocument::addObject(int sheet, const DrawingObject& object) {
+    recordLayout(sheet, QStringLiteral("Objekt einfügen"),
+                 [&](SheetLayout& layout) { layout.drawings.push_back(object); });
+}
+
+void WorkbookDocument::changeObject(int sheet, int index, const DrawingObject& object) {
+    const std::size_t at = std::size_t(objectIndices({index}, sheetAt(sheet)).front());
+    recordLayout(sheet, QStringLiteral("Objekt ändern"),
+                 [&](SheetLayout& layout) { layout.drawings[at] = object; });
+}
+
+void WorkbookDocument::removeObjects(int sheet, std::vector<int> indices) {
+    indices = objectIndices(std::move(indices), sheetAt(sheet));
+    recordLayout(sheet, QStringLiteral("Objekte löschen"),
+                 [&](SheetLayout& layout) { takeObjects(layout.drawings, indices); });
+}
+
+void WorkbookDocument::bringToFront(int sheet, std::vector<int> indices) {
+    indices = objectIndices(std::move(indices), sheetAt(sheet));
+    recordLayout(sheet, QStringLiteral("In den Vordergrund"), [&](SheetLayout& layout) {
+        const std::vector<DrawingObject> taken = takeObjects(layout.drawings, indices);
+        layout.drawings.insert(layout.drawings.end(), taken.begin(), taken.end());
+    });
+}
+
+void WorkbookDocument::sendToBack(int sheet, std::vector<int> indices) {
+    indices = objectIndices(std::move(indices), sheetAt(sheet));
+    recordLayout(sheet, QStringLiteral("In den Hintergrund"), [&](SheetLayout& layout) {
+        const std::vector<DrawingObject> taken = takeObjects(layout.drawings, indices);
+        layout.drawings.insert(layout.drawings.begin(), taken.begin(), taken.end());
+    });
+}
+
+void WorkbookDocument::insertSheet(int index, const QString& name) {
+    if (index < 0 || index > m_workbook.sheetCount())
+        throw SheetError(QStringLiteral("Die Tabelle %1 gibt es nicht.").arg(index + 1));
+    if (m_workbook.sheetCount() >= maxSheets)
+        throw SheetError(
+            QStringLiteral("Eine Arbeitsmappe kann höchstens %1 Tabellen haben.").arg(maxSheets));
+    const Sheet sheet(name.isEmpty() ? m_workbook.newSheetName() : name.trimmed());
+    for (const Sheet& existing : m_workbook.sheets())
+        if (existing.name().compare(sheet.name(), Qt::CaseInsensitive) == 0)
+            throw SheetError(QStringLiteral("Eine Tabelle „%1“ gibt es schon.").arg(sheet.name()));
+    auto* command = new SheetListChange(m_workbook, index, sheet, false, QStringLiteral("Tabelle einfügen"));
+    m_workbook.sheets().insert(m_workbook.sheets().begin() + index, sheet);
+    m_undo.push(command);
+}
+
+void WorkbookDocument::deleteSheet(int index) {
+    const Sheet sheet = sheetAt(index);
+    if (m_workbook.sheetCount() == 1)
+        throw SheetError(QStringLiteral("Die letzte Tabelle einer Arbeitsmappe kann nicht gelöscht werden."));
+    auto* command = new SheetListChange(m_workbook, index, sheet, true, QStringLiteral("Tabelle löschen"));
+    m_workbook.sheets().erase(m_workbook.sheets().begin() + index);
+    m_undo.push(command);
+}
+
+void WorkbookDocument::renameSheet(int index, const QString& name) {
+    sheetAt(index);
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 31)
+        throw SheetError(QStringLiteral("Ein Tabellenname hat 1 bis 31 Zeichen."));
+    for (int i = 0; i < m_workbook.sheetCount(); ++i)
+        if (i != index && m_workbook.sheet(i).name().compare(trimmed, Qt::CaseInsensitive) == 0)
+            throw SheetError(QStringLiteral("Eine Tabelle „%1“ gibt es schon.").arg(trimmed));
+    recordNames(QStringLiteral("Tabelle umbenennen"),
+                [&](Workbook& workbook) { workbook.sheet(index).setName(trimmed); });
+}
+
+void WorkbookDocument::defineName(const QString& name, const QString& reference) {
+    static const QRegularExpression valid(QStringLiteral("^[A-Za-zÄÖÜäöüß_][A-Za-z0-9ÄÖÜäöüß_.]{0,254}$"));
+    CellRange ignored;
+    if (!valid.match(name).hasMatch() || parseRangeReference(name, ignored))
+        throw SheetError(QStringLiteral("„%1“ ist kein gültiger Name.").arg(name));
+    const QString target = sheetRangeReference(reference);
+    if (target.isEmpty())
+        throw SheetError(QStringLiteral("„%1“ ist kein Bereich einer Tabelle.").arg(reference));
+    recordNames(QStringLiteral("Namen festlegen"),
+                [&](Workbook& workbook) { workbook.definedNames()[name] = target; });
+}
+
+void WorkbookDocument::removeName(const QString& name) {
+    recordNames(QStringLiteral("Namen löschen"),
+                [&](Workbook& workbook) { workbook.definedNames().erase(name); });
+}
+
+void WorkbookDocument::recordNames(const QString& text, const std::function<void(Workbook&)>& change) {
+    NamesChange::State before = NamesChange::capture(m_workbook);
+    change(m_workbook);
+    NamesChange::State after = NamesChange::capture(m_workbook);
+    if (after.sheetNames == before.sheetNames && after.definedNames == before.definedNames)
+        return;
+    m_undo.push(new NamesChange(m_workbook, std::move(before), std::move(after), text));
+}
+
+} // namespace velmora::sheet

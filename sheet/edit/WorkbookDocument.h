@@ -1,0 +1,115 @@
+#pragma once
+
+#include "sheet/edit/CellBlock.h"
+#include "sheet/edit/FindReplace.h"
+#include "sheet/edit/LineShift.h"
+#include "sheet/edit/Sorting.h"
+#include "sheet/model/Workbook.h"
+
+#include <functional>
+#include <QObject>
+#include <QUndoStack>
+
+namespace velmora::sheet {
+
+enum class ClearKind { All = 1, Formats = 2, Contents = 3 };
+
+/// A workbook being edited: every change is one command of its undo stack, and the document is modified
+/// while the stack is away from the state last saved. Sheets are given by index, ranges as the selection
+/// holds them; whole rows and columns are taken as far as the sheet is used. Refused changes raise
+/// SheetError and leave the workbook as it was.
+class WorkbookDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit WorkbookDocument(QObject* parent = nullptr);
+    ~WorkbookDocument() override;
+
+    const Workbook& workbook() const { return m_workbook; }
+    /// Replaces the workbook and forgets the history; unmodified afterwards.
+    void reset(Workbook workbook);
+    /// The workbook for changes outside the history, such as a program filling its result sheet.
+    Workbook& unrecordedWorkbook() { return m_workbook; }
+
+    QUndoStack& undoStack() { return m_undo; }
+    bool isModified() const { return !m_undo.isClean(); }
+    void markSaved() { m_undo.setClean(); }
+
+    // Cells
+    void setCellText(int sheet, CellPos pos, const QString& text);
+    void changeStyle(int sheet, const std::vector<CellRange>& ranges,
+                     const std::function<void(CellStyle&)>& change, const QString& text);
+    void clear(int sheet, const std::vector<CellRange>& ranges, ClearKind kind);
+    void fillDown(int sheet, const std::vector<CellRange>& ranges);
+    void fillRight(int sheet, const std::vector<CellRange>& ranges);
+    void paste(int sheet, CellPos at, const CellBlock& block, PasteKind kind = PasteKind::All,
+               bool transpose = false);
+    /// Returns the number of cells changed; nothing is recorded when none is.
+    int replaceAll(int sheet, const FindOptions& options, const QString& replacement);
+    void sort(int sheet, const CellRange& range, const SortSpec& spec);
+
+    // Structure
+    void insertRows(int sheet, int first, int count);
+    void deleteRows(int sheet, int first, int count);
+    void insertColumns(int sheet, int first, int count);
+    void deleteColumns(int sheet, int first, int count);
+    /// The neighbours move along `axis`: down (rows) or right (columns) when inserting, back when deleting.
+    void insertCells(int sheet, const CellRange& range, Axis axis);
+    void deleteCells(int sheet, const CellRange& range, Axis axis);
+
+    // Rows and columns
+    void setRowHeight(int sheet, int first, int last, double height);
+    void setColumnWidth(int sheet, int first, int last, double width);
+    void setDefaultRowHeight(int sheet, double height);
+    void setDefaultColumnWidth(int sheet, double width);
+    void setRowsHidden(int sheet, int first, int last, bool hidden);
+    void setColumnsHidden(int sheet, int first, int last, bool hidden);
+    /// Widens the columns to their longest text in its font (hidden columns stay hidden).
+    void autoFitColumns(int sheet, int first, int last);
+
+    // Sheet settings
+    void merge(int sheet, const CellRange& range, bool centreAcross);
+    void unmerge(int sheet, const CellRange& range);
+    void setFrozen(int sheet, int rows, int columns);
+    void setProtected(int sheet, bool isProtected);
+    /// Sets a page break before the cell's row (and column, beyond the first) or, where one is, removes it.
+    void togglePageBreak(int sheet, CellPos pos);
+    void setPrintSettings(int sheet, const PrintSettings& settings);
+    void setDefaultStyle(int sheet, const CellStyle& style);
+
+    // Drawing objects; indices count from the back (0) to the front.
+    void addObject(int sheet, const DrawingObject& object);
+    void changeObject(int sheet, int index, const DrawingObject& object);
+    void removeObjects(int sheet, std::vector<int> indices);
+    void bringToFront(int sheet, std::vector<int> indices);
+    void sendToBack(int sheet, std::vector<int> indices);
+
+    // Sheets and names
+    void insertSheet(int index, const QString& name = {});
+    void deleteSheet(int index);
+    void renameSheet(int index, const QString& name);
+    void defineName(const QString& name, const QString& reference);
+    void removeName(const QString& name);
+
+Q_SIGNALS:
+    /// Any change: an edit, an undo or a redo, a new workbook.
+    void changed();
+    /// The user's change: an edit, an undo or a redo.
+    void edited();
+
+private:
+    Sheet& sheetAt(int index);
+    /// Applies `change` to the sheet and records the region's cells (and the layout) before and after.
+    void recordChange(int sheet, std::vector<CellRange> region, bool withLayout, const QString& text,
+                      const std::function<void(Sheet&)>& change);
+    void recordLayout(int sheet, const QString& text, const std::function<void(SheetLayout&)>& change);
+    void recordShift(int sheet, const LineShift& shift, std::pair<int, int> band, const QString& text);
+    void recordNames(const QString& text, const std::function<void(Workbook&)>& change);
+    /// The part of `range` that holds anything: whole rows and columns end where the sheet's use ends.
+    CellRange usedPart(int sheet, const CellRange& range) const;
+
+    Workbook m_workbook;
+    QUndoStack m_undo;
+    bool m_resetting = false;
+};
+
+} // namespace velmora::sheet
