@@ -2,6 +2,7 @@
 
 #include "common/DelimitedText.h"
 #include "sheet/formats/VtsFormat.h"
+#include "sheet/formula/FormulaTokens.h"
 #include "sheet/model/SheetError.h"
 
 #include <QTextCursor>
@@ -19,8 +20,8 @@ bool fitsSheet(qsizetype rows, qsizetype columns) {
 }
 
 CellBlock emptyBlock(int rows, int columns, const CellStyle& style) {
-    CellBlock block{rows, columns, {}};
-    block.cells.assign(std::size_t(rows * columns), Cell{QString(), style});
+    CellBlock block{rows, columns, {}, {}};
+    block.cells.assign(std::size_t(rows * columns), Cell{QString(), style, QString()});
     return block;
 }
 
@@ -28,8 +29,10 @@ CellBlock emptyBlock(int rows, int columns, const CellStyle& style) {
 
 CellBlock copyBlock(const Sheet& sheet, const CellRange& range) {
     CellBlock block = emptyBlock(range.rowCount(), range.columnCount(), sheet.defaultStyle());
-    for (const auto& [pos, cell] : sheet.cellsIn(range))
+    block.origin = {range.top, range.left};
+    sheet.visitCellsIn(range, [&](CellPos pos, const Cell& cell) {
         block.cells[std::size_t((pos.row - range.top) * block.columns + pos.column - range.left)] = cell;
+    });
     return block;
 }
 
@@ -59,13 +62,17 @@ QString blockHtml(const CellBlock& block) {
 QByteArray encodeBlock(const CellBlock& block) {
     Workbook workbook;
     Sheet& sheet = workbook.sheet(0);
-    // The block's extent survives even when its last cells are empty.
-    sheet.print().area = CellRange{1, 1, block.rows, block.columns};
+    // The cells stand where they were copied from; the print area keeps the extent even when its last
+    // cells are empty.
+    const CellRange range{block.origin.row, block.origin.column, block.origin.row + block.rows - 1,
+                          block.origin.column + block.columns - 1};
+    sheet.print().area = range;
     for (int row = 0; row < block.rows; ++row)
         for (int column = 0; column < block.columns; ++column) {
             const Cell& cell = block.at(row, column);
-            sheet.setStyle({row + 1, column + 1}, cell.style);
-            sheet.setText({row + 1, column + 1}, cell.text);
+            const CellPos pos{range.top + row, range.left + column};
+            sheet.setStyle(pos, cell.style);
+            sheet.setFormula(pos, cell.formula, cell.text);
         }
     return writeVts(workbook);
 }
@@ -75,7 +82,7 @@ CellBlock decodeBlock(const QByteArray& data) {
         const Workbook workbook = readVts(data);
         const Sheet& sheet = workbook.sheet(0);
         const std::optional<CellRange>& area = sheet.print().area;
-        if (!area || area->top != 1 || area->left != 1 || !fitsSheet(area->bottom, area->right))
+        if (!area || !fitsSheet(area->rowCount(), area->columnCount()))
             return {};
         return copyBlock(sheet, *area);
     } catch (const SheetError&) {
@@ -135,10 +142,18 @@ void pasteBlock(Sheet& sheet, CellPos at, const CellBlock& block, PasteKind kind
             const int r = row - at.row;
             const int c = column - at.column;
             const Cell& cell = transpose ? block.at(c, r) : block.at(r, c);
-            if (kind != PasteKind::Values && kind != PasteKind::Formulas)
+            if (kind == PasteKind::All || kind == PasteKind::Formats)
                 sheet.setStyle({row, column}, cell.style);
-            if (kind != PasteKind::Formats)
+            if (kind == PasteKind::Formats)
+                continue;
+            const CellPos source{block.origin.row + (transpose ? c : r),
+                                 block.origin.column + (transpose ? r : c)};
+            if (kind == PasteKind::Values || cell.formula.isEmpty())
                 sheet.setText({row, column}, cell.text);
+            else
+                sheet.setFormula({row, column},
+                                 movedFormula(cell.formula, row - source.row, column - source.column),
+                                 cell.text);
         }
 }
 

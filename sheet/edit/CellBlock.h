@@ -12,6 +12,7 @@ struct CellBlock {
     int rows = 0;
     int columns = 0;
     std::vector<Cell> cells; ///< row by row; empty cells hold the sheet's default style
+    CellPos origin;          ///< where it was copied from: formulas move by the distance to where it goes
 
     const Cell& at(int row, int column) const { return cells[std::size_t(row * columns + column)]; }
     bool operator==(const CellBlock&) const = default;
@@ -38,7 +39,8 @@ CellBlock blockFromHtml(const QString& html, const CellStyle& style);
 
 /// The range the block covers when pasted at `at` (rows and columns swapped by `transpose`).
 CellRange pasteRange(const CellBlock& block, CellPos at, bool transpose);
-/// Pastes texts, styles or both; cells beyond the sheet's end are left out.
+/// Pastes texts, styles or both: all of a cell, its shown text, its style or its formula (moved) or text;
+/// cells beyond the sheet's end are left out.
 void pasteBlock(Sheet& sheet, CellPos at, const CellBlock& block, PasteKind kind, bool transpose);
 
 } // namespace velmora::sheet

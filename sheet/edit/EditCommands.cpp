@@ -35,41 +35,45 @@ void SheetChange::restore(const State& state) {
         sheet.setLayout(*state.layout);
 }
 
-ShiftChange::ShiftChange(Workbook& workbook, int sheet, LineShift shift, std::pair<int, int> band,
-                         CellList removed, SheetLayout before, SheetLayout after, const QString& text)
-    : QUndoCommand(text), m_workbook(workbook), m_sheet(sheet), m_shift(shift), m_band(band),
-      m_removed(std::move(removed)), m_before(std::move(before)), m_after(std::move(after)) {}
+ShiftChange::ShiftChange(Workbook& workbook, SheetShift shift, Effects effects, const QString& text)
+    : QUndoCommand(text), m_workbook(workbook), m_shift(shift), m_effects(std::move(effects)) {}
 
-void ShiftChange::moveCells(Sheet& sheet, const LineShift& shift, std::pair<int, int> band, bool backwards) {
-    const bool rows = shift.axis == Axis::Rows;
+void ShiftChange::moveCells(Sheet& sheet, const SheetShift& shift, bool backwards) {
+    const LineShift& lines = shift.shift;
+    const bool rows = lines.axis == Axis::Rows;
     const int last = rows ? maxRows : maxColumns;
     // Forwards the lines after the deleted ones (or from the insertion on) move; backwards those after the
     // inserted ones (or from the deletion on) move back.
-    const int delta = backwards ? -shift.count : shift.count;
-    const int from = shift.at + (backwards ? std::max(shift.count, 0) : shift.deletedCount());
+    const int delta = backwards ? -lines.count : lines.count;
+    const int from = lines.at + (backwards ? std::max(lines.count, 0) : lines.deletedCount());
     const int to = delta > 0 ? last - delta : last;
     if (from > to)
         return;
+    const auto [bandFirst, bandLast] = shift.band;
     const CellRange moving =
-        rows ? CellRange{from, band.first, to, band.second} : CellRange{band.first, from, band.second, to};
+        rows ? CellRange{from, bandFirst, to, bandLast} : CellRange{bandFirst, from, bandLast, to};
     sheet.moveCells(moving, rows ? delta : 0, rows ? 0 : delta);
 }
 
 void ShiftChange::redo() {
     if (std::exchange(m_applied, false))
         return;
-    Sheet& sheet = m_workbook.sheet(m_sheet);
-    for (const auto& [pos, cell] : m_removed)
+    Sheet& sheet = m_workbook.sheet(m_shift.sheet);
+    for (const auto& [pos, cell] : m_effects.removed)
         sheet.removeCells(CellRange::single(pos));
-    moveCells(sheet, m_shift, m_band, false);
-    sheet.setLayout(m_after);
+    moveCells(sheet, m_shift, false);
+    sheet.setLayout(m_effects.layoutAfter);
+    applyRewrites(m_workbook, m_effects.formulas, false);
+    m_workbook.definedNames() = m_effects.namesAfter;
 }
 
 void ShiftChange::undo() {
-    Sheet& sheet = m_workbook.sheet(m_sheet);
-    moveCells(sheet, m_shift, m_band, true);
-    sheet.putCells(m_removed);
-    sheet.setLayout(m_before);
+    Sheet& sheet = m_workbook.sheet(m_shift.sheet);
+    applyRewrites(m_workbook, m_effects.formulas, true);
+    moveCells(sheet, m_shift, true);
+    sheet.putCells(m_effects.removed);
+    sheet.setLayout(m_effects.layoutBefore);
+    m_workbook.definedNames() = m_effects.namesBefore;
 }
 
 SheetListChange::SheetListChange(Workbook& workbook, int index, Sheet sheet, bool remove, const QString& text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/edit/LineShift.h"
+#include "sheet/edit/FormulaShift.h"
 #include "sheet/model/Workbook.h"
 
 #include <optional>
@@ -40,28 +40,33 @@ private:
 };
 
 /// Cells moved along an axis: whole rows or columns inserted or deleted (the layout moving with them), or
-/// cells of a band inserted or deleted with their neighbours shifted.
+/// cells of a band inserted or deleted with their neighbours shifted. Formulas and names that refer to the
+/// moved cells follow them.
 class ShiftChange : public QUndoCommand {
 public:
-    /// `band` gives the other axis's lines that move; `removed` the cells of deleted lines; `before` and
-    /// `after` the layouts around the change.
-    ShiftChange(Workbook& workbook, int sheet, LineShift shift, std::pair<int, int> band, CellList removed,
-                SheetLayout before, SheetLayout after, const QString& text);
+    /// What the move did besides moving cells.
+    struct Effects {
+        CellList removed; ///< the cells of deleted lines
+        SheetLayout layoutBefore;
+        SheetLayout layoutAfter;
+        std::vector<FormulaRewrite> formulas;
+        std::map<QString, QString> namesBefore;
+        std::map<QString, QString> namesAfter;
+    };
 
-    /// Moves the cells as `shift` says (deleted cells must have been removed); the inverse with `backwards`.
-    static void moveCells(Sheet& sheet, const LineShift& shift, std::pair<int, int> band, bool backwards);
+    ShiftChange(Workbook& workbook, SheetShift shift, Effects effects, const QString& text);
+
+    /// Moves the cells as the shift says (deleted cells must have been removed); the inverse with
+    /// `backwards`.
+    static void moveCells(Sheet& sheet, const SheetShift& shift, bool backwards);
 
     void undo() override;
     void redo() override;
 
 private:
     Workbook& m_workbook;
-    int m_sheet;
-    LineShift m_shift;
-    std::pair<int, int> m_band;
-    CellList m_removed;
-    SheetLayout m_before;
-    SheetLayout m_after;
+    SheetShift m_shift;
+    Effects m_effects;
     bool m_applied = true;
 };
 

@@ -47,15 +47,30 @@ std::vector<DrawingObject> takeObjects(std::vector<DrawingObject>& drawings,
     return taken;
 }
 
+// The cells of `range` inserted or deleted, their neighbours along `axis` moving.
+SheetShift cellShift(int sheet, const CellRange& range, Axis axis, bool remove) {
+    const bool rows = axis == Axis::Rows;
+    const int count = rows ? range.rowCount() : range.columnCount();
+    return {sheet,
+            {axis, rows ? range.top : range.left, remove ? -count : count},
+            rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom)};
+}
+
 } // namespace
 
 WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
         if (m_resetting)
             return;
+        m_formulaCount = m_formulas.recalculate(m_workbook);
         Q_EMIT changed();
         Q_EMIT edited();
     });
+}
+
+void WorkbookDocument::recalculate() {
+    m_formulaCount = m_formulas.recalculate(m_workbook);
+    Q_EMIT changed();
 }
 
 // The stack's destructor clears it, which would report a change to an owner already half destroyed.
@@ -68,7 +83,7 @@ void WorkbookDocument::reset(Workbook workbook) {
     m_undo.clear();
     m_resetting = false;
     m_workbook = std::move(workbook);
-    Q_EMIT changed();
+    recalculate();
 }
 
 Sheet& WorkbookDocument::sheetAt(int index) {
@@ -118,8 +133,12 @@ void WorkbookDocument::setCellText(int sheet, CellPos pos, const QString& text) 
         throw SheetError(
             QStringLiteral("Die Zelle %1/%2 liegt außerhalb der Tabelle.").arg(pos.row).arg(pos.column));
     recordChange(sheet, {CellRange::single(pos)}, false,
-                 QStringLiteral("Eingabe in %1").arg(cellReference(pos)),
-                 [&](Sheet& target) { target.setText(pos, text); });
+                 QStringLiteral("Eingabe in %1").arg(cellReference(pos)), [&](Sheet& target) {
+                     if (text.size() > 1 && text.startsWith(u'='))
+                         target.setFormula(pos, text, QString());
+                     else
+                         target.setText(pos, text);
+                 });
 }
 
 void WorkbookDocument::changeStyle(int sheet, const std::vector<CellRange>& ranges,
@@ -204,67 +223,68 @@ void WorkbookDocument::sort(int sheet, const CellRange& range, const SortSpec& s
                  [&](Sheet& target) { sortRange(target, part, spec); });
 }
 
-void WorkbookDocument::recordShift(int sheet, const LineShift& shift, std::pair<int, int> band,
-                                   const QString& text) {
-    Sheet& target = sheetAt(sheet);
-    const bool rows = shift.axis == Axis::Rows;
+void WorkbookDocument::recordShift(const SheetShift& shift, const QString& text) {
+    Sheet& target = sheetAt(shift.sheet);
+    const LineShift& lines = shift.shift;
+    const bool rows = lines.axis == Axis::Rows;
     const int limit = rows ? maxRows : maxColumns;
-    const auto lines = [&](int first, int last) {
-        return rows ? CellRange{first, band.first, last, band.second}
-                    : CellRange{band.first, first, band.second, last};
+    const int bandFirst = shift.band.first;
+    const int bandLast = shift.band.second;
+    const auto span = [&](int first, int last) {
+        return rows ? CellRange{first, bandFirst, last, bandLast}
+                    : CellRange{bandFirst, first, bandLast, last};
     };
-    if (shift.count > 0 && !target.cellsIn(lines(limit - shift.count + 1, limit)).empty())
+    if (lines.count > 0 && !target.cellsIn(span(limit - lines.count + 1, limit)).empty())
         throw SheetError(QStringLiteral("Zellen würden aus der Tabelle geschoben."));
-    const bool wholeLines = band.first == 1 && band.second == (rows ? maxColumns : maxRows);
-    const SheetLayout before = target.layout();
-    SheetLayout after = before;
+    ShiftChange::Effects effects;
+    effects.layoutBefore = target.layout();
+    effects.layoutAfter = effects.layoutBefore;
+    const bool wholeLines = bandFirst == 1 && bandLast == (rows ? maxColumns : maxRows);
     if (wholeLines)
-        shiftLayout(after, shift);
+        shiftLayout(effects.layoutAfter, lines);
     else
-        shiftMergesInBand(after.merges, shift, band.first, band.second);
-    CellList removed;
-    if (shift.count < 0) {
-        removed = target.cellsIn(lines(shift.at, shift.at + shift.deletedCount() - 1));
-        target.removeCells(lines(shift.at, shift.at + shift.deletedCount() - 1));
+        shiftMergesInBand(effects.layoutAfter.merges, lines, bandFirst, bandLast);
+    effects.namesBefore = m_workbook.definedNames();
+    effects.namesAfter = shiftedNames(m_workbook, shift);
+    if (lines.count < 0) {
+        const CellRange deleted = span(lines.at, lines.at + lines.deletedCount() - 1);
+        effects.removed = target.cellsIn(deleted);
+        target.removeCells(deleted);
     }
-    ShiftChange::moveCells(target, shift, band, false);
-    target.setLayout(after);
-    m_undo.push(new ShiftChange(m_workbook, sheet, shift, band, std::move(removed), before, after, text));
+    ShiftChange::moveCells(target, shift, false);
+    target.setLayout(effects.layoutAfter);
+    effects.formulas = shiftedFormulas(m_workbook, shift);
+    applyRewrites(m_workbook, effects.formulas, false);
+    m_workbook.definedNames() = effects.namesAfter;
+    m_undo.push(new ShiftChange(m_workbook, shift, std::move(effects), text));
 }
 
 void WorkbookDocument::insertRows(int sheet, int first, int count) {
     checkLines(first, first + count - 1, maxRows);
-    recordShift(sheet, {Axis::Rows, first, count}, {1, maxColumns}, QStringLiteral("Zeilen einfügen"));
+    recordShift({sheet, {Axis::Rows, first, count}, {1, maxColumns}}, QStringLiteral("Zeilen einfügen"));
 }
 
 void WorkbookDocument::deleteRows(int sheet, int first, int count) {
     checkLines(first, first + count - 1, maxRows);
-    recordShift(sheet, {Axis::Rows, first, -count}, {1, maxColumns}, QStringLiteral("Zeilen löschen"));
+    recordShift({sheet, {Axis::Rows, first, -count}, {1, maxColumns}}, QStringLiteral("Zeilen löschen"));
 }
 
 void WorkbookDocument::insertColumns(int sheet, int first, int count) {
     checkLines(first, first + count - 1, maxColumns);
-    recordShift(sheet, {Axis::Columns, first, count}, {1, maxRows}, QStringLiteral("Spalten einfügen"));
+    recordShift({sheet, {Axis::Columns, first, count}, {1, maxRows}}, QStringLiteral("Spalten einfügen"));
 }
 
 void WorkbookDocument::deleteColumns(int sheet, int first, int count) {
     checkLines(first, first + count - 1, maxColumns);
-    recordShift(sheet, {Axis::Columns, first, -count}, {1, maxRows}, QStringLiteral("Spalten löschen"));
+    recordShift({sheet, {Axis::Columns, first, -count}, {1, maxRows}}, QStringLiteral("Spalten löschen"));
 }
 
 void WorkbookDocument::insertCells(int sheet, const CellRange& range, Axis axis) {
-    const bool rows = axis == Axis::Rows;
-    recordShift(sheet, {axis, rows ? range.top : range.left, rows ? range.rowCount() : range.columnCount()},
-                rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom),
-                QStringLiteral("Zellen einfügen"));
+    recordShift(cellShift(sheet, range, axis, false), QStringLiteral("Zellen einfügen"));
 }
 
 void WorkbookDocument::deleteCells(int sheet, const CellRange& range, Axis axis) {
-    const bool rows = axis == Axis::Rows;
-    recordShift(sheet,
-                {axis, rows ? range.top : range.left, -(rows ? range.rowCount() : range.columnCount())},
-                rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom),
-                QStringLiteral("Zellen löschen"));
+    recordShift(cellShift(sheet, range, axis, true), QStringLiteral("Zellen löschen"));
 }
 
 void WorkbookDocument::setRowHeight(int sheet, int first, int last, double height) {

@@ -2,8 +2,9 @@
 
 #include "sheet/edit/CellBlock.h"
 #include "sheet/edit/FindReplace.h"
-#include "sheet/edit/LineShift.h"
+#include "sheet/edit/FormulaShift.h"
 #include "sheet/edit/Sorting.h"
+#include "sheet/formula/Recalculation.h"
 #include "sheet/model/Workbook.h"
 
 #include <functional>
@@ -15,9 +16,9 @@ namespace velmora::sheet {
 enum class ClearKind { All = 1, Formats = 2, Contents = 3 };
 
 /// A workbook being edited: every change is one command of its undo stack, and the document is modified
-/// while the stack is away from the state last saved. Sheets are given by index, ranges as the selection
-/// holds them; whole rows and columns are taken as far as the sheet is used. Refused changes raise
-/// SheetError and leave the workbook as it was.
+/// while the stack is away from the state last saved. Formulas are computed after every change. Sheets are
+/// given by index, ranges as the selection holds them; whole rows and columns are taken as far as the sheet
+/// is used. Refused changes raise SheetError and leave the workbook as it was.
 class WorkbookDocument : public QObject {
     Q_OBJECT
 public:
@@ -31,10 +32,14 @@ public:
     Workbook& unrecordedWorkbook() { return m_workbook; }
 
     QUndoStack& undoStack() { return m_undo; }
+    /// Computes every formula afresh (after each change this happens by itself; NOW() moves on only here).
+    void recalculate();
+    bool hasFormulas() const { return m_formulaCount > 0; }
     bool isModified() const { return !m_undo.isClean(); }
     void markSaved() { m_undo.setClean(); }
 
     // Cells
+    /// What the user typed: a text beginning with "=" (and more) makes a formula cell, any other a plain one.
     void setCellText(int sheet, CellPos pos, const QString& text);
     void changeStyle(int sheet, const std::vector<CellRange>& ranges,
                      const std::function<void(CellStyle&)>& change, const QString& text);
@@ -102,7 +107,7 @@ private:
     void recordChange(int sheet, std::vector<CellRange> region, bool withLayout, const QString& text,
                       const std::function<void(Sheet&)>& change);
     void recordLayout(int sheet, const QString& text, const std::function<void(SheetLayout&)>& change);
-    void recordShift(int sheet, const LineShift& shift, std::pair<int, int> band, const QString& text);
+    void recordShift(const SheetShift& shift, const QString& text);
     void recordNames(const QString& text, const std::function<void(Workbook&)>& change);
     /// The part of `range` that holds anything: whole rows and columns end where the sheet's use ends.
     CellRange usedPart(int sheet, const CellRange& range) const;
@@ -110,6 +115,8 @@ private:
     Workbook m_workbook;
     QUndoStack m_undo;
     bool m_resetting = false;
+    FormulaEngine m_formulas;
+    int m_formulaCount = 0;
 };
 
 } // namespace velmora::sheet

@@ -109,7 +109,12 @@ public:
         m_xml.writeStartDocument();
         m_xml.writeDefaultNamespace(xmlNamespace);
         m_xml.writeStartElement(xmlNamespace, QStringLiteral("workbook"));
-        m_xml.writeAttribute(QStringLiteral("version"), QString::number(vtsVersion));
+        const bool formulas = std::any_of(book.sheets().begin(), book.sheets().end(), [](const Sheet& sheet) {
+            return std::any_of(sheet.cells().begin(), sheet.cells().end(),
+                               [](const auto& entry) { return !entry.second.formula.isEmpty(); });
+        });
+        m_xml.writeAttribute(QStringLiteral("version"),
+                             QString::number(formulas ? vtsVersion : vtsVersionWithoutFormulas));
         if (!book.title().isEmpty())
             m_xml.writeAttribute(QStringLiteral("title"), book.title());
         writeStyles();
@@ -250,6 +255,8 @@ private:
         m_xml.writeAttribute(QStringLiteral("r"), cellReference(pos));
         if (cell.style != sheetStyle)
             m_xml.writeAttribute(QStringLiteral("s"), styleId(cell.style));
+        if (!cell.formula.isEmpty())
+            m_xml.writeAttribute(QStringLiteral("f"), cell.formula);
         if (cell.text.isEmpty())
             return;
         if (encoded) {
@@ -325,10 +332,10 @@ public:
         book.sheets().clear();
         if (!nextElement() || m_xml.name() != u"workbook" || m_xml.namespaceUri() != xmlNamespace)
             fail(QStringLiteral("Die Datei ist keine Arbeitsmappe."));
-        const int version = integer(u"version", 0, 1'000'000);
-        if (version != vtsVersion)
+        m_version = integer(u"version", 0, 1'000'000);
+        if (m_version != vtsVersion && m_version != vtsVersionWithoutFormulas)
             fail(QStringLiteral("Die Arbeitsmappe hat die Formatversion %1; gelesen wird Version %2.")
-                     .arg(version)
+                     .arg(m_version)
                      .arg(vtsVersion));
         book.setTitle(text(u"title"));
         while (nextChild()) {
@@ -564,6 +571,10 @@ private:
             fail(QStringLiteral("unbekannte Kodierung „%1“").arg(text(u"encoding")));
         const CellStyle cellStyle =
             m_xml.attributes().hasAttribute(QStringLiteral("s")) ? style(text(u"s")) : sheet.defaultStyle();
+        const QString formula = text(u"f");
+        if (!formula.isEmpty() && (m_version < vtsVersion || !formula.startsWith(u'=')))
+            fail(QStringLiteral("Zelle %1 hat eine Formel, die ihre Formatversion nicht kennt")
+                     .arg(cellReference(pos)));
         QString content = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (m_xml.hasError())
             failAsXml();
@@ -575,7 +586,7 @@ private:
             content = fromUtf16Bytes(*decoded);
         }
         sheet.setStyle(pos, cellStyle);
-        sheet.setText(pos, content);
+        sheet.setFormula(pos, formula, content);
     }
 
     void readPrint(PrintSettings& print) {
@@ -627,6 +638,7 @@ private:
     QXmlStreamReader m_xml;
     QHash<QString, CellStyle> m_styles;
     std::size_t m_cells = 0;
+    int m_version = 0;
 };
 
 } // namespace

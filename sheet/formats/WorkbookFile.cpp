@@ -11,6 +11,7 @@
 #include "sheet/formats/XlsxReader.h"
 #include "sheet/formats/XlsxWriter.h"
 #include "sheet/formats/ZipArchive.h"
+#include "sheet/formula/Recalculation.h"
 #include "sheet/model/SheetError.h"
 
 #include <QFile>
@@ -74,7 +75,9 @@ int writableCodeOf(const QString& extension) {
                                                    : 0;
 }
 
-Workbook readWorkbookFile(const QString& path, int& code) {
+namespace {
+
+Workbook readAnyFormat(const QString& path, int& code) {
     const QFileInfo info(path);
     if (!info.exists())
         throw SheetError(QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(path));
@@ -101,6 +104,14 @@ Workbook readWorkbookFile(const QString& path, int& code) {
         return workbook;
     }
     throw SheetError(QStringLiteral("Das Format der Datei „%1“ ist unbekannt.").arg(path));
+}
+
+} // namespace
+
+Workbook readWorkbookFile(const QString& path, int& code) {
+    Workbook workbook = readAnyFormat(path, code);
+    recalculateWorkbook(workbook);
+    return workbook;
 }
 
 void writeWorkbookFile(const Workbook& workbook, const QString& path, int code) {

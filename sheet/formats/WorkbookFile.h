@@ -7,8 +7,8 @@
 namespace velmora::sheet {
 
 /// Reads a workbook file of any readable format (".vts", ".xls", ".xlsx", ".ods", ".txt"), recognised by
-/// its contents and extension; returns the file-type code. Throws SheetError for a missing, unreadable,
-/// damaged or unknown file.
+/// its contents and extension; returns the file-type code. Its formulas are computed afresh. Throws
+/// SheetError for a missing, unreadable, damaged or unknown file.
 Workbook readWorkbookFile(const QString& path, int& code);
 
 /// Writes the workbook in the format of `code` (12, 13, 11, 4, 9 or 3). The file is replaced only when the

@@ -1,6 +1,8 @@
 #include "sheet/formats/XlsxImport.h"
 
 #include "sheet/formats/NumberFormatShape.h"
+#include "sheet/formula/FormulaEvaluator.h"
+#include "sheet/formula/FormulaTokens.h"
 #include "sheet/model/SheetError.h"
 
 #include <cmath>
@@ -28,6 +30,8 @@ constexpr ss::col_t fileColumns = 16384;
 // A range format over more cells than a row holds styles a whole row or column: it gives its look to
 // the cells that have one of their own, without making empty cells of the rest.
 constexpr long maxFormattedBlanks = maxColumns;
+// Shared formulas kept of one sheet; a cell sharing one beyond them keeps the result its file holds.
+constexpr std::size_t maxSharedFormulas = 65536;
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -144,6 +148,7 @@ struct PendingCell {
     QDate date;
     QTime time;
     std::optional<std::size_t> format;
+    QString formula; ///< one the component computes; the others leave their result as a text
 };
 
 struct CellFormat {
@@ -298,25 +303,39 @@ public:
         m_formulaColumn = column;
         m_formulaResult.reset();
     }
-    void set_formula(ss::formula_grammar_t, std::string_view) override {}
-    void set_shared_formula_index(std::size_t) override {}
+    void set_formula(ss::formula_grammar_t, std::string_view formula) override {
+        m_formula = u'=' + QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    }
+    // Cells that share a formula name it once, at the first; the others hold it moved by their distance.
+    void set_shared_formula_index(std::size_t index) override { m_sharedIndex = index; }
     void set_result_string(std::string_view value) override {
-        m_formulaResult = PendingCell{PendingCell::Kind::Text, unescapedText(value), 0.0, {}, {}, {}};
+        m_formulaResult = PendingCell{PendingCell::Kind::Text, unescapedText(value), 0.0, {}, {}, {}, {}};
     }
     void set_result_value(double value) override {
-        m_formulaResult = PendingCell{PendingCell::Kind::Number, {}, value, {}, {}, {}};
+        m_formulaResult = PendingCell{PendingCell::Kind::Number, {}, value, {}, {}, {}, {}};
     }
     void set_result_bool(bool value) override { set_result_value(value ? 1 : 0); }
     void set_result_empty() override { m_formulaResult.reset(); }
     void commit() override {
-        if (!m_formulaResult)
-            return;
-        if (PendingCell* cell = at(m_formulaRow, m_formulaColumn)) {
+        const CellPos pos{m_formulaRow + 1, m_formulaColumn + 1};
+        if (m_sharedIndex && !m_formula.isEmpty() && m_shared.size() < maxSharedFormulas)
+            m_shared.insert_or_assign(*m_sharedIndex, std::pair(m_formula, pos));
+        else if (const auto shared = m_sharedIndex ? m_shared.find(*m_sharedIndex) : m_shared.end();
+                 m_formula.isEmpty() && shared != m_shared.end())
+            m_formula = movedFormula(shared->second.first, pos.row - shared->second.second.row,
+                                     pos.column - shared->second.second.column);
+        PendingCell* cell =
+            m_formulaResult || !m_formula.isEmpty() ? at(m_formulaRow, m_formulaColumn) : nullptr;
+        if (cell && m_formulaResult) {
             cell->kind = m_formulaResult->kind;
             cell->text = m_formulaResult->text;
             cell->number = m_formulaResult->number;
         }
+        if (cell && isComputableFormula(m_formula))
+            cell->formula = m_formula;
         m_formulaResult.reset();
+        m_formula.clear();
+        m_sharedIndex.reset();
     }
 
 private:
@@ -340,6 +359,9 @@ private:
     ss::row_t m_formulaRow = -1;
     ss::col_t m_formulaColumn = -1;
     std::optional<PendingCell> m_formulaResult;
+    QString m_formula;
+    std::optional<std::size_t> m_sharedIndex;
+    std::map<std::size_t, std::pair<QString, CellPos>> m_shared; ///< index -> formula and where it stands
 };
 
 class SharedStrings : public iface::import_shared_strings {
@@ -723,7 +745,9 @@ private:
         for (const auto& [pos, cell] : import.cells()) {
             const CellFormat& format =
                 m_styles.cellFormat(cell.format ? cell.format : import.rangeFormatAt(pos));
-            sheet.setText(pos, cellText(cell, format.shape));
+            // The model keeps no number format of the file: a result shown with one stays the file's.
+            const bool computed = format.shape.kind == NumberFormatShape::Kind::General;
+            sheet.setFormula(pos, computed ? cell.formula : QString(), cellText(cell, format.shape));
             sheet.setStyle(pos, format.style);
         }
     }

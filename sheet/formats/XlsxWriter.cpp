@@ -1,6 +1,7 @@
 #include "sheet/formats/XlsxWriter.h"
 
 #include "sheet/formats/PlainNumber.h"
+#include "sheet/formula/FormulaTokens.h"
 #include "sheet/model/SheetError.h"
 
 #include <cmath>
@@ -235,7 +236,16 @@ private:
     void writeCell(lxw_worksheet* worksheet, CellPos pos, const Cell& cell) {
         const lxw_row_t row = lxw_row_t(pos.row - 1);
         const lxw_col_t column = lxw_col_t(pos.column - 1);
-        if (cell.text.isEmpty()) {
+        if (!cell.formula.isEmpty()) {
+            // The result goes along, for programs that show a file without computing it.
+            const QByteArray formula = formulaWithCommas(cell.formula).toUtf8();
+            if (const std::optional<PlainNumber> number = plainNumber(cell.text))
+                check(worksheet_write_formula_num(worksheet, row, column, formula.constData(),
+                                                  format(cell.style, {}), number->value));
+            else
+                check(worksheet_write_formula_str(worksheet, row, column, formula.constData(),
+                                                  format(cell.style, {}), cell.text.toUtf8().constData()));
+        } else if (cell.text.isEmpty()) {
             check(worksheet_write_blank(worksheet, row, column, format(cell.style, {})));
         } else if (const std::optional<PlainNumber> number = plainNumber(cell.text)) {
             check(worksheet_write_number(worksheet, row, column, number->value,

@@ -10,14 +10,24 @@ QString Sheet::text(CellPos pos) const {
 }
 
 void Sheet::setText(CellPos pos, const QString& text) {
+    setFormula(pos, QString(), text);
+}
+
+QString Sheet::formula(CellPos pos) const {
+    const auto it = m_cells.find(pos);
+    return it == m_cells.end() ? QString() : it->second.formula;
+}
+
+void Sheet::setFormula(CellPos pos, const QString& formula, const QString& shown) {
     auto it = m_cells.find(pos);
     if (it == m_cells.end()) {
-        if (!text.isEmpty())
-            m_cells.emplace(pos, Cell{text, m_layout.defaultStyle});
+        if (!shown.isEmpty() || !formula.isEmpty())
+            m_cells.emplace(pos, Cell{shown, m_layout.defaultStyle, formula});
         return;
     }
-    it->second.text = text;
-    if (text.isEmpty() && it->second.style == m_layout.defaultStyle)
+    it->second.text = shown;
+    it->second.formula = formula;
+    if (shown.isEmpty() && formula.isEmpty() && it->second.style == m_layout.defaultStyle)
         m_cells.erase(it);
 }
 
@@ -30,16 +40,22 @@ void Sheet::setStyle(CellPos pos, const CellStyle& style) {
     auto it = m_cells.find(pos);
     if (it == m_cells.end()) {
         if (style != m_layout.defaultStyle)
-            m_cells.emplace(pos, Cell{QString(), style});
+            m_cells.emplace(pos, Cell{QString(), style, QString()});
         return;
     }
     it->second.style = style;
-    if (it->second.text.isEmpty() && style == m_layout.defaultStyle)
+    if (it->second.text.isEmpty() && it->second.formula.isEmpty() && style == m_layout.defaultStyle)
         m_cells.erase(it);
 }
 
 CellList Sheet::cellsIn(const CellRange& range) const {
     CellList found;
+    visitCellsIn(range, [&found](CellPos pos, const Cell& cell) { found.emplace_back(pos, cell); });
+    return found;
+}
+
+void Sheet::visitCellsIn(const CellRange& range,
+                         const std::function<void(CellPos, const Cell&)>& visit) const {
     for (int row = range.top; row <= range.bottom; ++row) {
         auto it = m_cells.lower_bound({row, range.left});
         if (it == m_cells.end())
@@ -50,9 +66,8 @@ CellList Sheet::cellsIn(const CellRange& range) const {
             continue;
         }
         for (; it != m_cells.end() && it->first.row == row && it->first.column <= range.right; ++it)
-            found.emplace_back(*it);
+            visit(it->first, it->second);
     }
-    return found;
 }
 
 void Sheet::removeCells(const CellRange& range) {

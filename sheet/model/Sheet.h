@@ -5,6 +5,7 @@
 #include "sheet/model/DrawingObject.h"
 #include "sheet/model/PrintSettings.h"
 
+#include <functional>
 #include <map>
 #include <QString>
 #include <set>
@@ -21,10 +22,12 @@ inline constexpr std::size_t maxCells = 1'000'000;
 /// Merged ranges a sheet may hold; more are damage (merging checks every existing range).
 inline constexpr std::size_t maxMerges = 10000;
 
-/// A cell: its text as shown (a formula is kept as its text, beginning with "=") and its style.
+/// A cell: its text as shown, its style and, for a formula cell, its formula ("=A1*2"), whose result the
+/// text shows.
 struct Cell {
     QString text;
     CellStyle style;
+    QString formula;
 
     bool operator==(const Cell&) const = default;
 };
@@ -68,14 +71,20 @@ public:
 
     /// The cell's text; empty for an empty cell.
     QString text(CellPos pos) const;
-    /// Sets the text; an empty text with the default style removes the cell.
+    /// Makes the cell a plain one that shows `text`; an empty text with the default style removes it.
     void setText(CellPos pos, const QString& text);
+    /// The cell's formula; empty for a plain cell.
+    QString formula(CellPos pos) const;
+    /// Makes the cell a formula cell showing `shown` (an empty formula makes it a plain one).
+    void setFormula(CellPos pos, const QString& formula, const QString& shown);
     /// The cell's style; the sheet's default style for a cell without one.
     const CellStyle& style(CellPos pos) const;
     void setStyle(CellPos pos, const CellStyle& style);
     const std::map<CellPos, Cell>& cells() const { return m_cells; }
     /// The cells of `range` that hold a text or a style of their own.
     CellList cellsIn(const CellRange& range) const;
+    /// Calls `visit` for each of those cells in row-major order, without copying them.
+    void visitCellsIn(const CellRange& range, const std::function<void(CellPos, const Cell&)>& visit) const;
     void removeCells(const CellRange& range);
     /// Puts cells back as cellsIn() gave them.
     void putCells(const CellList& cells);

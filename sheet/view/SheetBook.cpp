@@ -60,7 +60,10 @@ SheetBook::SheetBook(QWidget* parent)
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
         redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
     redo->setShortcuts(redoKeys);
-    for (QAction* action : {undo, redo}) {
+    auto* recalculate = new QAction(this);
+    recalculate->setShortcut(Qt::Key_F9);
+    connect(recalculate, &QAction::triggered, &m_document, &WorkbookDocument::recalculate);
+    for (QAction* action : {undo, redo, recalculate}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -129,7 +132,11 @@ void SheetBook::setCellText(int row, int column, const QString& text) {
     if (row < 1 || row > maxRows || column < 1 || column > maxColumns)
         throw SheetError(QStringLiteral("Die Zelle %1/%2 liegt außerhalb der Tabelle.").arg(row).arg(column));
     m_document.unrecordedWorkbook().sheet(m_current).setText({row, column}, text);
-    m_view->sheetChanged();
+    // Formulas of a template may read the cells a program fills.
+    if (m_document.hasFormulas())
+        m_document.recalculate();
+    else
+        m_view->sheetChanged();
 }
 
 int SheetBook::readWorkbook(const QString& path) {

@@ -35,12 +35,14 @@ TEST(VtsFormat, IsReadableTextWithStylesByReference) {
 
 TEST(VtsFormat, RejectsOtherVersionsAndForeignDocuments) {
     QByteArray document = writeVts(test::germanTexts());
-    document.replace("version=\"1\"", "version=\"2\"");
+    document.replace("version=\"1\"", "version=\"3\"");
     try {
         readVts(document);
-        FAIL() << "version 2 was read";
+        FAIL() << "version 3 was read";
     } catch (const SheetError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("Version"))) << error.what();
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Die Arbeitsmappe ist beschädigt (Zeile 2): Die Arbeitsmappe hat die "
+                                 "Formatversion 3; gelesen wird Version 2."));
         EXPECT_FALSE(error.isCancelled());
     }
     EXPECT_THROW(readVts("<?xml version=\"1.0\"?><html/>"), SheetError);
@@ -86,5 +88,28 @@ TEST(VtsFormat, EveryTruncatedPrefixAndFlippedByteFailsCleanly) {
             readVts(flipped);
         } catch (const SheetError&) {
         }
+    }
+}
+
+TEST(VtsFormat, FormulasRaiseTheVersionOnlyWhereTheyAre) {
+    Workbook book = test::germanTexts();
+    EXPECT_TRUE(writeVts(book).contains("version=\"1\""));
+    book.sheet(0).setFormula({12, 2}, QStringLiteral("=B2*2&\"<\""), QStringLiteral("25<"));
+    const QByteArray document = writeVts(book);
+    EXPECT_TRUE(document.contains("version=\"2\""));
+    EXPECT_TRUE(document.contains("<c r=\"B12\" f=\"=B2*2&amp;&quot;&lt;&quot;\">25&lt;</c>"))
+        << document.toStdString();
+    EXPECT_EQ(readVts(document), book);
+
+    // A formula in a workbook of the version before formulas is damage.
+    QByteArray older = document;
+    older.replace("version=\"2\"", "version=\"1\"");
+    try {
+        readVts(older);
+        FAIL() << "read";
+    } catch (const SheetError& error) {
+        EXPECT_TRUE(error.message().contains(
+            QStringLiteral("Zelle B12 hat eine Formel, die ihre Formatversion nicht kennt")))
+            << error.what();
     }
 }

@@ -83,6 +83,24 @@ TEST_F(XlsxFormat, PlainNumbersAreWrittenAsNumbers) {
     EXPECT_TRUE(part(book, "xl/styles.xml").contains(QStringLiteral("formatCode=\"0.000\"")));
 }
 
+// Formulas go out as formulas with their results and come back computed afresh.
+TEST_F(XlsxFormat, FormulasRoundTripAsFormulas) {
+    Workbook book;
+    Sheet& sheet = book.sheet(0);
+    sheet.setText({1, 1}, QStringLiteral("2"));
+    sheet.setFormula({1, 2}, QStringLiteral("=SUM(A1;A1)*2"), QStringLiteral("8"));
+    sheet.setFormula({1, 3}, QStringLiteral("=CONCATENATE(\"n=\";B1)"), QStringLiteral("n=8"));
+    const QString xml = part(book, "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(xml.contains(QStringLiteral("<f>SUM(A1,A1)*2</f><v>8</v>"))) << xml.toStdString();
+    EXPECT_TRUE(xml.contains(QStringLiteral("<f>CONCATENATE(\"n=\",B1)</f><v>n=8</v>"))) << xml.toStdString();
+
+    sheet.setFormula({1, 2}, QStringLiteral("=SUM(A1;A1)*2"), QStringLiteral("alt")); // a stale result
+    const Workbook read = roundTrip(book);
+    EXPECT_EQ(read.sheet(0).formula({1, 2}), QStringLiteral("=SUM(A1,A1)*2"));
+    EXPECT_EQ(read.sheet(0).text({1, 2}), QStringLiteral("8"));
+    EXPECT_EQ(read.sheet(0).text({1, 3}), QStringLiteral("n=8"));
+}
+
 TEST_F(XlsxFormat, PrintSettingsAreWritten) {
     const Workbook book = test::everyFeature();
     const QString workbook = part(book, "xl/workbook.xml");
