@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,10 +31,20 @@ QString designerPath() {
 } // namespace
 
 SheetBook::SheetBook(QWidget* parent)
-    : QWidget(parent), m_view(new SheetView(this)), m_tabs(new QTabBar(this)) {
+    : QWidget(parent), m_view(new SheetView(this)), m_tabs(new QTabBar(this)), m_editBar(new QWidget(this)),
+      m_cellReference(new QLineEdit(m_editBar)), m_editLine(new QLineEdit(m_editBar)) {
+    auto* bar = new QHBoxLayout(m_editBar);
+    bar->setContentsMargins(2, 2, 2, 2);
+    m_cellReference->setObjectName(QStringLiteral("editBarCellRef"));
+    m_cellReference->setFixedWidth(90);
+    m_editLine->setObjectName(QStringLiteral("editBar"));
+    bar->addWidget(m_cellReference);
+    bar->addWidget(m_editLine, 1);
+    m_editBar->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(m_editBar);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_tabs);
     m_tabs->setShape(QTabBar::RoundedSouth);
@@ -51,6 +63,13 @@ SheetBook::SheetBook(QWidget* parent)
         edit([&] { m_document.clear(m_current, {m_view->selection()}, ClearKind::Contents); });
     });
     connect(&m_document, &WorkbookDocument::changed, this, &SheetBook::showDocument);
+    connect(m_view, &SheetView::selectionChanged, this, &SheetBook::showCurrentCell);
+    connect(m_editLine, &QLineEdit::returnPressed, this, [this] {
+        if (!m_view->isReadOnly())
+            edit([&] { m_document.setCellText(m_current, m_view->currentCell(), m_editLine->text()); });
+        m_view->setFocus();
+    });
+    connect(m_cellReference, &QLineEdit::returnPressed, this, &SheetBook::goToTypedReference);
     connect(&m_document, &WorkbookDocument::edited, this, &SheetBook::modified);
     QAction* undo = m_document.undoStack().createUndoAction(this);
     undo->setShortcut(QKeySequence::Undo);
@@ -97,6 +116,53 @@ void SheetBook::showDocument() {
         m_view->setSheet(shown);
     else
         m_view->sheetChanged();
+    showCurrentCell();
+}
+
+void SheetBook::showCurrentCell() {
+    const CellPos pos = m_view->currentCell();
+    m_cellReference->setText(cellReference(pos));
+    const QString formula = shownSheet().formula(pos);
+    m_editLine->setText(formula.isEmpty() ? shownSheet().text(pos) : formula);
+    m_editLine->setReadOnly(m_view->isReadOnly());
+}
+
+void SheetBook::goToTypedReference() {
+    CellRange range;
+    if (!parseRangeReference(m_cellReference->text().trimmed(), range) || range.bottom > maxRows ||
+        range.right > maxColumns) {
+        QApplication::beep();
+        showCurrentCell();
+        return;
+    }
+    m_view->setCurrentCell({range.top, range.left});
+    if (range.rowCount() > 1 || range.columnCount() > 1)
+        m_view->select(range);
+    m_view->setFocus();
+}
+
+bool SheetBook::showEditBar() const {
+    return !m_editBar->isHidden();
+}
+
+void SheetBook::setShowEditBar(bool show) {
+    m_editBar->setVisible(show);
+}
+
+bool SheetBook::showEditBarCellRef() const {
+    return !m_cellReference->isHidden();
+}
+
+void SheetBook::setShowEditBarCellRef(bool show) {
+    m_cellReference->setVisible(show);
+}
+
+Selection SheetBook::selection() const {
+    Selection selection;
+    selection.ranges = m_view->selectedRanges();
+    selection.active = m_view->currentCell();
+    selection.editingCell = m_view->isEditing();
+    return selection;
 }
 
 void SheetBook::edit(const std::function<void()>& change) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "sheet/edit/Selection.h"
 #include "sheet/edit/WorkbookDocument.h"
 
 #include <functional>
 #include <QWidget>
 
+class QLineEdit;
 class QPrinter;
 class QTabBar;
 
@@ -21,6 +23,8 @@ class SheetBook : public QWidget {
     Q_PROPERTY(QString Title READ title WRITE setTitle)
     Q_PROPERTY(int TopRow READ topRow WRITE setTopRow)
     Q_PROPERTY(bool AllowDesigner READ allowDesigner WRITE setAllowDesigner)
+    Q_PROPERTY(bool ShowEditBar READ showEditBar WRITE setShowEditBar)
+    Q_PROPERTY(bool ShowEditBarCellRef READ showEditBarCellRef WRITE setShowEditBarCellRef)
 public:
     /// Shows the print dialog for `printer`; false when the user cancels. The program sets its own seam.
     using PrintDialog = std::function<bool(QPrinter& printer)>;
@@ -59,6 +63,15 @@ public:
     void setTopRow(int row);
     bool allowDesigner() const { return m_allowDesigner; }
     void setAllowDesigner(bool allow) { m_allowDesigner = allow; }
+    /// The edit bar above the sheet: the current cell's formula or text, edited there too; beside it the
+    /// cell reference, where typing a reference goes to it.
+    bool showEditBar() const;
+    void setShowEditBar(bool show);
+    bool showEditBarCellRef() const;
+    void setShowEditBarCellRef(bool show);
+
+    /// What is selected, with the kind code the designer's commands are enabled by.
+    Selection selection() const;
 
     /// Result windows discard the keys typed into their sheet (cutting and pasting still edit it); the
     /// designer edits it.
@@ -83,6 +96,10 @@ private:
     /// Shows the document as it is after a change: its sheets, the shown one and its cells.
     void showDocument();
     void rebuildTabs();
+    /// Shows the current cell in the edit bar.
+    void showCurrentCell();
+    /// Goes to the cell or range typed into the reference box; a beep for anything else.
+    void goToTypedReference();
     /// Runs an edit the user asked for from the view; a refused one leaves the workbook as it was.
     void edit(const std::function<void()>& change);
 
@@ -91,6 +108,9 @@ private:
     bool m_allowDesigner = true;
     SheetView* m_view;
     QTabBar* m_tabs;
+    QWidget* m_editBar;
+    QLineEdit* m_cellReference;
+    QLineEdit* m_editLine;
     PrintDialog m_printDialog;
     QPrinter* m_printer = nullptr;
 };

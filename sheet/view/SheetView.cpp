@@ -40,6 +40,7 @@ void SheetView::setSheet(Sheet* sheet) {
     m_extraRows = 0;
     m_current = m_anchor = {1, 1};
     m_selection = {1, 1, 1, 1};
+    m_earlierRanges.clear();
     m_kind = SelectionKind::Cells;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -97,7 +98,7 @@ void SheetView::setZoom(int percent) {
 int SheetView::topRow() const {
     if (!m_geometry)
         return 1;
-    return m_geometry->rowAt(verticalScrollBar()->value() / scale());
+    return m_geometry->rowAt(frozenHeight() + verticalScrollBar()->value() / scale());
 }
 
 void SheetView::setTopRow(int row) {
@@ -107,7 +108,7 @@ void SheetView::setTopRow(int row) {
     // Room below the row for a whole screen, so that it can stand at the top.
     const int screenRows = int(std::ceil(viewport()->height() / (m_sheet->defaultRowHeight() * scale())));
     ensureRows(row + screenRows + 1);
-    verticalScrollBar()->setValue(int(std::ceil(m_geometry->rowTop(row) * scale())));
+    verticalScrollBar()->setValue(int(std::ceil((m_geometry->rowTop(row) - frozenHeight()) * scale())));
 }
 
 void SheetView::setReadOnly(bool readOnly) {
@@ -116,7 +117,18 @@ void SheetView::setReadOnly(bool readOnly) {
     m_readOnly = readOnly;
 }
 
+std::vector<CellRange> SheetView::selectedRanges() const {
+    std::vector<CellRange> ranges = m_earlierRanges;
+    ranges.push_back(m_selection);
+    return ranges;
+}
+
+bool SheetView::isEditing() const {
+    return m_editor && m_editor->isVisible();
+}
+
 void SheetView::select(const CellRange& range, SelectionKind kind) {
+    m_earlierRanges.clear();
     m_kind = kind;
     m_selection = range;
     m_anchor = m_current = {range.top, range.left};
@@ -130,9 +142,29 @@ void SheetView::setCurrentCell(CellPos pos) {
     ensureVisible(pos);
 }
 
+double SheetView::frozenWidth() const {
+    return m_sheet && m_geometry
+               ? m_geometry->columnLeft(std::min(m_sheet->frozenColumns(), maxColumns - 1) + 1)
+               : 0.0;
+}
+
+double SheetView::frozenHeight() const {
+    return m_sheet && m_geometry ? m_geometry->rowTop(std::min(m_sheet->frozenRows(), maxRows - 1) + 1) : 0.0;
+}
+
 QPointF SheetView::toSheet(QPoint viewportPos) const {
-    return {(viewportPos.x() - rowHeaderWidth + horizontalScrollBar()->value()) / scale(),
-            (viewportPos.y() - columnHeaderHeight + verticalScrollBar()->value()) / scale()};
+    const double x = viewportPos.x() - rowHeaderWidth;
+    const double y = viewportPos.y() - columnHeaderHeight;
+    return {(x < frozenWidth() * scale() ? x : x + horizontalScrollBar()->value()) / scale(),
+            (y < frozenHeight() * scale() ? y : y + verticalScrollBar()->value()) / scale()};
+}
+
+QRectF SheetView::toViewport(const QRectF& sheetRect, CellPos pos) const {
+    const double dx = pos.column > m_sheet->frozenColumns() ? horizontalScrollBar()->value() : 0;
+    const double dy = pos.row > m_sheet->frozenRows() ? verticalScrollBar()->value() : 0;
+    return {rowHeaderWidth + sheetRect.left() * scale() - dx,
+            columnHeaderHeight + sheetRect.top() * scale() - dy, sheetRect.width() * scale(),
+            sheetRect.height() * scale()};
 }
 
 SheetView::Hit SheetView::hitTest(QPoint viewportPos, CellPos& pos) const {
@@ -149,82 +181,131 @@ SheetView::Hit SheetView::hitTest(QPoint viewportPos, CellPos& pos) const {
     return Hit::Cell;
 }
 
-CellRange SheetView::visibleCells() const {
-    const QPointF topLeft = toSheet({rowHeaderWidth, columnHeaderHeight});
-    const QPointF bottomRight = toSheet({viewport()->width(), viewport()->height()});
-    return {m_geometry->rowAt(topLeft.y()), m_geometry->columnAt(topLeft.x()),
-            m_geometry->rowAt(bottomRight.y()), m_geometry->columnAt(bottomRight.x())};
+CellRange SheetView::cellsUnder(const QRectF& clip, bool scrollX, bool scrollY) const {
+    const double dx = scrollX ? horizontalScrollBar()->value() : 0;
+    const double dy = scrollY ? verticalScrollBar()->value() : 0;
+    const auto column = [&](double x) {
+        return m_geometry->columnAt(std::max(0.0, (x - rowHeaderWidth + dx) / scale()));
+    };
+    const auto row = [&](double y) {
+        return m_geometry->rowAt(std::max(0.0, (y - columnHeaderHeight + dy) / scale()));
+    };
+    return {row(clip.top()), column(clip.left()), row(clip.bottom()), column(clip.right())};
 }
 
 void SheetView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     if (!m_sheet || !m_geometry)
         return;
-    const CellRange visible = visibleCells();
+    const double left = rowHeaderWidth + frozenWidth() * scale();
+    const double top = columnHeaderHeight + frozenHeight() * scale();
+    const double right = viewport()->width();
+    const double bottom = viewport()->height();
+    const QRectF scrolled(QPointF(left, top), QPointF(right, bottom));
+    paintPane(painter, scrolled, true, true);
+    if (m_sheet->frozenRows() > 0)
+        paintPane(painter, QRectF(QPointF(left, columnHeaderHeight), QPointF(right, top)), true, false);
+    if (m_sheet->frozenColumns() > 0)
+        paintPane(painter, QRectF(QPointF(rowHeaderWidth, top), QPointF(left, bottom)), false, true);
+    if (m_sheet->frozenRows() > 0 && m_sheet->frozenColumns() > 0)
+        paintPane(painter, QRectF(QPointF(rowHeaderWidth, columnHeaderHeight), QPointF(left, top)), false,
+                  false);
+    painter.setPen(QPen(Qt::darkGray, 1));
+    if (m_sheet->frozenRows() > 0)
+        painter.drawLine(QPointF(rowHeaderWidth, top), QPointF(right, top));
+    if (m_sheet->frozenColumns() > 0)
+        painter.drawLine(QPointF(left, columnHeaderHeight), QPointF(left, bottom));
+    paintHeaders(painter, cellsUnder(scrolled, true, true));
+}
 
+void SheetView::paintPane(QPainter& painter, const QRectF& clip, bool scrollX, bool scrollY) {
+    if (clip.width() <= 0 || clip.height() <= 0)
+        return;
+    const CellRange visible = cellsUnder(clip, scrollX, scrollY);
     painter.save();
-    painter.setClipRect(QRect(rowHeaderWidth, columnHeaderHeight, viewport()->width(), viewport()->height()));
-    painter.translate(rowHeaderWidth - horizontalScrollBar()->value(),
-                      columnHeaderHeight - verticalScrollBar()->value());
+    painter.setClipRect(clip);
+    painter.translate(rowHeaderWidth - (scrollX ? horizontalScrollBar()->value() : 0),
+                      columnHeaderHeight - (scrollY ? verticalScrollBar()->value() : 0));
     painter.scale(scale(), scale());
     SheetPainter(*m_sheet, *m_geometry).paint(painter, visible, true);
 
-    const CellRange shown{std::max(m_selection.top, 1), std::max(m_selection.left, 1),
-                          std::min(m_selection.bottom, m_geometry->rowCount()),
-                          std::min(m_selection.right, m_geometry->columnCount())};
-    const QRectF selected = m_geometry->rangeRect(shown);
-    painter.fillRect(selected, selectionFill);
-    painter.setPen(QPen(selectionFrame, 2.0 / scale()));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(selected);
+    if (!m_readOnly) {
+        // Where a new page starts, as the designer sees it.
+        const QRectF shown = m_geometry->rangeRect(visible);
+        painter.setPen(QPen(Qt::darkBlue, 1.0 / scale(), Qt::DashLine));
+        for (const int row : m_sheet->print().rowBreaks)
+            if (row >= visible.top && row <= visible.bottom + 1)
+                painter.drawLine(QPointF(shown.left(), m_geometry->rowTop(row)),
+                                 QPointF(shown.right(), m_geometry->rowTop(row)));
+        for (const int column : m_sheet->print().columnBreaks)
+            if (column >= visible.left && column <= visible.right + 1)
+                painter.drawLine(QPointF(m_geometry->columnLeft(column), shown.top()),
+                                 QPointF(m_geometry->columnLeft(column), shown.bottom()));
+    }
+
+    for (const CellRange& range : selectedRanges()) {
+        const CellRange part{std::max(range.top, 1), std::max(range.left, 1),
+                             std::min(range.bottom, m_geometry->rowCount()),
+                             std::min(range.right, m_geometry->columnCount())};
+        const QRectF selected = m_geometry->rangeRect(part);
+        painter.fillRect(selected, selectionFill);
+        painter.setPen(QPen(selectionFrame, 2.0 / scale()));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(selected);
+    }
     const CellRange* merged = m_sheet->mergeAt(m_current);
     painter.setPen(QPen(selectionFrame, 1.0 / scale()));
     painter.drawRect(merged ? m_geometry->rangeRect(*merged) : m_geometry->cellRect(m_current));
     painter.restore();
-
-    paintHeaders(painter, visible);
 }
 
 void SheetView::paintHeaders(QPainter& painter, const CellRange& visible) {
     painter.setFont(font());
-    const int scrollX = horizontalScrollBar()->value();
-    const int scrollY = verticalScrollBar()->value();
-    const auto selectedColumn = [this](int column) {
-        return column >= m_selection.left && column <= m_selection.right;
+    const std::vector<CellRange> ranges = selectedRanges();
+    const auto selected = [&ranges](auto inRange) {
+        return std::any_of(ranges.begin(), ranges.end(), inRange);
     };
-    const auto selectedRow = [this](int row) {
-        return row >= m_selection.top && row <= m_selection.bottom;
-    };
+    const double frozenRight = rowHeaderWidth + frozenWidth() * scale();
+    const double frozenBottom = columnHeaderHeight + frozenHeight() * scale();
 
     painter.fillRect(QRect(0, 0, viewport()->width(), columnHeaderHeight), headerColour);
     painter.fillRect(QRect(0, 0, rowHeaderWidth, viewport()->height()), headerColour);
     painter.setPen(Qt::gray);
-    for (int column = visible.left; column <= visible.right; ++column) {
+    const auto columnHeader = [&](int column, double scrolled) {
         const double width = m_geometry->columnWidth(column) * scale();
         if (width <= 0)
-            continue;
-        const QRectF cell(rowHeaderWidth + m_geometry->columnLeft(column) * scale() - scrollX, 0, width,
+            return;
+        const QRectF cell(rowHeaderWidth + m_geometry->columnLeft(column) * scale() - scrolled, 0, width,
                           columnHeaderHeight);
-        if (cell.right() < rowHeaderWidth)
-            continue;
-        if (selectedColumn(column))
+        if (selected([column](const CellRange& r) { return column >= r.left && column <= r.right; }))
             painter.fillRect(cell, headerSelectedColour);
         painter.drawLine(cell.topRight(), cell.bottomRight());
         painter.drawText(cell, Qt::AlignCenter, columnName(column));
-    }
-    for (int row = visible.top; row <= visible.bottom; ++row) {
+    };
+    const auto rowHeader = [&](int row, double scrolled) {
         const double height = m_geometry->rowHeight(row) * scale();
         if (height <= 0)
-            continue;
-        const QRectF cell(0, columnHeaderHeight + m_geometry->rowTop(row) * scale() - scrollY, rowHeaderWidth,
-                          height);
-        if (cell.bottom() < columnHeaderHeight)
-            continue;
-        if (selectedRow(row))
+            return;
+        const QRectF cell(0, columnHeaderHeight + m_geometry->rowTop(row) * scale() - scrolled,
+                          rowHeaderWidth, height);
+        if (selected([row](const CellRange& r) { return row >= r.top && row <= r.bottom; }))
             painter.fillRect(cell, headerSelectedColour);
         painter.drawLine(cell.bottomLeft(), cell.bottomRight());
         painter.drawText(cell, Qt::AlignCenter, QString::number(row));
-    }
+    };
+    // Headers of scrolled lines stay clear of the frozen ones.
+    painter.save();
+    painter.setClipRect(QRectF(frozenRight, 0, viewport()->width(), columnHeaderHeight));
+    for (int column = std::max(visible.left, m_sheet->frozenColumns() + 1); column <= visible.right; ++column)
+        columnHeader(column, horizontalScrollBar()->value());
+    painter.setClipRect(QRectF(0, frozenBottom, rowHeaderWidth, viewport()->height()));
+    for (int row = std::max(visible.top, m_sheet->frozenRows() + 1); row <= visible.bottom; ++row)
+        rowHeader(row, verticalScrollBar()->value());
+    painter.restore();
+    for (int column = 1; column <= m_sheet->frozenColumns(); ++column)
+        columnHeader(column, 0);
+    for (int row = 1; row <= m_sheet->frozenRows(); ++row)
+        rowHeader(row, 0);
     painter.fillRect(QRect(0, 0, rowHeaderWidth, columnHeaderHeight), headerColour);
     painter.drawLine(0, columnHeaderHeight - 1, viewport()->width(), columnHeaderHeight - 1);
     painter.drawLine(rowHeaderWidth - 1, 0, rowHeaderWidth - 1, viewport()->height());
@@ -247,6 +328,12 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
     CellPos pos;
     m_dragging = hitTest(event->position().toPoint(), pos);
     const bool extend = event->modifiers() & Qt::ShiftModifier;
+    // Ctrl keeps what is selected and starts another range; Shift extends the active one.
+    const bool another = (event->modifiers() & Qt::ControlModifier) && m_dragging != Hit::Corner;
+    if (another)
+        m_earlierRanges.push_back(m_selection);
+    else if (!extend)
+        m_earlierRanges.clear();
     switch (m_dragging) {
     case Hit::Corner:
         select({1, 1, maxRows, maxColumns});
@@ -265,7 +352,9 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
         if (extend) {
             extendSelection(pos);
         } else {
-            select(CellRange::single(pos));
+            m_anchor = m_current = pos;
+            m_kind = SelectionKind::Cells;
+            extendSelection(pos);
         }
         break;
     }
@@ -323,19 +412,24 @@ void SheetView::ensureVisible(CellPos pos) {
     if (!m_geometry)
         return;
     ensureRows(pos.row + 20);
-    const QRectF cell = m_geometry->cellRect(pos);
-    const int width = viewport()->width() - rowHeaderWidth;
-    const int height = viewport()->height() - columnHeaderHeight;
+    // Scrolling counts from the end of the frozen lines; a frozen cell is always in view.
+    const QRectF cell = m_geometry->cellRect(pos).translated(-frozenWidth(), -frozenHeight());
+    const int width = viewport()->width() - rowHeaderWidth - int(frozenWidth() * scale());
+    const int height = viewport()->height() - columnHeaderHeight - int(frozenHeight() * scale());
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
-    if (cell.left() * scale() < h->value())
-        h->setValue(int(cell.left() * scale()));
-    else if (cell.right() * scale() > h->value() + width)
-        h->setValue(int(std::ceil(cell.right() * scale())) - width);
-    if (cell.top() * scale() < v->value())
-        v->setValue(int(cell.top() * scale()));
-    else if (cell.bottom() * scale() > v->value() + height)
-        v->setValue(int(std::ceil(cell.bottom() * scale())) - height);
+    if (pos.column > m_sheet->frozenColumns()) {
+        if (cell.left() * scale() < h->value())
+            h->setValue(int(cell.left() * scale()));
+        else if (cell.right() * scale() > h->value() + width)
+            h->setValue(int(std::ceil(cell.right() * scale())) - width);
+    }
+    if (pos.row > m_sheet->frozenRows()) {
+        if (cell.top() * scale() < v->value())
+            v->setValue(int(cell.top() * scale()));
+        else if (cell.bottom() * scale() > v->value() + height)
+            v->setValue(int(std::ceil(cell.bottom() * scale())) - height);
+    }
 }
 
 void SheetView::keyPressEvent(QKeyEvent* event) {
@@ -403,9 +497,9 @@ void SheetView::startEditing(const QString& initialText) {
     }
     const CellRange* merged = m_sheet->mergeAt(m_current);
     const QRectF cell = merged ? m_geometry->rangeRect(*merged) : m_geometry->cellRect(m_current);
-    const QRect area(int(rowHeaderWidth + cell.left() * scale()) - horizontalScrollBar()->value(),
-                     int(columnHeaderHeight + cell.top() * scale()) - verticalScrollBar()->value(),
-                     std::max(40, int(cell.width() * scale())), std::max(16, int(cell.height() * scale())));
+    const QRectF shown = toViewport(cell, m_current);
+    const QRect area(int(shown.left()), int(shown.top()), std::max(40, int(shown.width())),
+                     std::max(16, int(shown.height())));
     m_editor->setGeometry(area);
     m_editor->setText(initialText);
     m_editor->show();

@@ -5,15 +5,17 @@
 
 #include <memory>
 #include <QAbstractScrollArea>
+#include <vector>
 
 class QLineEdit;
 
 namespace velmora::sheet {
 
 /// Shows one sheet with row and column headers, gridlines, styles, merged cells and drawing objects at a
-/// zoom of 10 to 200 %, and keeps a selection: a range of cells, whole rows or whole columns, with the
-/// current cell at its anchor. In read-only mode typed keys are discarded; otherwise typing, F2 or a
-/// double click edit the current cell.
+/// zoom of 10 to 200 %, its frozen rows and columns pinned, and keeps a selection: ranges of cells, whole
+/// rows or whole columns (Ctrl adds one), the current cell at the anchor of the last. In read-only mode
+/// typed keys are discarded; otherwise typing, F2 or a double click edit the current cell, and page breaks
+/// are drawn.
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -38,7 +40,11 @@ public:
     void setReadOnly(bool readOnly);
 
     CellPos currentCell() const { return m_current; }
+    /// The active range: the last one selected.
     CellRange selection() const { return m_selection; }
+    /// Every selected range, the active one last.
+    std::vector<CellRange> selectedRanges() const;
+    bool isEditing() const;
     SelectionKind selectionKind() const { return m_kind; }
     void select(const CellRange& range, SelectionKind kind = SelectionKind::Cells);
     void setCurrentCell(CellPos pos);
@@ -70,6 +76,14 @@ private:
     void updateScrollBars();
     /// Sheet coordinates (pixels at 100 %) of a viewport position in the cell area.
     QPointF toSheet(QPoint viewportPos) const;
+    /// Where a rectangle of the sheet stands in the viewport; frozen lines do not scroll.
+    QRectF toViewport(const QRectF& sheetRect, CellPos pos) const;
+    /// The size of the frozen rows and columns, in sheet pixels.
+    double frozenWidth() const;
+    double frozenHeight() const;
+    /// Paints one of the four panes: `clip` in viewport coordinates, scrolled along where `scrollX` and
+    /// `scrollY` say.
+    void paintPane(QPainter& painter, const QRectF& clip, bool scrollX, bool scrollY);
     Hit hitTest(QPoint viewportPos, CellPos& pos) const;
     void extendSelection(CellPos to);
     void moveCurrent(int rows, int columns, bool extend);
@@ -79,7 +93,8 @@ private:
     void startEditing(const QString& initialText);
     void finishEditing(bool commit);
     void paintHeaders(QPainter& painter, const CellRange& visible);
-    CellRange visibleCells() const;
+    /// The cells of the sheet a rectangle of the viewport shows, scrolled as asked.
+    CellRange cellsUnder(const QRectF& clip, bool scrollX, bool scrollY) const;
 
     Sheet* m_sheet = nullptr;
     std::unique_ptr<SheetGeometry> m_geometry;
@@ -88,6 +103,7 @@ private:
     CellPos m_current{1, 1};
     CellPos m_anchor{1, 1};
     CellRange m_selection{1, 1, 1, 1};
+    std::vector<CellRange> m_earlierRanges; ///< ranges selected before the active one (Ctrl)
     SelectionKind m_kind = SelectionKind::Cells;
     Hit m_dragging = Hit::Corner;
     int m_extraRows = 0; ///< rows reached by scrolling beyond the used range

@@ -165,6 +165,82 @@ TEST_F(SheetBookTest, EditsAreUndoneAndRedoneWithTheirKeys) {
     EXPECT_EQ(m_book.workbook(), styled);
 }
 
+// Where a cell's middle stands on the screen at 100 %, unscrolled: headers of 40 and 20 pixels.
+QPoint cellCentre(CellPos pos) {
+    return {40 + (pos.column - 1) * 64 + 32, 20 + (pos.row - 1) * 17 + 8};
+}
+
+TEST_F(SheetBookTest, EditBarShowsAndEditsTheCurrentCell) {
+    m_book.setShowEditBar(true);
+    m_book.setShowEditBarCellRef(true);
+    auto* bar = m_book.findChild<QLineEdit*>(QStringLiteral("editBar"));
+    auto* reference = m_book.findChild<QLineEdit*>(QStringLiteral("editBarCellRef"));
+    ASSERT_TRUE(bar && reference);
+    EXPECT_TRUE(bar->isVisible());
+    m_book.view()->setCurrentCell({2, 2});
+    EXPECT_EQ(bar->text(), QStringLiteral("12.500"));
+    EXPECT_EQ(reference->text(), QStringLiteral("B2"));
+
+    m_book.view()->setCurrentCell({12, 2});
+    bar->clear();
+    QTest::keyClicks(bar, QStringLiteral("=B2*2"));
+    QTest::keyClick(bar, Qt::Key_Return);
+    EXPECT_EQ(m_book.getCellText(12, 2), QStringLiteral("25"));
+    EXPECT_EQ(bar->text(), QStringLiteral("=B2*2")); // the formula, not its result
+    m_book.setCellText(2, 2, QStringLiteral("1"));   // a program filling the sheet: formulas follow
+    EXPECT_EQ(m_book.getCellText(12, 2), QStringLiteral("2"));
+
+    for (const auto& [typed, current] :
+         {std::pair(QStringLiteral("d4"), CellPos{4, 4}), std::pair(QStringLiteral("B2:C3"), CellPos{2, 2}),
+          std::pair(QStringLiteral("keine"), CellPos{2, 2})}) {
+        reference->setText(typed);
+        QTest::keyClick(reference, Qt::Key_Return);
+        EXPECT_EQ(m_book.view()->currentCell(), current) << typed.toStdString();
+    }
+    EXPECT_EQ(m_book.view()->selection(), (CellRange{2, 2, 3, 3}));
+    EXPECT_EQ(reference->text(), QStringLiteral("B2"));
+
+    m_book.setReadOnly(true);
+    m_book.view()->setCurrentCell({3, 1});
+    EXPECT_TRUE(bar->isReadOnly());
+}
+
+TEST_F(SheetBookTest, CtrlAddsRangesAndTheSelectionKindFollows) {
+    QWidget* viewport = m_book.view()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre({2, 2}));
+    EXPECT_EQ(m_book.selection().kind(), 1);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, cellCentre({5, 4}));
+    EXPECT_EQ(m_book.selection().ranges, (std::vector<CellRange>{{2, 2, 2, 2}, {5, 4, 5, 4}}));
+    EXPECT_EQ(m_book.selection().kind(), 2);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(cellCentre({1, 3}).x(), 10));
+    EXPECT_EQ(m_book.selection().kind(), 5);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, QPoint(cellCentre({1, 5}).x(), 10));
+    EXPECT_EQ(m_book.selection().kind(), 6);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(20, cellCentre({4, 1}).y()));
+    EXPECT_EQ(m_book.selection().kind(), 3);
+    typeChar(m_book.view(), u'x');
+    EXPECT_EQ(m_book.selection().kind(), 11);
+}
+
+TEST_F(SheetBookTest, FrozenRowsAndColumnsStayWhileTheRestScrolls) {
+    Workbook book = test::germanTexts();
+    book.sheet(0).setFrozen(2, 1);
+    m_book.setWorkbook(book);
+    m_book.setTopRow(100);
+    EXPECT_EQ(m_book.topRow(), 100);
+    QWidget* viewport = m_book.view()->viewport();
+    // The frozen row 2 and column A are where they were; below them the sheet goes on at row 100.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre({2, 3}));
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{2, 3}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre({3, 1}));
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{100, 1}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre({4, 2}));
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{101, 2}));
+    // Moving up from row 100 reaches the frozen rows without scrolling past them.
+    m_book.view()->setCurrentCell({1, 1});
+    EXPECT_EQ(m_book.topRow(), 100);
+}
+
 TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
     m_book.setCurrentSheet(1);
     EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("Ende"));
