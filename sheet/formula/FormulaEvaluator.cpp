@@ -1,5 +1,6 @@
 #include "sheet/formula/FormulaEvaluator.h"
 
+#include "sheet/formats/NumberFormats.h"
 #include "sheet/formats/NumberFormatShape.h"
 
 #include <cmath>
@@ -327,7 +328,7 @@ public:
             const FormulaValue read = asNumber(value);
             if (read.isError())
                 return FormulaValue::ofText(asText(value));
-            return FormulaValue::ofText(numberText(read.number, shapeOfFormat(asText(format)), false));
+            return FormulaValue::ofText(formatWithCode(read.number, asText(format), QLocale::c()));
         }
         if (name == u"CONCATENATE") {
             QString text;
@@ -424,12 +425,11 @@ FormulaValue evaluateFormula(const FormulaNode& node, int sheet, const FormulaCo
 
 QString shownText(const FormulaValue& value, const QString& numberFormat, const FormulaNode& node) {
     switch (value.kind) {
-    case FormulaValue::Kind::Number: {
-        NumberFormatShape shape = shapeOfFormat(numberFormat);
-        if (numberFormat.isEmpty())
-            shape = impliedShape(node).value_or(shape);
-        return numberText(value.number, shape, false);
-    }
+    case FormulaValue::Kind::Number:
+        // Results are texts of the sheet: "." as the decimal point whatever the locale.
+        if (!numberFormat.isEmpty())
+            return formatWithCode(value.number, numberFormat, QLocale::c());
+        return numberText(value.number, impliedShape(node).value_or(NumberFormatShape()), false);
     case FormulaValue::Kind::Empty:
         return QStringLiteral("0");
     default:

@@ -1,7 +1,9 @@
 #include "sheet/view/SheetBook.h"
 
 #include "sheet/formats/WorkbookFile.h"
+#include "sheet/formula/Recalculation.h"
 #include "sheet/model/SheetError.h"
+#include "sheet/view/FormatCellsDialog.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
 
@@ -51,6 +53,9 @@ SheetBook::SheetBook(QWidget* parent)
     m_tabs->setExpanding(false);
     m_printDialog = [this](QPrinter& printer) {
         return QPrintDialog(&printer, this).exec() == QDialog::Accepted;
+    };
+    m_runDialog = [](QDialog& dialog) {
+        return dialog.exec() == QDialog::Accepted;
     };
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (index >= 0 && index != m_current)
@@ -259,6 +264,15 @@ void SheetBook::pasteClipboard() {
     else if (data->hasHtml())
         block = blockFromHtml(data->html(), style);
     edit([&] { m_document.paste(m_current, m_view->currentCell(), block); });
+}
+
+void SheetBook::formatCells() {
+    FormatCellsDialog dialog(shownSheet().style(m_view->currentCell()), currentSerialTime(), this);
+    if (!m_runDialog(dialog))
+        throw SheetError::cancelled();
+    m_document.changeStyle(
+        m_current, m_view->selectedRanges(), [&dialog](CellStyle& style) { style = dialog.applied(style); },
+        QStringLiteral("Zellen formatieren"));
 }
 
 void SheetBook::startDesigner() const {

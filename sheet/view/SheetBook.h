@@ -6,6 +6,7 @@
 #include <functional>
 #include <QWidget>
 
+class QDialog;
 class QLineEdit;
 class QPrinter;
 class QTabBar;
@@ -28,6 +29,8 @@ class SheetBook : public QWidget {
 public:
     /// Shows the print dialog for `printer`; false when the user cancels. The program sets its own seam.
     using PrintDialog = std::function<bool(QPrinter& printer)>;
+    /// Runs one of the component's dialogs modally; false when the user cancels. Tests fill it in instead.
+    using DialogRunner = std::function<bool(QDialog& dialog)>;
 
     explicit SheetBook(QWidget* parent = nullptr);
     ~SheetBook() override;
@@ -45,6 +48,10 @@ public:
     /// Prints every used page, the Title in each page header; with `showDialog` after the print dialog.
     void printBook(bool showDialog);
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+    /// The dialog "Zellen formatieren" for the selection; raises the cancellation when it is cancelled.
+    void formatCells();
     /// Where printBook() prints; the default printer unless set (tests print to a PDF file).
     void setPrinter(QPrinter* printer) { m_printer = printer; }
 
@@ -112,6 +119,7 @@ private:
     QLineEdit* m_cellReference;
     QLineEdit* m_editLine;
     PrintDialog m_printDialog;
+    DialogRunner m_runDialog;
     QPrinter* m_printer = nullptr;
 };
 

@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -239,6 +243,56 @@ TEST_F(SheetBookTest, FrozenRowsAndColumnsStayWhileTheRestScrolls) {
     // Moving up from row 100 reaches the frozen rows without scrolling past them.
     m_book.view()->setCurrentCell({1, 1});
     EXPECT_EQ(m_book.topRow(), 100);
+}
+
+TEST_F(SheetBookTest, FormatCellsChangesOnlyWhatWasChanged) {
+    Workbook book = test::germanTexts();
+    CellStyle italic;
+    italic.italic = true;
+    book.sheet(0).setStyle({3, 2}, italic);
+    m_book.setWorkbook(book);
+    m_book.view()->select({2, 2, 3, 3});
+    QStringList percentList;
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zellen formatieren"));
+        auto* categories = dialog.findChild<QListWidget*>(QStringLiteral("kategorie"));
+        auto* formats = dialog.findChild<QListWidget*>(QStringLiteral("formate"));
+        categories->setCurrentRow(2);
+        for (int i = 0; i < formats->count(); ++i)
+            percentList << formats->item(i)->text();
+        formats->setCurrentRow(1);
+        dialog.findChild<QCheckBox*>(QStringLiteral("fett"))->setChecked(true);
+        dialog.findChild<QComboBox*>(QStringLiteral("horizontal"))->setCurrentIndex(3);
+        auto* fill = dialog.findChild<QComboBox*>(QStringLiteral("fuellung"));
+        fill->setCurrentIndex(fill->findText(QStringLiteral("Yellow")));
+        dialog.findChild<QComboBox*>(QStringLiteral("rahmenUnten"))->setCurrentIndex(1);
+        return true;
+    });
+    m_book.formatCells();
+    EXPECT_EQ(percentList, (QStringList{QStringLiteral("12%    0%"), QStringLiteral("12,3%    0.0%"),
+                                        QStringLiteral("12,34%    0.00%")}));
+    CellStyle expected;
+    expected.bold = true;
+    expected.horizontal = HorizontalAlignment::Right;
+    expected.numberFormat = QStringLiteral("0.0%");
+    expected.fillColour = QColor(0xFFFF00);
+    expected.bottom.line = Border::Line::Thin;
+    const Sheet& sheet = m_book.workbook().sheet(0);
+    EXPECT_EQ(sheet.style({2, 2}), expected);
+    EXPECT_EQ(sheet.style({2, 3}), expected);
+    expected.italic = true; // what the dialog left alone stays as it was
+    EXPECT_EQ(sheet.style({3, 2}), expected);
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(m_book.workbook(), book);
+
+    m_book.setDialogRunner([](QDialog&) { return false; });
+    try {
+        m_book.formatCells();
+        ADD_FAILURE() << "not cancelled";
+    } catch (const SheetError& error) {
+        EXPECT_TRUE(error.isCancelled());
+    }
+    EXPECT_EQ(m_book.workbook(), book);
 }
 
 TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
