@@ -3,8 +3,8 @@
 #include "sheet/formats/NumberFormats.h"
 #include "sheet/formats/NumberFormatShape.h"
 
+#include <charconv>
 #include <cmath>
-#include <QStringList>
 
 namespace velmora::sheet {
 
@@ -12,16 +12,8 @@ namespace {
 
 using Kind = FormulaValue::Kind;
 
-const QStringList knownFunctions{
-    QStringLiteral("SUM"),   QStringLiteral("AVERAGE"), QStringLiteral("MIN"),  QStringLiteral("MAX"),
-    QStringLiteral("ROUND"), QStringLiteral("IF"),      QStringLiteral("AND"),  QStringLiteral("OR"),
-    QStringLiteral("NOW"),   QStringLiteral("TODAY"),   QStringLiteral("TEXT"), QStringLiteral("CONCATENATE"),
-    QStringLiteral("ABS"),   QStringLiteral("SQRT"),    QStringLiteral("LN"),   QStringLiteral("LOG10"),
-    QStringLiteral("EXP"),   QStringLiteral("PI"),
-};
-
 bool callsKnownFunctions(const FormulaNode& node) {
-    if (node.kind == FormulaNode::Kind::Call && !knownFunctions.contains(node.text))
+    if (node.kind == FormulaNode::Kind::Call && node.function == FormulaFunction::Unknown)
         return false;
     return std::all_of(node.children.begin(), node.children.end(), callsKnownFunctions);
 }
@@ -137,24 +129,29 @@ public:
     }
 
     FormulaValue binary(const FormulaNode& node) const {
-        const QString& op = node.text;
         const FormulaValue left = scalar(node.children[0]);
         const FormulaValue right = scalar(node.children[1]);
         if (left.isError())
             return left;
         if (right.isError())
             return right;
-        if (op == u"&")
+        switch (node.op) {
+        case FormulaOperator::Concatenate:
             return FormulaValue::ofText(asText(left) + asText(right));
-        if (op == u"=" || op == u"<>" || op == u"<" || op == u">" || op == u"<=" || op == u">=") {
-            const int order = compare(left, right);
-            const bool result = op == u"="    ? order == 0
-                                : op == u"<>" ? order != 0
-                                : op == u"<"  ? order < 0
-                                : op == u">"  ? order > 0
-                                : op == u"<=" ? order <= 0
-                                              : order >= 0;
-            return FormulaValue::ofBoolean(result);
+        case FormulaOperator::Equal:
+            return FormulaValue::ofBoolean(compare(left, right) == 0);
+        case FormulaOperator::NotEqual:
+            return FormulaValue::ofBoolean(compare(left, right) != 0);
+        case FormulaOperator::Less:
+            return FormulaValue::ofBoolean(compare(left, right) < 0);
+        case FormulaOperator::Greater:
+            return FormulaValue::ofBoolean(compare(left, right) > 0);
+        case FormulaOperator::LessOrEqual:
+            return FormulaValue::ofBoolean(compare(left, right) <= 0);
+        case FormulaOperator::GreaterOrEqual:
+            return FormulaValue::ofBoolean(compare(left, right) >= 0);
+        default:
+            break;
         }
         const FormulaValue x = asNumber(left);
         const FormulaValue y = asNumber(right);
@@ -162,16 +159,19 @@ public:
             return x;
         if (y.isError())
             return y;
-        if (op == u"+")
+        switch (node.op) {
+        case FormulaOperator::Add:
             return numberOrError(x.number + y.number);
-        if (op == u"-")
+        case FormulaOperator::Subtract:
             return numberOrError(x.number - y.number);
-        if (op == u"*")
+        case FormulaOperator::Multiply:
             return numberOrError(x.number * y.number);
-        if (op == u"/")
+        case FormulaOperator::Divide:
             return y.number == 0.0 ? FormulaValue::ofError(formulaError::divisionByZero)
                                    : numberOrError(x.number / y.number);
-        return numberOrError(std::pow(x.number, y.number));
+        default:
+            return numberOrError(std::pow(x.number, y.number));
+        }
     }
 
     // The numbers of the arguments: cells of ranges that hold numbers (other texts are passed over), and
@@ -245,27 +245,30 @@ public:
     }
 
     FormulaValue call(const FormulaNode& node) const {
-        const QString& name = node.text;
+        using Function = FormulaFunction;
+        const Function name = node.function;
         const std::size_t count = node.children.size();
-        if (name == u"SUM" || name == u"AVERAGE" || name == u"MIN" || name == u"MAX") {
+        if (name == Function::Sum || name == Function::Average || name == Function::Min ||
+            name == Function::Max) {
             std::vector<double> numbers;
             if (const std::optional<FormulaValue> error = collectNumbers(node, numbers))
                 return *error;
-            if (name == u"SUM" || name == u"AVERAGE") {
+            if (name == Function::Sum || name == Function::Average) {
                 double sum = 0.0;
                 for (const double value : numbers)
                     sum += value;
-                if (name == u"SUM")
+                if (name == Function::Sum)
                     return numberOrError(sum);
                 return numbers.empty() ? FormulaValue::ofError(formulaError::divisionByZero)
                                        : numberOrError(sum / double(numbers.size()));
             }
             if (numbers.empty())
                 return FormulaValue::ofNumber(0.0);
-            return FormulaValue::ofNumber(name == u"MIN" ? *std::min_element(numbers.begin(), numbers.end())
-                                                         : *std::max_element(numbers.begin(), numbers.end()));
+            return FormulaValue::ofNumber(name == Function::Min
+                                              ? *std::min_element(numbers.begin(), numbers.end())
+                                              : *std::max_element(numbers.begin(), numbers.end()));
         }
-        if (name == u"AND" || name == u"OR") {
+        if (name == Function::And || name == Function::Or) {
             std::vector<bool> truths;
             if (const std::optional<FormulaValue> error = collectTruths(node, truths))
                 return *error;
@@ -273,9 +276,9 @@ public:
                 return FormulaValue::ofError(formulaError::value);
             const bool all = std::all_of(truths.begin(), truths.end(), [](bool b) { return b; });
             const bool any = std::any_of(truths.begin(), truths.end(), [](bool b) { return b; });
-            return FormulaValue::ofBoolean(name == u"AND" ? all : any);
+            return FormulaValue::ofBoolean(name == Function::And ? all : any);
         }
-        if (name == u"IF") {
+        if (name == Function::If) {
             if (count < 2 || count > 3)
                 return FormulaValue::ofError(formulaError::value);
             const FormulaValue condition = scalar(node.children[0]);
@@ -294,7 +297,7 @@ public:
                 return scalar(node.children[1]);
             return count == 3 ? scalar(node.children[2]) : FormulaValue::ofBoolean(false);
         }
-        if (name == u"ROUND") {
+        if (name == Function::Round) {
             if (count != 2)
                 return FormulaValue::ofError(formulaError::value);
             const FormulaValue x = number(node.children[0]);
@@ -309,14 +312,15 @@ public:
             const double scaled = std::round(QString::number(x.number * factor, 'g', 15).toDouble());
             return numberOrError(scaled / factor);
         }
-        if (name == u"NOW" || name == u"TODAY") {
+        if (name == Function::Now || name == Function::Today) {
             if (count != 0)
                 return FormulaValue::ofError(formulaError::value);
-            return FormulaValue::ofNumber(name == u"NOW" ? m_context.now() : std::floor(m_context.now()));
+            return FormulaValue::ofNumber(name == Function::Now ? m_context.now()
+                                                                : std::floor(m_context.now()));
         }
-        if (name == u"PI")
+        if (name == Function::Pi)
             return count == 0 ? FormulaValue::ofNumber(M_PI) : FormulaValue::ofError(formulaError::value);
-        if (name == u"TEXT") {
+        if (name == Function::Text) {
             if (count != 2)
                 return FormulaValue::ofError(formulaError::value);
             const FormulaValue value = scalar(node.children[0]);
@@ -330,7 +334,7 @@ public:
                 return FormulaValue::ofText(asText(value));
             return FormulaValue::ofText(formatWithCode(read.number, asText(format), QLocale::c()));
         }
-        if (name == u"CONCATENATE") {
+        if (name == Function::Concatenate) {
             QString text;
             for (const FormulaNode& argument : node.children) {
                 const FormulaValue value = scalar(argument);
@@ -340,19 +344,19 @@ public:
             }
             return FormulaValue::ofText(text);
         }
-        if (name == u"ABS")
+        if (name == Function::Abs)
             return mathFunction(
                 node, [](double x) { return std::fabs(x); }, false, false);
-        if (name == u"SQRT")
+        if (name == Function::Sqrt)
             return mathFunction(
                 node, [](double x) { return std::sqrt(x); }, false, true);
-        if (name == u"LN")
+        if (name == Function::Ln)
             return mathFunction(
                 node, [](double x) { return std::log(x); }, true, false);
-        if (name == u"LOG10")
+        if (name == Function::Log10)
             return mathFunction(
                 node, [](double x) { return std::log10(x); }, true, false);
-        if (name == u"EXP")
+        if (name == Function::Exp)
             return mathFunction(
                 node, [](double x) { return std::exp(x); }, false, false);
         return FormulaValue::ofError(formulaError::name);
@@ -367,9 +371,9 @@ private:
 std::optional<NumberFormatShape> impliedShape(const FormulaNode& node) {
     if (node.kind != FormulaNode::Kind::Call)
         return std::nullopt;
-    if (node.text == u"NOW")
+    if (node.function == FormulaFunction::Now)
         return NumberFormatShape{NumberFormatShape::Kind::DateTime, 0};
-    if (node.text == u"TODAY")
+    if (node.function == FormulaFunction::Today)
         return NumberFormatShape{NumberFormatShape::Kind::Date, 0};
     return std::nullopt;
 }
@@ -382,31 +386,38 @@ bool isComputableFormula(const QString& formula) {
     const std::optional<FormulaNode> node = parseFormula(QStringView(formula).mid(1));
     if (!node || !callsKnownFunctions(*node))
         return false;
-    const bool comparison = node->kind == FormulaNode::Kind::Binary &&
-                            QStringList{QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
-                                        QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">=")}
-                                .contains(node->text);
-    const bool truth =
-        node->kind == FormulaNode::Kind::Boolean ||
-        (node->kind == FormulaNode::Kind::Call && (node->text == u"AND" || node->text == u"OR"));
+    const bool comparison = node->kind == FormulaNode::Kind::Binary && node->op >= FormulaOperator::Equal &&
+                            node->op <= FormulaOperator::GreaterOrEqual;
+    const bool truth = node->kind == FormulaNode::Kind::Boolean ||
+                       (node->kind == FormulaNode::Kind::Call &&
+                        (node->function == FormulaFunction::And || node->function == FormulaFunction::Or));
     return !comparison && !truth;
 }
 
 std::optional<double> cellNumber(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QStringView trimmed = QStringView(text).trimmed();
+    // Most texts that are no number say so at their first character; ranges read many of them, so the
+    // digits are read without the locale machinery.
+    if (trimmed.isEmpty() || trimmed.size() > 64 ||
+        !(trimmed[0].isDigit() || QStringView(u"+-.,").contains(trimmed[0])))
         return std::nullopt;
-    bool ok = false;
-    const double value = trimmed.toDouble(&ok);
-    if (ok)
-        return value;
-    // A decimal comma, as German users type it.
-    if (!trimmed.contains(u'.') && trimmed.count(u',') == 1) {
-        const double comma = QString(trimmed).replace(u',', u'.').toDouble(&ok);
-        if (ok)
-            return comma;
+    char digits[64];
+    int count = 0;
+    bool comma = false;
+    for (const QChar c : trimmed.mid(trimmed[0] == u'+' ? 1 : 0)) {
+        if (c.unicode() > 127)
+            return std::nullopt;
+        comma = comma || c == u',';
+        digits[count++] = c == u',' ? '.' : char(c.unicode());
     }
-    return std::nullopt;
+    // A decimal comma, as German users type it, and only one of them: "1,234.5" is no number here.
+    if (comma && (trimmed.contains(u'.') || trimmed.count(u',') > 1))
+        return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits, digits + count, value);
+    if (error != std::errc() || end != digits + count || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 std::optional<std::pair<int, CellRange>> resolveReference(const FormulaReference& reference, int sheet,

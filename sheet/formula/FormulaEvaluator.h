@@ -38,7 +38,8 @@ std::optional<std::pair<int, CellRange>> resolveReference(const FormulaReference
 bool isComputableFormula(const QString& formula);
 
 /// The text a cell shows for a result: numbers in the cell's number format with "." as the decimal point
-/// (or as NOW() and TODAY() ask when it has none), truth values as "TRUE" and "FALSE", an empty result as "0".
+/// (or as NOW() and TODAY() ask when it has none), truth values as "TRUE" and "FALSE", an empty result as
+/// "0".
 QString shownText(const FormulaValue& value, const QString& numberFormat, const FormulaNode& node);
 
 } // namespace velmora::sheet

@@ -1,8 +1,18 @@
 #include "sheet/formula/FormulaParser.h"
 
+#include <QHash>
+
 namespace velmora::sheet {
 
 namespace {
+
+FormulaNode leaf(FormulaNode::Kind kind, double number = 0.0, const QString& text = {}) {
+    FormulaNode node;
+    node.kind = kind;
+    node.number = number;
+    node.text = text;
+    return node;
+}
 
 // Recursive descent in the usual precedence, loosest first: comparison, "&", "+ -", "* /", "^", "%",
 // unary sign. Throws nothing: a failure leaves `failed` set.
@@ -36,7 +46,22 @@ private:
     }
 
     FormulaNode binary(FormulaNode left, const QString& op, FormulaNode right) {
-        FormulaNode node{FormulaNode::Kind::Binary, 0.0, op, {}, {}};
+        static const QHash<QString, FormulaOperator> operators{
+            {QStringLiteral("="), FormulaOperator::Equal},
+            {QStringLiteral("<>"), FormulaOperator::NotEqual},
+            {QStringLiteral("<"), FormulaOperator::Less},
+            {QStringLiteral(">"), FormulaOperator::Greater},
+            {QStringLiteral("<="), FormulaOperator::LessOrEqual},
+            {QStringLiteral(">="), FormulaOperator::GreaterOrEqual},
+            {QStringLiteral("&"), FormulaOperator::Concatenate},
+            {QStringLiteral("+"), FormulaOperator::Add},
+            {QStringLiteral("-"), FormulaOperator::Subtract},
+            {QStringLiteral("*"), FormulaOperator::Multiply},
+            {QStringLiteral("/"), FormulaOperator::Divide},
+            {QStringLiteral("^"), FormulaOperator::Power},
+        };
+        FormulaNode node = leaf(FormulaNode::Kind::Binary, 0.0, op);
+        node.op = operators.value(op);
         node.children.push_back(std::move(left));
         node.children.push_back(std::move(right));
         return node;
@@ -64,7 +89,7 @@ private:
         FormulaNode node = unary();
         while (!m_failed && isOperator({u"%"})) {
             ++m_at;
-            FormulaNode wrapped{FormulaNode::Kind::Percent, 0.0, {}, {}, {}};
+            FormulaNode wrapped = leaf(FormulaNode::Kind::Percent);
             wrapped.children.push_back(std::move(node));
             node = std::move(wrapped);
         }
@@ -80,7 +105,7 @@ private:
             --m_depth;
             if (!negate)
                 return operand;
-            FormulaNode node{FormulaNode::Kind::Negate, 0.0, {}, {}, {}};
+            FormulaNode node = leaf(FormulaNode::Kind::Negate);
             node.children.push_back(std::move(operand));
             return node;
         }
@@ -94,13 +119,16 @@ private:
         ++m_at;
         switch (token->kind) {
         case FormulaToken::Kind::Number:
-            return {FormulaNode::Kind::Number, token->number, {}, {}, {}};
+            return leaf(FormulaNode::Kind::Number, token->number);
         case FormulaToken::Kind::Text:
-            return {FormulaNode::Kind::Text, 0.0, token->text, {}, {}};
+            return leaf(FormulaNode::Kind::Text, 0.0, token->text);
         case FormulaToken::Kind::Error:
-            return {FormulaNode::Kind::Error, 0.0, token->text, {}, {}};
-        case FormulaToken::Kind::Reference:
-            return {FormulaNode::Kind::Reference, 0.0, {}, token->reference, {}};
+            return leaf(FormulaNode::Kind::Error, 0.0, token->text);
+        case FormulaToken::Kind::Reference: {
+            FormulaNode node = leaf(FormulaNode::Kind::Reference);
+            node.reference = token->reference;
+            return node;
+        }
         case FormulaToken::Kind::Open:
             return nested([this] {
                 FormulaNode inner = comparison();
@@ -113,8 +141,8 @@ private:
                 return call(token->text.toUpper());
             if (token->text.compare(u"TRUE", Qt::CaseInsensitive) == 0 ||
                 token->text.compare(u"FALSE", Qt::CaseInsensitive) == 0)
-                return {FormulaNode::Kind::Boolean, token->text.size() == 4 ? 1.0 : 0.0, {}, {}, {}};
-            return {FormulaNode::Kind::Name, 0.0, token->text, {}, {}};
+                return leaf(FormulaNode::Kind::Boolean, token->text.size() == 4 ? 1.0 : 0.0);
+            return leaf(FormulaNode::Kind::Name, 0.0, token->text);
         default:
             return fail();
         }
@@ -123,7 +151,8 @@ private:
     FormulaNode call(const QString& name) {
         ++m_at; // "("
         return nested([&] {
-            FormulaNode node{FormulaNode::Kind::Call, 0.0, name, {}, {}};
+            FormulaNode node = leaf(FormulaNode::Kind::Call, 0.0, name);
+            node.function = functionNamed(name);
             if (take(FormulaToken::Kind::Close))
                 return node;
             do {
@@ -158,6 +187,30 @@ private:
 };
 
 } // namespace
+
+FormulaFunction functionNamed(const QString& name) {
+    static const QHash<QString, FormulaFunction> functions{
+        {QStringLiteral("SUM"), FormulaFunction::Sum},
+        {QStringLiteral("AVERAGE"), FormulaFunction::Average},
+        {QStringLiteral("MIN"), FormulaFunction::Min},
+        {QStringLiteral("MAX"), FormulaFunction::Max},
+        {QStringLiteral("ROUND"), FormulaFunction::Round},
+        {QStringLiteral("IF"), FormulaFunction::If},
+        {QStringLiteral("AND"), FormulaFunction::And},
+        {QStringLiteral("OR"), FormulaFunction::Or},
+        {QStringLiteral("NOW"), FormulaFunction::Now},
+        {QStringLiteral("TODAY"), FormulaFunction::Today},
+        {QStringLiteral("TEXT"), FormulaFunction::Text},
+        {QStringLiteral("CONCATENATE"), FormulaFunction::Concatenate},
+        {QStringLiteral("ABS"), FormulaFunction::Abs},
+        {QStringLiteral("SQRT"), FormulaFunction::Sqrt},
+        {QStringLiteral("LN"), FormulaFunction::Ln},
+        {QStringLiteral("LOG10"), FormulaFunction::Log10},
+        {QStringLiteral("EXP"), FormulaFunction::Exp},
+        {QStringLiteral("PI"), FormulaFunction::Pi},
+    };
+    return functions.value(name.toUpper(), FormulaFunction::Unknown);
+}
 
 std::optional<FormulaNode> parseFormula(QStringView expression) {
     std::optional<std::vector<FormulaToken>> tokens = tokenizeFormula(expression);

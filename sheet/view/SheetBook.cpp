@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -230,6 +231,17 @@ void SheetBook::printBook(bool showDialog) {
         throw SheetError::cancelled();
     if (printWorkbook(workbook(), title(), printer) == 0)
         throw SheetError(QStringLiteral("Der Drucker konnte nicht angesprochen werden."));
+}
+
+void SheetBook::printPreview() {
+    QPrinter defaultPrinter(QPrinter::HighResolution);
+    QPrinter& printer = m_printer ? *m_printer : defaultPrinter;
+    printer.setDocName(title());
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printWorkbook(workbook(), title(), *target); });
+    // Closing the preview is no cancellation: nothing was asked.
+    m_runDialog(dialog);
 }
 
 void SheetBook::copySelection() const {

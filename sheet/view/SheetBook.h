@@ -48,6 +48,8 @@ public:
     /// Prints every used page, the Title in each page header; with `showDialog` after the print dialog.
     void printBook(bool showDialog);
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
+    /// The pages printBook() prints, shown in the print preview (run by the dialog runner).
+    void printPreview();
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
     /// The dialog "Zellen formatieren" for the selection; raises the cancellation when it is cancelled.

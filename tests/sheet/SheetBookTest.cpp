@@ -3,6 +3,7 @@
 #include "SampleWorkbooks.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
+#include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -327,6 +329,38 @@ TEST_F(SheetBookTest, PrintsEveryUsedPageToPdf) {
     } catch (const SheetError& error) {
         EXPECT_TRUE(error.isCancelled());
     }
+}
+
+// The preview shows the pages printing gives: as many, starting where the template's breaks are.
+TEST_F(SheetBookTest, PrintPreviewOfATemplateShowsThePrintedPages) {
+    const QString shipped = QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/MischwasserFenster.vts");
+    m_book.readWorkbook(shipped);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+    m_book.setPrinter(&printer);
+    int previewPages = -1;
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        preview->updatePreview();
+        previewPages = preview->pageCount();
+        return true;
+    });
+    m_book.printPreview();
+    m_book.setPrintDialog([](QPrinter&) { return true; });
+    m_book.printBook(true);
+    EXPECT_GT(previewPages, 0);
+    EXPECT_EQ(previewPages, pdfPageCount(printer.outputFileName()));
+
+    const Sheet& sheet = m_book.workbook().sheet(0);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const double toSheet = 96.0 / printer.resolution();
+    const std::vector<CellRange> pages = paginate(sheet, page.width() * toSheet, page.height() * toSheet);
+    for (const int row : sheet.print().rowBreaks)
+        EXPECT_TRUE(
+            std::any_of(pages.begin(), pages.end(), [row](const CellRange& p) { return p.top == row; }))
+            << "no page starts at row " << row;
 }
 
 TEST_F(SheetBookTest, ReadsFilesAndReportsFailures) {
