@@ -63,15 +63,13 @@ std::map<QString, QString> shiftedNames(const Workbook& workbook, const SheetShi
     const QString& shiftedName = workbook.sheet(shift.sheet).name();
     std::map<QString, QString> names;
     for (const auto& [name, reference] : workbook.definedNames()) {
-        const qsizetype bang = reference.lastIndexOf(u'!');
-        CellRange range;
-        if (bang <= 0 || reference.left(bang).compare(shiftedName, Qt::CaseInsensitive) != 0 ||
-            !parseRangeReference(QStringView(reference).mid(bang + 1), range)) {
+        const auto target = splitSheetRange(reference);
+        if (!target || target->first.compare(shiftedName, Qt::CaseInsensitive) != 0) {
             names.emplace(name, reference);
             continue;
         }
-        if (const std::optional<CellRange> moved = shiftedRange(range, shift))
-            names.emplace(name, reference.left(bang + 1) + rangeReference(*moved));
+        if (const std::optional<CellRange> moved = shiftedRange(target->second, shift))
+            names.emplace(name, target->first + u'!' + rangeReference(*moved));
     }
     return names;
 }

@@ -68,12 +68,11 @@ public:
         for (const auto& [defined, reference] : m_workbook.definedNames()) {
             if (defined.compare(name, Qt::CaseInsensitive) != 0)
                 continue;
-            const qsizetype bang = reference.lastIndexOf(u'!');
-            CellRange range;
-            const std::optional<int> sheet = sheetIndex(reference.left(bang));
-            if (bang <= 0 || !sheet || !parseRangeReference(QStringView(reference).mid(bang + 1), range))
+            const auto target = splitSheetRange(reference);
+            const std::optional<int> sheet = target ? sheetIndex(target->first) : std::nullopt;
+            if (!sheet)
                 return std::nullopt;
-            return std::pair(*sheet, range);
+            return std::pair(*sheet, target->second);
         }
         return std::nullopt;
     }

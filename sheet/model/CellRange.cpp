@@ -86,4 +86,12 @@ QString sheetRangeReference(QString expression) {
     return sheet + u'!' + rangeReference(range);
 }
 
+std::optional<std::pair<QString, CellRange>> splitSheetRange(const QString& reference) {
+    const qsizetype bang = reference.lastIndexOf(u'!');
+    CellRange range;
+    if (bang <= 0 || !parseRangeReference(QStringView(reference).mid(bang + 1), range))
+        return std::nullopt;
+    return std::pair(reference.left(bang), range);
+}
+
 } // namespace velmora::sheet

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QString>
+#include <utility>
 
 namespace velmora::sheet {
 
@@ -44,5 +46,7 @@ bool parseRangeReference(QStringView text, CellRange& range);
 /// A range of a sheet as a spreadsheet file writes it ("Bericht!$B$2:$B$3", "'Zweite Tabelle'!$A$1",
 /// "$Bericht.$B$2:.$B$3") as the model keeps it: "Bericht!B2:B3"; empty for anything else.
 QString sheetRangeReference(QString expression);
+/// The sheet and range of a reference the model keeps ("Bericht!B2:B3"); empty for anything else.
+std::optional<std::pair<QString, CellRange>> splitSheetRange(const QString& reference);
 
 } // namespace velmora::sheet

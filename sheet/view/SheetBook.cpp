@@ -3,9 +3,14 @@
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/formula/Recalculation.h"
 #include "sheet/model/SheetError.h"
+#include "sheet/view/FindDialog.h"
 #include "sheet/view/FormatCellsDialog.h"
+#include "sheet/view/GoToDialog.h"
+#include "sheet/view/PasteSpecialDialog.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
+#include "sheet/view/ShiftCellsDialog.h"
+#include "sheet/view/SortDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -263,28 +268,137 @@ void SheetBook::cutSelection() {
     edit([&] { m_document.clear(m_current, {m_view->selection()}, ClearKind::All); });
 }
 
-void SheetBook::pasteClipboard() {
+CellBlock SheetBook::clipboardBlock() const {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data)
-        return;
+        return {};
     const CellStyle& style = shownSheet().defaultStyle();
-    CellBlock block;
     if (data->hasFormat(QString::fromLatin1(cellBlockMimeType)))
-        block = decodeBlock(data->data(QString::fromLatin1(cellBlockMimeType)));
-    else if (data->hasText())
-        block = blockFromText(data->text(), style);
-    else if (data->hasHtml())
-        block = blockFromHtml(data->html(), style);
+        return decodeBlock(data->data(QString::fromLatin1(cellBlockMimeType)));
+    if (data->hasText())
+        return blockFromText(data->text(), style);
+    if (data->hasHtml())
+        return blockFromHtml(data->html(), style);
+    return {};
+}
+
+void SheetBook::pasteClipboard() {
+    const CellBlock block = clipboardBlock();
     edit([&] { m_document.paste(m_current, m_view->currentCell(), block); });
+}
+
+void SheetBook::run(QDialog& dialog) {
+    if (!m_runDialog(dialog))
+        throw SheetError::cancelled();
 }
 
 void SheetBook::formatCells() {
     FormatCellsDialog dialog(shownSheet().style(m_view->currentCell()), currentSerialTime(), this);
-    if (!m_runDialog(dialog))
-        throw SheetError::cancelled();
+    run(dialog);
     m_document.changeStyle(
         m_current, m_view->selectedRanges(), [&dialog](CellStyle& style) { style = dialog.applied(style); },
         QStringLiteral("Zellen formatieren"));
+}
+
+void SheetBook::find() {
+    findOrReplace(false);
+}
+
+void SheetBook::replace() {
+    findOrReplace(true);
+}
+
+void SheetBook::findOrReplace(bool replacing) {
+    FindDialog dialog(replacing, this);
+    connect(&dialog, &FindDialog::findNextRequested, this, [&] {
+        const FindOptions options = dialog.options();
+        const std::optional<CellPos> found = findNext(shownSheet(), m_view->currentCell(), options);
+        if (found)
+            m_view->setCurrentCell(*found);
+        dialog.showMessage(found ? QString()
+                                 : QStringLiteral("„%1“ wurde nicht gefunden.").arg(options.text));
+    });
+    connect(&dialog, &FindDialog::replaceAllRequested, this, [&] {
+        const int replaced = m_document.replaceAll(m_current, dialog.options(), dialog.replacement());
+        dialog.showMessage(replaced == 1 ? QStringLiteral("1 Zelle ersetzt.")
+                                         : QStringLiteral("%1 Zellen ersetzt.").arg(replaced));
+    });
+    m_runDialog(dialog); // closing is the end of searching, not a cancellation
+}
+
+void SheetBook::goTo() {
+    QStringList names;
+    for (const auto& [name, reference] : workbook().definedNames())
+        names << name;
+    GoToDialog dialog(names, this);
+    run(dialog);
+    const QString typed = dialog.reference();
+    int sheet = m_current;
+    CellRange range;
+    bool found = parseRangeReference(typed, range);
+    for (const auto& [name, reference] : workbook().definedNames())
+        if (const auto target = splitSheetRange(reference);
+            target && name.compare(typed, Qt::CaseInsensitive) == 0) {
+            for (int i = 0; i < workbook().sheetCount(); ++i)
+                if (workbook().sheet(i).name() == target->first)
+                    sheet = i;
+            range = target->second;
+            found = true;
+        }
+    if (!found || range.bottom > maxRows || range.right > maxColumns)
+        throw SheetError(QStringLiteral("„%1“ ist kein Bezug und kein Name.").arg(typed));
+    if (sheet != m_current)
+        setCurrentSheet(sheet);
+    m_view->setCurrentCell({range.top, range.left});
+    m_view->select(range);
+}
+
+void SheetBook::sort() {
+    const CellRange range = m_view->selection();
+    SortDialog dialog(range, this);
+    run(dialog);
+    m_document.sort(m_current, range, dialog.spec());
+}
+
+void SheetBook::insertCells() {
+    ShiftCellsDialog dialog(false, this);
+    run(dialog);
+    const CellRange range = m_view->selection();
+    switch (dialog.choice()) {
+    case ShiftCellsDialog::Choice::Sideways:
+        return m_document.insertCells(m_current, range, Axis::Columns);
+    case ShiftCellsDialog::Choice::Downwards:
+        return m_document.insertCells(m_current, range, Axis::Rows);
+    case ShiftCellsDialog::Choice::WholeRows:
+        return m_document.insertRows(m_current, range.top, range.rowCount());
+    case ShiftCellsDialog::Choice::WholeColumns:
+        return m_document.insertColumns(m_current, range.left, range.columnCount());
+    }
+}
+
+void SheetBook::deleteCells() {
+    ShiftCellsDialog dialog(true, this);
+    run(dialog);
+    const CellRange range = m_view->selection();
+    switch (dialog.choice()) {
+    case ShiftCellsDialog::Choice::Sideways:
+        return m_document.deleteCells(m_current, range, Axis::Columns);
+    case ShiftCellsDialog::Choice::Downwards:
+        return m_document.deleteCells(m_current, range, Axis::Rows);
+    case ShiftCellsDialog::Choice::WholeRows:
+        return m_document.deleteRows(m_current, range.top, range.rowCount());
+    case ShiftCellsDialog::Choice::WholeColumns:
+        return m_document.deleteColumns(m_current, range.left, range.columnCount());
+    }
+}
+
+void SheetBook::pasteSpecial() {
+    const CellBlock block = clipboardBlock();
+    if (block.rows == 0)
+        throw SheetError(QStringLiteral("Die Zwischenablage enthält keine Zellen."));
+    PasteSpecialDialog dialog(this);
+    run(dialog);
+    m_document.paste(m_current, m_view->currentCell(), block, dialog.kind(), dialog.transpose());
 }
 
 void SheetBook::startDesigner() const {

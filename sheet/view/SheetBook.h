@@ -52,8 +52,21 @@ public:
     void printPreview();
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
-    /// The dialog "Zellen formatieren" for the selection; raises the cancellation when it is cancelled.
+    // The component's dialogs; each raises the cancellation when it is cancelled.
+    /// "Zellen formatieren" for the selection.
     void formatCells();
+    /// "Suchen" and "Ersetzen": the next match becomes the current cell; replacing works on the shown sheet.
+    void find();
+    void replace();
+    /// "Gehe zu": a reference or a defined name (on its sheet) becomes the selection.
+    void goTo();
+    /// "Sortieren" of the active range.
+    void sort();
+    /// "Zellen einfügen" and "Zellen löschen" for the active range.
+    void insertCells();
+    void deleteCells();
+    /// "Inhalte einfügen" of the clipboard at the current cell.
+    void pasteSpecial();
     /// Where printBook() prints; the default printer unless set (tests print to a PDF file).
     void setPrinter(QPrinter* printer) { m_printer = printer; }
 
@@ -111,6 +124,12 @@ private:
     void goToTypedReference();
     /// Runs an edit the user asked for from the view; a refused one leaves the workbook as it was.
     void edit(const std::function<void()>& change);
+    /// Runs a dialog through the runner; raises the cancellation when it is cancelled.
+    void run(QDialog& dialog);
+    /// The search and replace dialog in either role.
+    void findOrReplace(bool replacing);
+    /// What the clipboard holds as a block of cells; empty when nothing fits.
+    CellBlock clipboardBlock() const;
 
     WorkbookDocument m_document;
     int m_current = 0;

@@ -13,11 +13,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -295,6 +297,109 @@ TEST_F(SheetBookTest, FormatCellsChangesOnlyWhatWasChanged) {
         EXPECT_TRUE(error.isCancelled());
     }
     EXPECT_EQ(m_book.workbook(), book);
+}
+
+// Each dialog of the component, filled in as a user would, does its operation on the shown sheet.
+TEST_F(SheetBookTest, SearchGoToSortShiftAndPasteSpecialDialogs) {
+    Workbook book = test::germanTexts();
+    book.definedNames()[QStringLiteral("Ergebnis")] = QStringLiteral("Bericht!B2:B3");
+    m_book.setWorkbook(book);
+    const auto widget = [](QDialog& dialog, const char* name) {
+        QWidget* found = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    };
+    const auto click = [&](QDialog& dialog, const char* name) {
+        QTest::mouseClick(widget(dialog, name), Qt::LeftButton);
+    };
+    QStringList messages;
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_FALSE(widget(dialog, "ersetzen")->isVisibleTo(&dialog));
+        static_cast<QLineEdit*>(widget(dialog, "suchen"))->setText(QStringLiteral("e"));
+        click(dialog, "weiter");
+        click(dialog, "weiter");
+        static_cast<QLineEdit*>(widget(dialog, "suchen"))->setText(QStringLiteral("nirgends"));
+        click(dialog, "weiter");
+        messages << dialog.findChild<QLabel*>(QStringLiteral("meldung"))->text();
+        return true;
+    });
+    m_book.view()->setCurrentCell({1, 1});
+    m_book.find();
+    EXPECT_EQ(m_book.view()->currentCell(), (CellPos{3, 1}));
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ersetzen"));
+        static_cast<QLineEdit*>(widget(dialog, "suchen"))->setText(QStringLiteral("temperatur"));
+        static_cast<QLineEdit*>(widget(dialog, "ersetzen"))->setText(QStringLiteral("Wassertemperatur"));
+        static_cast<QCheckBox*>(widget(dialog, "ganzeZelle"))->setChecked(true);
+        click(dialog, "alleErsetzen");
+        messages << dialog.findChild<QLabel*>(QStringLiteral("meldung"))->text();
+        return true;
+    });
+    m_book.replace();
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("„nirgends“ wurde nicht gefunden."),
+                                     QStringLiteral("1 Zelle ersetzt.")}));
+    EXPECT_EQ(m_book.getCellText(2, 1), QStringLiteral("Wassertemperatur"));
+
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        static_cast<QListWidget*>(widget(dialog, "namen"))->setCurrentRow(0);
+        return true;
+    });
+    m_book.goTo();
+    EXPECT_EQ(m_book.view()->selection(), (CellRange{2, 2, 3, 2}));
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        static_cast<QLineEdit*>(widget(dialog, "bezug"))->setText(QStringLiteral("zweite"));
+        return true;
+    });
+    try {
+        m_book.goTo();
+        ADD_FAILURE() << "an unknown name was accepted";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("„zweite“ ist kein Bezug und kein Name."));
+    }
+
+    // Rows 2 and 3 by column B: descending keeps 12.500 first, ascending puts -0.250 first.
+    m_book.view()->select({2, 1, 3, 2});
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        auto* key = static_cast<QComboBox*>(widget(dialog, "schluessel1"));
+        key->setCurrentIndex(key->findText(QStringLiteral("Spalte B")));
+        static_cast<QCheckBox*>(widget(dialog, "absteigend1"))->setChecked(true);
+        return true;
+    });
+    m_book.sort();
+    EXPECT_EQ(m_book.getCellText(2, 1), QStringLiteral("Wassertemperatur"));
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        static_cast<QCheckBox*>(widget(dialog, "absteigend1"))->setChecked(false);
+        return true;
+    });
+    m_book.sort();
+    EXPECT_EQ(m_book.getCellText(2, 1), QStringLiteral("Leitfähigkeit"));
+
+    m_book.view()->select({2, 2, 3, 2});
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        static_cast<QRadioButton*>(widget(dialog, "abwaerts"))->setChecked(true);
+        return true;
+    });
+    m_book.insertCells();
+    EXPECT_EQ(m_book.getCellText(4, 2), QStringLiteral("-0.250"));
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zellen löschen"));
+        static_cast<QRadioButton*>(widget(dialog, "ganzeZeile"))->setChecked(true);
+        return true;
+    });
+    m_book.deleteCells();
+    EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("-0.250"));
+
+    m_book.view()->select({2, 1, 2, 2});
+    m_book.copySelection();
+    m_book.view()->setCurrentCell({10, 4});
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        static_cast<QRadioButton*>(widget(dialog, "werte"))->setChecked(true);
+        static_cast<QCheckBox*>(widget(dialog, "transponieren"))->setChecked(true);
+        return true;
+    });
+    m_book.pasteSpecial();
+    EXPECT_EQ(m_book.getCellText(10, 4), m_book.getCellText(2, 1));
+    EXPECT_EQ(m_book.getCellText(11, 4), QStringLiteral("-0.250"));
 }
 
 TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
