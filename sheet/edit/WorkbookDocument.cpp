@@ -92,6 +92,13 @@ Sheet& WorkbookDocument::sheetAt(int index) {
     return m_workbook.sheet(index);
 }
 
+std::vector<CellRange> WorkbookDocument::usedParts(int sheet, const std::vector<CellRange>& ranges) const {
+    std::vector<CellRange> parts;
+    for (const CellRange& range : ranges)
+        parts.push_back(usedPart(sheet, range));
+    return parts;
+}
+
 CellRange WorkbookDocument::usedPart(int sheet, const CellRange& range) const {
     const CellRange used = m_workbook.sheet(sheet).usedRange();
     CellRange part = range;
@@ -143,9 +150,7 @@ void WorkbookDocument::setCellText(int sheet, CellPos pos, const QString& text) 
 
 void WorkbookDocument::changeStyle(int sheet, const std::vector<CellRange>& ranges,
                                    const std::function<void(CellStyle&)>& change, const QString& text) {
-    std::vector<CellRange> region;
-    for (const CellRange& range : ranges)
-        region.push_back(usedPart(sheet, range));
+    const std::vector<CellRange> region = usedParts(sheet, ranges);
     recordChange(sheet, region, false, text, [&](Sheet& target) {
         for (const CellRange& range : region)
             for (int row = range.top; row <= range.bottom; ++row)
@@ -158,9 +163,7 @@ void WorkbookDocument::changeStyle(int sheet, const std::vector<CellRange>& rang
 }
 
 void WorkbookDocument::clear(int sheet, const std::vector<CellRange>& ranges, ClearKind kind) {
-    std::vector<CellRange> region;
-    for (const CellRange& range : ranges)
-        region.push_back(usedPart(sheet, range));
+    const std::vector<CellRange> region = usedParts(sheet, ranges);
     const QString text = kind == ClearKind::All       ? QStringLiteral("Alles löschen")
                          : kind == ClearKind::Formats ? QStringLiteral("Formate löschen")
                                                       : QStringLiteral("Inhalte löschen");
@@ -176,9 +179,7 @@ void WorkbookDocument::clear(int sheet, const std::vector<CellRange>& ranges, Cl
 }
 
 void WorkbookDocument::fillDown(int sheet, const std::vector<CellRange>& ranges) {
-    std::vector<CellRange> region;
-    for (const CellRange& range : ranges)
-        region.push_back(usedPart(sheet, range));
+    const std::vector<CellRange> region = usedParts(sheet, ranges);
     recordChange(sheet, region, false, QStringLiteral("Nach unten ausfüllen"), [&](Sheet& target) {
         for (const CellRange& range : region) {
             const CellBlock first = copyBlock(target, {range.top, range.left, range.top, range.right});
@@ -189,9 +190,7 @@ void WorkbookDocument::fillDown(int sheet, const std::vector<CellRange>& ranges)
 }
 
 void WorkbookDocument::fillRight(int sheet, const std::vector<CellRange>& ranges) {
-    std::vector<CellRange> region;
-    for (const CellRange& range : ranges)
-        region.push_back(usedPart(sheet, range));
+    const std::vector<CellRange> region = usedParts(sheet, ranges);
     recordChange(sheet, region, false, QStringLiteral("Nach rechts ausfüllen"), [&](Sheet& target) {
         for (const CellRange& range : region) {
             const CellBlock first = copyBlock(target, {range.top, range.left, range.bottom, range.left});

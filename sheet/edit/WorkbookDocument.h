@@ -111,6 +111,7 @@ private:
     void recordNames(const QString& text, const std::function<void(Workbook&)>& change);
     /// The part of `range` that holds anything: whole rows and columns end where the sheet's use ends.
     CellRange usedPart(int sheet, const CellRange& range) const;
+    std::vector<CellRange> usedParts(int sheet, const std::vector<CellRange>& ranges) const;
 
     Workbook m_workbook;
     QUndoStack m_undo;

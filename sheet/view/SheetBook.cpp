@@ -361,34 +361,31 @@ void SheetBook::sort() {
 }
 
 void SheetBook::insertCells() {
-    ShiftCellsDialog dialog(false, this);
-    run(dialog);
-    const CellRange range = m_view->selection();
-    switch (dialog.choice()) {
-    case ShiftCellsDialog::Choice::Sideways:
-        return m_document.insertCells(m_current, range, Axis::Columns);
-    case ShiftCellsDialog::Choice::Downwards:
-        return m_document.insertCells(m_current, range, Axis::Rows);
-    case ShiftCellsDialog::Choice::WholeRows:
-        return m_document.insertRows(m_current, range.top, range.rowCount());
-    case ShiftCellsDialog::Choice::WholeColumns:
-        return m_document.insertColumns(m_current, range.left, range.columnCount());
-    }
+    shiftCells(false);
 }
 
 void SheetBook::deleteCells() {
-    ShiftCellsDialog dialog(true, this);
+    shiftCells(true);
+}
+
+void SheetBook::shiftCells(bool deleting) {
+    ShiftCellsDialog dialog(deleting, this);
     run(dialog);
     const CellRange range = m_view->selection();
+    WorkbookDocument& document = m_document;
     switch (dialog.choice()) {
     case ShiftCellsDialog::Choice::Sideways:
-        return m_document.deleteCells(m_current, range, Axis::Columns);
+        return deleting ? document.deleteCells(m_current, range, Axis::Columns)
+                        : document.insertCells(m_current, range, Axis::Columns);
     case ShiftCellsDialog::Choice::Downwards:
-        return m_document.deleteCells(m_current, range, Axis::Rows);
+        return deleting ? document.deleteCells(m_current, range, Axis::Rows)
+                        : document.insertCells(m_current, range, Axis::Rows);
     case ShiftCellsDialog::Choice::WholeRows:
-        return m_document.deleteRows(m_current, range.top, range.rowCount());
+        return deleting ? document.deleteRows(m_current, range.top, range.rowCount())
+                        : document.insertRows(m_current, range.top, range.rowCount());
     case ShiftCellsDialog::Choice::WholeColumns:
-        return m_document.deleteColumns(m_current, range.left, range.columnCount());
+        return deleting ? document.deleteColumns(m_current, range.left, range.columnCount())
+                        : document.insertColumns(m_current, range.left, range.columnCount());
     }
 }
 

@@ -128,6 +128,8 @@ private:
     void run(QDialog& dialog);
     /// The search and replace dialog in either role.
     void findOrReplace(bool replacing);
+    /// The insert or delete dialog of cells, and what it chose.
+    void shiftCells(bool deleting);
     /// What the clipboard holds as a block of cells; empty when nothing fits.
     CellBlock clipboardBlock() const;
 
