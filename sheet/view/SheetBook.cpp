@@ -81,6 +81,14 @@ SheetBook::SheetBook(QWidget* parent)
         m_view->setFocus();
     });
     connect(m_cellReference, &QLineEdit::returnPressed, this, &SheetBook::goToTypedReference);
+    connect(m_view, &SheetView::selectionFinished, this, [this] {
+        if (!m_formatSource)
+            return;
+        const CellBlock source = *std::exchange(m_formatSource, std::nullopt);
+        const CellRange target = m_view->selection();
+        edit([&] { m_document.paste(m_current, {target.top, target.left}, source, PasteKind::Formats); });
+        Q_EMIT formatPainterChanged(false);
+    });
     connect(&m_document, &WorkbookDocument::edited, this, &SheetBook::modified);
     QAction* undo = m_document.undoStack().createUndoAction(this);
     undo->setShortcut(QKeySequence::Undo);
@@ -249,12 +257,15 @@ void SheetBook::printPreview() {
     m_runDialog(dialog);
 }
 
-void SheetBook::copySelection() const {
+CellRange SheetBook::selectionInUse() const {
     const CellRange used = shownSheet().usedRange();
     const CellRange selected = m_view->selection();
-    const CellRange range{selected.top, selected.left,
-                          std::max(selected.top, std::min(selected.bottom, used.bottom)),
-                          std::max(selected.left, std::min(selected.right, used.right))};
+    return {selected.top, selected.left, std::max(selected.top, std::min(selected.bottom, used.bottom)),
+            std::max(selected.left, std::min(selected.right, used.right))};
+}
+
+void SheetBook::copySelection() const {
+    const CellRange range = selectionInUse();
     const CellBlock block = copyBlock(shownSheet(), range);
     auto* data = new QMimeData;
     data->setText(blockText(block));
@@ -396,6 +407,15 @@ void SheetBook::pasteSpecial() {
     PasteSpecialDialog dialog(this);
     run(dialog);
     m_document.paste(m_current, m_view->currentCell(), block, dialog.kind(), dialog.transpose());
+}
+
+void SheetBook::copyCellFormat() {
+    if (m_formatSource) {
+        m_formatSource.reset();
+    } else {
+        m_formatSource = copyBlock(shownSheet(), selectionInUse());
+    }
+    Q_EMIT formatPainterChanged(isFormatPainterOn());
 }
 
 void SheetBook::startDesigner() const {

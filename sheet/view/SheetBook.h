@@ -4,6 +4,7 @@
 #include "sheet/edit/WorkbookDocument.h"
 
 #include <functional>
+#include <optional>
 #include <QWidget>
 
 class QDialog;
@@ -67,6 +68,11 @@ public:
     void deleteCells();
     /// "Inhalte einfügen" of the clipboard at the current cell.
     void pasteSpecial();
+
+    /// The format painter: the selection's styles are taken, and the next range selected with the mouse
+    /// gets them; then the mode ends by itself. Switching it on again while on switches it off.
+    void copyCellFormat();
+    bool isFormatPainterOn() const { return m_formatSource.has_value(); }
     /// Where printBook() prints; the default printer unless set (tests print to a PDF file).
     void setPrinter(QPrinter* printer) { m_printer = printer; }
 
@@ -112,6 +118,8 @@ public:
 Q_SIGNALS:
     /// The user changed the workbook: an edit, a cut or paste, an undo or a redo.
     void modified();
+    /// The format painter went on or off.
+    void formatPainterChanged(bool on);
 
 private:
     const Sheet& shownSheet() const { return workbook().sheet(m_current); }
@@ -130,6 +138,8 @@ private:
     void findOrReplace(bool replacing);
     /// The insert or delete dialog of cells, and what it chose.
     void shiftCells(bool deleting);
+    /// The active range as far as the sheet is used (at least its first cell).
+    CellRange selectionInUse() const;
     /// What the clipboard holds as a block of cells; empty when nothing fits.
     CellBlock clipboardBlock() const;
 
@@ -143,6 +153,7 @@ private:
     QLineEdit* m_editLine;
     PrintDialog m_printDialog;
     DialogRunner m_runDialog;
+    std::optional<CellBlock> m_formatSource; ///< the styles the format painter carries
     QPrinter* m_printer = nullptr;
 };
 

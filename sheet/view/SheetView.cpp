@@ -373,6 +373,11 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
         extendSelection({pos.row, maxColumns});
 }
 
+void SheetView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_geometry && event->button() == Qt::LeftButton)
+        Q_EMIT selectionFinished();
+}
+
 void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
     CellPos pos;
     if (m_geometry && !m_readOnly && hitTest(event->position().toPoint(), pos) == Hit::Cell) {

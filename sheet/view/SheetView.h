@@ -51,6 +51,8 @@ public:
 
 Q_SIGNALS:
     void selectionChanged();
+    /// The mouse button that made a selection was released.
+    void selectionFinished();
     /// The user typed `text` into the cell; the owner of the sheet puts it there.
     void textEntered(CellPos pos, const QString& text);
     /// The user pressed Delete on the selection.
@@ -61,6 +63,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -402,6 +402,28 @@ TEST_F(SheetBookTest, SearchGoToSortShiftAndPasteSpecialDialogs) {
     EXPECT_EQ(m_book.getCellText(11, 4), QStringLiteral("-0.250"));
 }
 
+TEST_F(SheetBookTest, FormatPainterGivesTheNextSelectionTheStyles) {
+    Workbook book = test::germanTexts();
+    CellStyle bold;
+    bold.bold = true;
+    book.sheet(0).setStyle({2, 1}, bold);
+    m_book.setWorkbook(book);
+    std::vector<bool> states;
+    QObject::connect(&m_book, &SheetBook::formatPainterChanged, [&](bool on) { states.push_back(on); });
+    m_book.view()->setCurrentCell({2, 1});
+    m_book.copyCellFormat();
+    EXPECT_TRUE(m_book.isFormatPainterOn());
+    QTest::mouseClick(m_book.view()->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre({5, 3}));
+    EXPECT_EQ(m_book.workbook().sheet(0).style({5, 3}), bold);
+    EXPECT_FALSE(m_book.isFormatPainterOn());
+    QTest::mouseClick(m_book.view()->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre({6, 3}));
+    EXPECT_EQ(m_book.workbook().sheet(0).style({6, 3}), CellStyle()); // once only
+    m_book.copyCellFormat();
+    m_book.copyCellFormat(); // the second switches it off
+    EXPECT_EQ(states, (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(m_book.getCellText(5, 3), QString()); // styles only
+}
+
 TEST_F(SheetBookTest, SheetTabsSwitchTheShownSheet) {
     m_book.setCurrentSheet(1);
     EXPECT_EQ(m_book.getCellText(2, 2), QStringLiteral("Ende"));
