@@ -28,22 +28,22 @@ int compareCellTexts(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive);
 }
 
-void sortRange(Sheet& sheet, const CellRange& range, const SortSpec& spec) {
-    if (spec.keys.empty() || spec.keys.size() > 3)
+void sortRange(Sheet& sheet, const CellRange& range, const SortOrder& order) {
+    if (order.keys.empty() || order.keys.size() > 3)
         throw SheetError(QStringLiteral("Es können ein bis drei Sortierschlüssel angegeben werden."));
-    const int first = spec.byRows ? range.top : range.left;
-    const int count = spec.byRows ? range.rowCount() : range.columnCount();
-    for (const SortKey& key : spec.keys)
-        if (key.line < (spec.byRows ? range.left : range.top) ||
-            key.line > (spec.byRows ? range.right : range.bottom))
+    const int first = order.byRows ? range.top : range.left;
+    const int count = order.byRows ? range.rowCount() : range.columnCount();
+    for (const SortKey& key : order.keys)
+        if (key.line < (order.byRows ? range.left : range.top) ||
+            key.line > (order.byRows ? range.right : range.bottom))
             throw SheetError(QStringLiteral("Der Sortierschlüssel liegt außerhalb des Bereichs."));
     const auto cellAt = [&](int line, int keyLine) {
-        return spec.byRows ? CellPos{line, keyLine} : CellPos{keyLine, line};
+        return order.byRows ? CellPos{line, keyLine} : CellPos{keyLine, line};
     };
-    std::vector<int> order(static_cast<std::size_t>(count));
-    std::iota(order.begin(), order.end(), first);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        for (const SortKey& key : spec.keys) {
+    std::vector<int> sequence(static_cast<std::size_t>(count)); // the lines in their new order
+    std::iota(sequence.begin(), sequence.end(), first);
+    std::stable_sort(sequence.begin(), sequence.end(), [&](int a, int b) {
+        for (const SortKey& key : order.keys) {
             const QString x = sheet.text(cellAt(a, key.line));
             const QString y = sheet.text(cellAt(b, key.line));
             if (x.isEmpty() != y.isEmpty())
@@ -58,12 +58,12 @@ void sortRange(Sheet& sheet, const CellRange& range, const SortSpec& spec) {
     sheet.removeCells(range);
     std::vector<int> target(static_cast<std::size_t>(count)); // old line -> new line
     for (int i = 0; i < count; ++i)
-        target[std::size_t(order[std::size_t(i)] - first)] = first + i;
+        target[std::size_t(sequence[std::size_t(i)] - first)] = first + i;
     CellList after;
     for (const auto& [pos, cell] : before) {
-        const int line = spec.byRows ? pos.row : pos.column;
+        const int line = order.byRows ? pos.row : pos.column;
         const int moved = target[std::size_t(line - first)];
-        after.emplace_back(spec.byRows ? CellPos{moved, pos.column} : CellPos{pos.row, moved}, cell);
+        after.emplace_back(order.byRows ? CellPos{moved, pos.column} : CellPos{pos.row, moved}, cell);
     }
     sheet.putCells(after);
 }

@@ -14,7 +14,7 @@ struct SortKey {
 
 /// Up to three keys, the first deciding first. `byRows` sorts the rows of the range (keys are columns);
 /// otherwise its columns (keys are rows).
-struct SortSpec {
+struct SortOrder {
     std::vector<SortKey> keys;
     bool byRows = true;
 };
@@ -25,6 +25,6 @@ int compareCellTexts(const QString& a, const QString& b);
 
 /// Sorts the lines of `range`; every cell of a line moves with it, text and style. Throws SheetError for
 /// no key, more than three or a key outside the range.
-void sortRange(Sheet& sheet, const CellRange& range, const SortSpec& spec);
+void sortRange(Sheet& sheet, const CellRange& range, const SortOrder& order);
 
 } // namespace velmora::sheet

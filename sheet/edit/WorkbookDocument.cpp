@@ -216,10 +216,10 @@ int WorkbookDocument::replaceAll(int sheet, const FindOptions& options, const QS
     return changed;
 }
 
-void WorkbookDocument::sort(int sheet, const CellRange& range, const SortSpec& spec) {
+void WorkbookDocument::sort(int sheet, const CellRange& range, const SortOrder& order) {
     const CellRange part = usedPart(sheet, range);
     recordChange(sheet, {part}, false, QStringLiteral("Sortieren"),
-                 [&](Sheet& target) { sortRange(target, part, spec); });
+                 [&](Sheet& target) { sortRange(target, part, order); });
 }
 
 void WorkbookDocument::recordShift(const SheetShift& shift, const QString& text) {

@@ -50,7 +50,7 @@ public:
                bool transpose = false);
     /// Returns the number of cells changed; nothing is recorded when none is.
     int replaceAll(int sheet, const FindOptions& options, const QString& replacement);
-    void sort(int sheet, const CellRange& range, const SortSpec& spec);
+    void sort(int sheet, const CellRange& range, const SortOrder& order);
 
     // Structure
     void insertRows(int sheet, int first, int count);

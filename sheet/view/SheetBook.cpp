@@ -368,7 +368,7 @@ void SheetBook::sort() {
     const CellRange range = m_view->selection();
     SortDialog dialog(range, this);
     run(dialog);
-    m_document.sort(m_current, range, dialog.spec());
+    m_document.sort(m_current, range, dialog.order());
 }
 
 void SheetBook::insertCells() {

@@ -30,16 +30,16 @@ void SortDialog::offerKeys() {
     }
 }
 
-SortSpec SortDialog::spec() const {
-    SortSpec spec;
-    spec.byRows = m_ui->zeilen->isChecked();
+SortOrder SortDialog::order() const {
+    SortOrder order;
+    order.byRows = m_ui->zeilen->isChecked();
     const std::pair<QComboBox*, QCheckBox*> keys[] = {{m_ui->schluessel1, m_ui->absteigend1},
                                                       {m_ui->schluessel2, m_ui->absteigend2},
                                                       {m_ui->schluessel3, m_ui->absteigend3}};
     for (const auto& [box, descending] : keys)
         if (const int line = box->currentData().toInt(); line > 0)
-            spec.keys.push_back({line, !descending->isChecked()});
-    return spec;
+            order.keys.push_back({line, !descending->isChecked()});
+    return order;
 }
 
 } // namespace velmora::sheet

@@ -21,7 +21,7 @@ public:
     SortDialog(const CellRange& range, QWidget* parent = nullptr);
     ~SortDialog() override;
 
-    SortSpec spec() const;
+    SortOrder order() const;
 
 private:
     void offerKeys();
