@@ -6,7 +6,7 @@
 #include "sheet/view/FindDialog.h"
 #include "sheet/view/FormatCellsDialog.h"
 #include "sheet/view/GoToDialog.h"
-#include "sheet/view/PasteSpecialDialog.h"
+#include "sheet/view/PasteContentsDialog.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
 #include "sheet/view/ShiftCellsDialog.h"
@@ -400,11 +400,11 @@ void SheetBook::shiftCells(bool deleting) {
     }
 }
 
-void SheetBook::pasteSpecial() {
+void SheetBook::pasteContents() {
     const CellBlock block = clipboardBlock();
     if (block.rows == 0)
         throw SheetError(QStringLiteral("Die Zwischenablage enthält keine Zellen."));
-    PasteSpecialDialog dialog(this);
+    PasteContentsDialog dialog(this);
     run(dialog);
     m_document.paste(m_current, m_view->currentCell(), block, dialog.kind(), dialog.transpose());
 }

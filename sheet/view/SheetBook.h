@@ -67,7 +67,7 @@ public:
     void insertCells();
     void deleteCells();
     /// "Inhalte einfügen" of the clipboard at the current cell.
-    void pasteSpecial();
+    void pasteContents();
 
     /// The format painter: the selection's styles are taken, and the next range selected with the mouse
     /// gets them; then the mode ends by itself. Switching it on again while on switches it off.

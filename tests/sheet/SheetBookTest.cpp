@@ -300,7 +300,7 @@ TEST_F(SheetBookTest, FormatCellsChangesOnlyWhatWasChanged) {
 }
 
 // Each dialog of the component, filled in as a user would, does its operation on the shown sheet.
-TEST_F(SheetBookTest, SearchGoToSortShiftAndPasteSpecialDialogs) {
+TEST_F(SheetBookTest, SearchGoToSortShiftAndPasteContentsDialogs) {
     Workbook book = test::germanTexts();
     book.definedNames()[QStringLiteral("Ergebnis")] = QStringLiteral("Bericht!B2:B3");
     m_book.setWorkbook(book);
@@ -397,7 +397,7 @@ TEST_F(SheetBookTest, SearchGoToSortShiftAndPasteSpecialDialogs) {
         static_cast<QCheckBox*>(widget(dialog, "transponieren"))->setChecked(true);
         return true;
     });
-    m_book.pasteSpecial();
+    m_book.pasteContents();
     EXPECT_EQ(m_book.getCellText(10, 4), m_book.getCellText(2, 1));
     EXPECT_EQ(m_book.getCellText(11, 4), QStringLiteral("-0.250"));
 }

@@ -6,23 +6,23 @@
 #include <QDialog>
 
 namespace Ui {
-class PasteSpecialDialog;
+class PasteContentsDialog;
 }
 
 namespace velmora::sheet {
 
 /// "Inhalte einfügen": all, values, formats or formulas, and whether rows and columns swap.
-class PasteSpecialDialog : public QDialog {
+class PasteContentsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PasteSpecialDialog(QWidget* parent = nullptr);
-    ~PasteSpecialDialog() override;
+    explicit PasteContentsDialog(QWidget* parent = nullptr);
+    ~PasteContentsDialog() override;
 
     PasteKind kind() const;
     bool transpose() const;
 
 private:
-    std::unique_ptr<Ui::PasteSpecialDialog> m_ui;
+    std::unique_ptr<Ui::PasteContentsDialog> m_ui;
 };
 
 } // namespace velmora::sheet

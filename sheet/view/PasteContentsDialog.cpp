@@ -1,24 +1,24 @@
-#include "sheet/view/PasteSpecialDialog.h"
+#include "sheet/view/PasteContentsDialog.h"
 
-#include "ui_PasteSpecialDialog.h"
+#include "ui_PasteContentsDialog.h"
 
 namespace velmora::sheet {
 
-PasteSpecialDialog::PasteSpecialDialog(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::PasteSpecialDialog>()) {
+PasteContentsDialog::PasteContentsDialog(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::PasteContentsDialog>()) {
     m_ui->setupUi(this);
 }
 
-PasteSpecialDialog::~PasteSpecialDialog() = default;
+PasteContentsDialog::~PasteContentsDialog() = default;
 
-PasteKind PasteSpecialDialog::kind() const {
+PasteKind PasteContentsDialog::kind() const {
     return m_ui->werte->isChecked()     ? PasteKind::Values
            : m_ui->formate->isChecked() ? PasteKind::Formats
            : m_ui->formeln->isChecked() ? PasteKind::Formulas
                                         : PasteKind::All;
 }
 
-bool PasteSpecialDialog::transpose() const {
+bool PasteContentsDialog::transpose() const {
     return m_ui->transponieren->isChecked();
 }
 
