@@ -1,5 +1,6 @@
 #include "sheet/edit/Sorting.h"
 
+#include "sheet/formula/FormulaValue.h"
 #include "sheet/model/SheetError.h"
 
 #include <algorithm>
@@ -8,19 +9,9 @@
 
 namespace velmora::sheet {
 
-namespace {
-
-std::optional<double> strictNumber(QString text) {
-    bool ok = false;
-    const double value = text.trimmed().replace(u',', u'.').toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-} // namespace
-
 int compareCellTexts(const QString& a, const QString& b) {
-    const std::optional<double> x = strictNumber(a);
-    const std::optional<double> y = strictNumber(b);
+    const std::optional<double> x = cellNumber(a);
+    const std::optional<double> y = cellNumber(b);
     if (x && y)
         return *x < *y ? -1 : *x > *y ? 1 : 0;
     if (x || y)

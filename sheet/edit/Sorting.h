@@ -19,7 +19,7 @@ struct SortOrder {
     bool byRows = true;
 };
 
-/// Orders two cell texts: numbers (either decimal separator) before texts, texts without regard to case,
+/// Orders two cell texts: numbers (as formulas read them) before texts, texts without regard to case,
 /// empty cells last in both directions.
 int compareCellTexts(const QString& a, const QString& b);
 
