@@ -407,6 +407,20 @@ void WorkbookDocument::togglePageBreak(int sheet, CellPos pos) {
 }
 
 void WorkbookDocument::setPrintSettings(int sheet, const PrintSettings& settings) {
+    if (settings.scale < PrintSettings::minScale || settings.scale > PrintSettings::maxScale)
+        throw SheetError(QStringLiteral("Der Maßstab muss zwischen %1 und %2 % liegen.")
+                             .arg(PrintSettings::minScale)
+                             .arg(PrintSettings::maxScale));
+    if (std::min(settings.pagesWide, settings.pagesTall) < 1 ||
+        std::max(settings.pagesWide, settings.pagesTall) > PrintSettings::maxPagesPerAxis)
+        throw SheetError(QStringLiteral("Angepasst werden kann auf 1 bis %1 Seiten breit und hoch.")
+                             .arg(PrintSettings::maxPagesPerAxis));
+    const QMarginsF& margins = settings.margins;
+    if (std::min({margins.left(), margins.top(), margins.right(), margins.bottom()}) < 0.0 ||
+        std::max({margins.left(), margins.top(), margins.right(), margins.bottom()}) >
+            PrintSettings::maxMargin)
+        throw SheetError(QStringLiteral("Die Seitenränder müssen zwischen 0 und %1 mm liegen.")
+                             .arg(PrintSettings::maxMargin));
     recordLayout(sheet, QStringLiteral("Seite einrichten"),
                  [&](SheetLayout& layout) { layout.print = settings; });
 }

@@ -81,6 +81,18 @@ bool needsEncoding(const QString& text) {
     return false;
 }
 
+// An attribute keeps only what XML 1.0 can carry; the texts that go there are single lines.
+QString attributeText(const QString& text) {
+    QString kept;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString one = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
+        if (!needsEncoding(one))
+            kept += one;
+        i += one.size() - 1;
+    }
+    return kept;
+}
+
 QByteArray utf16Bytes(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
@@ -284,6 +296,23 @@ private:
         m_xml.writeAttribute(QStringLiteral("margin-top"), number(print.margins.top()));
         m_xml.writeAttribute(QStringLiteral("margin-right"), number(print.margins.right()));
         m_xml.writeAttribute(QStringLiteral("margin-bottom"), number(print.margins.bottom()));
+        const PrintSettings plain;
+        if (print.paper != plain.paper)
+            m_xml.writeAttribute(QStringLiteral("paper"), QPageSize::key(print.paper));
+        if (print.header != plain.header)
+            m_xml.writeAttribute(QStringLiteral("header"), attributeText(print.header));
+        if (print.footer != plain.footer)
+            m_xml.writeAttribute(QStringLiteral("footer"), attributeText(print.footer));
+        if (print.scale != plain.scale)
+            m_xml.writeAttribute(QStringLiteral("scale"), QString::number(print.scale));
+        if (print.fitToPages) {
+            m_xml.writeAttribute(QStringLiteral("fit-wide"), QString::number(print.pagesWide));
+            m_xml.writeAttribute(QStringLiteral("fit-tall"), QString::number(print.pagesTall));
+        }
+        writeFlag(u"centre-horizontally", print.centreHorizontally);
+        writeFlag(u"centre-vertically", print.centreVertically);
+        writeFlag(u"gridlines", print.gridlines);
+        writeFlag(u"headings", print.headings);
         for (int row : print.rowBreaks) {
             m_xml.writeEmptyElement(QStringLiteral("break"));
             m_xml.writeAttribute(QStringLiteral("row"), QString::number(row));
@@ -293,6 +322,11 @@ private:
             m_xml.writeAttribute(QStringLiteral("column"), QString::number(column));
         }
         m_xml.writeEndElement();
+    }
+
+    void writeFlag(const char16_t* name, bool on) {
+        if (on)
+            m_xml.writeAttribute(QString::fromUtf16(name), QStringLiteral("1"));
     }
 
     void writeDrawing(const DrawingObject& object) {
@@ -598,9 +632,25 @@ private:
             print.titleRows = range(u"title-rows");
         if (m_xml.attributes().hasAttribute(QStringLiteral("title-columns")))
             print.titleColumns = range(u"title-columns");
-        print.margins =
-            QMarginsF(real(u"margin-left", 20.0, 0.0, 500.0), real(u"margin-top", 20.0, 0.0, 500.0),
-                      real(u"margin-right", 20.0, 0.0, 500.0), real(u"margin-bottom", 20.0, 0.0, 500.0));
+        print.margins = QMarginsF(real(u"margin-left", 20.0, 0.0, PrintSettings::maxMargin),
+                                  real(u"margin-top", 20.0, 0.0, PrintSettings::maxMargin),
+                                  real(u"margin-right", 20.0, 0.0, PrintSettings::maxMargin),
+                                  real(u"margin-bottom", 20.0, 0.0, PrintSettings::maxMargin));
+        if (m_xml.attributes().hasAttribute(QStringLiteral("paper")))
+            print.paper = paper(text(u"paper"));
+        print.header = text(u"header", print.header);
+        print.footer = text(u"footer", print.footer);
+        print.scale =
+            optionalInteger(u"scale", print.scale, PrintSettings::minScale, PrintSettings::maxScale);
+        print.fitToPages = m_xml.attributes().hasAttribute(QStringLiteral("fit-wide"));
+        if (print.fitToPages) {
+            print.pagesWide = integer(u"fit-wide", 1, PrintSettings::maxPagesPerAxis);
+            print.pagesTall = integer(u"fit-tall", 1, PrintSettings::maxPagesPerAxis);
+        }
+        print.centreHorizontally = flag(u"centre-horizontally");
+        print.centreVertically = flag(u"centre-vertically");
+        print.gridlines = flag(u"gridlines");
+        print.headings = flag(u"headings");
         while (nextChild()) {
             if (m_xml.name() != u"break")
                 unexpected();
@@ -610,6 +660,13 @@ private:
                 print.columnBreaks.insert(integer(u"column", 1, maxColumns));
             m_xml.skipCurrentElement();
         }
+    }
+
+    QPageSize::PageSizeId paper(const QString& key) const {
+        for (QPageSize::PageSizeId id : printPapers)
+            if (QPageSize::key(id) == key)
+                return id;
+        fail(QStringLiteral("Attribut „paper“ hat den unbekannten Wert „%1“").arg(key));
     }
 
     DrawingObject readDrawing() {

@@ -305,6 +305,42 @@ private:
                                            lxw_col_t(print.titleColumns->right - 1)));
         breaks<lxw_row_t>(print.rowBreaks, worksheet, worksheet_set_h_pagebreaks);
         breaks<lxw_col_t>(print.columnBreaks, worksheet, worksheet_set_v_pagebreaks);
+        worksheet_set_paper(worksheet, excelPaper(print.paper));
+        // The header codes are the ones the format uses; it takes at most 255 characters.
+        check(worksheet_set_header(worksheet, print.header.left(255).toUtf8().constData()));
+        check(worksheet_set_footer(worksheet, print.footer.left(255).toUtf8().constData()));
+        if (print.fitToPages)
+            worksheet_fit_to_pages(worksheet, uint16_t(print.pagesWide), uint16_t(print.pagesTall));
+        else
+            worksheet_set_print_scale(worksheet, uint16_t(print.scale));
+        if (print.centreHorizontally)
+            worksheet_center_horizontally(worksheet);
+        if (print.centreVertically)
+            worksheet_center_vertically(worksheet);
+        if (print.gridlines)
+            worksheet_gridlines(worksheet, LXW_SHOW_ALL_GRIDLINES);
+        if (print.headings)
+            worksheet_print_row_col_headers(worksheet);
+    }
+
+    // The format's paper numbers.
+    static uint8_t excelPaper(QPageSize::PageSizeId paper) {
+        switch (paper) {
+        case QPageSize::Letter:
+            return 1;
+        case QPageSize::Legal:
+            return 5;
+        case QPageSize::Executive:
+            return 7;
+        case QPageSize::A3:
+            return 8;
+        case QPageSize::A5:
+            return 11;
+        case QPageSize::B5:
+            return 34;
+        default:
+            return 9;
+        }
     }
 
     // A new page at row or column n is a break after the one before; the list ends with a zero.

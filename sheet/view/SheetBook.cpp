@@ -6,6 +6,7 @@
 #include "sheet/view/FindDialog.h"
 #include "sheet/view/FormatCellsDialog.h"
 #include "sheet/view/GoToDialog.h"
+#include "sheet/view/PageSetupDialog.h"
 #include "sheet/view/PasteContentsDialog.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
@@ -255,6 +256,55 @@ void SheetBook::printPreview() {
             [this](QPrinter* target) { printWorkbook(workbook(), title(), *target); });
     // Closing the preview is no cancellation: nothing was asked.
     m_runDialog(dialog);
+}
+
+void SheetBook::pageSetup() {
+    PageSetupDialog dialog(shownSheet().print(), this);
+    run(dialog);
+    m_document.setPrintSettings(m_current, dialog.settings());
+}
+
+void SheetBook::changePrintSettings(const std::function<void(PrintSettings&)>& change) {
+    PrintSettings settings = shownSheet().print();
+    change(settings);
+    m_document.setPrintSettings(m_current, settings);
+}
+
+void SheetBook::setPrintArea() {
+    const std::vector<CellRange> ranges = m_view->selectedRanges();
+    if (ranges.size() != 1)
+        throw SheetError(QStringLiteral("Der Druckbereich muss ein zusammenhängender Bereich sein."));
+    changePrintSettings([area = selectionInUse()](PrintSettings& print) { print.area = area; });
+}
+
+void SheetBook::setPrintTitles() {
+    std::optional<CellRange> rows, columns;
+    for (const CellRange& range : m_view->selectedRanges()) {
+        if (Selection::isWholeRows(range) && !Selection::isWholeColumns(range) && !rows)
+            rows = range;
+        else if (Selection::isWholeColumns(range) && !Selection::isWholeRows(range) && !columns)
+            columns = range;
+        else
+            throw SheetError(QStringLiteral("Als Drucktitel können nur ganze Zeilen und ganze Spalten "
+                                            "gewählt werden."));
+    }
+    changePrintSettings([&](PrintSettings& print) {
+        if (rows)
+            print.titleRows = rows;
+        if (columns)
+            print.titleColumns = columns;
+    });
+}
+
+void SheetBook::clearPrintArea() {
+    changePrintSettings([](PrintSettings& print) { print.area.reset(); });
+}
+
+void SheetBook::clearPrintTitles() {
+    changePrintSettings([](PrintSettings& print) {
+        print.titleRows.reset();
+        print.titleColumns.reset();
+    });
 }
 
 CellRange SheetBook::selectionInUse() const {

@@ -69,6 +69,15 @@ public:
     /// "Inhalte einfügen" of the clipboard at the current cell.
     void pasteContents();
 
+    /// "Seite einrichten" of the shown sheet.
+    void pageSetup();
+    /// The active range becomes the print area of the shown sheet.
+    void setPrintArea();
+    /// Whole rows selected become the rows repeated on every page, whole columns the columns.
+    void setPrintTitles();
+    void clearPrintArea();
+    void clearPrintTitles();
+
     /// The format painter: the selection's styles are taken, and the next range selected with the mouse
     /// gets them; then the mode ends by itself. Switching it on again while on switches it off.
     void copyCellFormat();
@@ -130,6 +139,8 @@ private:
     void showCurrentCell();
     /// Goes to the cell or range typed into the reference box; a beep for anything else.
     void goToTypedReference();
+    /// Records a change of the shown sheet's print settings.
+    void changePrintSettings(const std::function<void(PrintSettings&)>& change);
     /// Runs an edit the user asked for from the view; a refused one leaves the workbook as it was.
     void edit(const std::function<void()>& change);
     /// Runs a dialog through the runner; raises the cancellation when it is cancelled.

@@ -73,6 +73,16 @@ inline Workbook everyFeature() {
     print.margins = {15, 10, 12.5, 20};
     print.rowBreaks = {40, 80};
     print.columnBreaks = {10};
+    print.paper = QPageSize::Letter;
+    print.header = QStringLiteral("&L<Velmora & Co>&R&D");
+    print.footer.clear();
+    print.scale = 80;
+    print.fitToPages = true;
+    print.pagesWide = 2;
+    print.pagesTall = 3;
+    print.centreHorizontally = true;
+    print.gridlines = true;
+    print.headings = true;
     DrawingObject line;
     line.kind = DrawingObject::Kind::Line;
     line.bounds = {10, 20, 300, 0};

@@ -3,6 +3,7 @@
 #include "SampleWorkbooks.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
+#include "sheet/view/PageSetupDialog.h"
 #include "sheet/view/SheetPrinter.h"
 #include "sheet/view/SheetView.h"
 
@@ -12,6 +13,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +22,9 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +43,13 @@ int pdfPageCount(const QString& path) {
     const QByteArray pdf = file.readAll();
     return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
                pdf.count("/Type /Page>") + pdf.count("/Type /Page/"));
+}
+
+template <typename Widget>
+Widget* child(const QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
 }
 
 class SheetBookTest : public ::testing::Test {
@@ -480,14 +492,110 @@ TEST_F(SheetBookTest, PrintPreviewOfATemplateShowsThePrintedPages) {
     EXPECT_GT(previewPages, 0);
     EXPECT_EQ(previewPages, pdfPageCount(printer.outputFileName()));
 
+    std::size_t printed = 0;
+    for (const Sheet& sheet : m_book.workbook().sheets())
+        printed += sheetOnPaper(sheet).pages.size();
+    EXPECT_EQ(printed, std::size_t(previewPages));
     const Sheet& sheet = m_book.workbook().sheet(0);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const double toSheet = 96.0 / printer.resolution();
-    const std::vector<CellRange> pages = paginate(sheet, page.width() * toSheet, page.height() * toSheet);
+    const std::vector<CellRange> pages = sheetOnPaper(sheet).pages;
+    ASSERT_FALSE(sheet.print().rowBreaks.empty());
     for (const int row : sheet.print().rowBreaks)
         EXPECT_TRUE(
             std::any_of(pages.begin(), pages.end(), [row](const CellRange& p) { return p.top == row; }))
             << "no page starts at row " << row;
+}
+
+TEST_F(SheetBookTest, PageSetupThroughItsDialogUndoneAsOneStep) {
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Seite einrichten"));
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        auto* area = child<QLineEdit>(dialog, "druckbereich");
+        for (const char* wrong : {"A0", "A1:IW2", "B", "1:2"}) {
+            area->setText(QString::fromLatin1(wrong));
+            EXPECT_FALSE(ok->isEnabled()) << wrong;
+        }
+        area->setText(QStringLiteral("$A$1:$C$40"));
+        child<QLineEdit>(dialog, "wiederholungszeilen")->setText(QStringLiteral("$1:$2"));
+        child<QLineEdit>(dialog, "wiederholungsspalten")->setText(QStringLiteral("a"));
+        EXPECT_TRUE(ok->isEnabled());
+        child<QRadioButton>(dialog, "querformat")->setChecked(true);
+        auto* paper = child<QComboBox>(dialog, "papier");
+        paper->setCurrentIndex(paper->findData(int(QPageSize::A5)));
+        child<QRadioButton>(dialog, "anpassen")->setChecked(true);
+        child<QSpinBox>(dialog, "seitenHoch")->setValue(3);
+        child<QDoubleSpinBox>(dialog, "randLinks")->setValue(12.5);
+        child<QCheckBox>(dialog, "horizontalZentrieren")->setChecked(true);
+        child<QLineEdit>(dialog, "kopfzeile")->setText(QStringLiteral("&L&F&R&D"));
+        child<QLineEdit>(dialog, "fusszeile")->clear();
+        child<QCheckBox>(dialog, "gitternetz")->setChecked(true);
+        child<QCheckBox>(dialog, "koepfe")->setChecked(true);
+        return true;
+    });
+    m_book.pageSetup();
+    PrintSettings expected;
+    expected.area = CellRange{1, 1, 40, 3};
+    expected.titleRows = CellRange{1, 1, 2, maxColumns};
+    expected.titleColumns = CellRange{1, 1, maxRows, 1};
+    expected.orientation = PrintSettings::Orientation::Landscape;
+    expected.paper = QPageSize::A5;
+    expected.fitToPages = true;
+    expected.pagesTall = 3;
+    expected.margins.setLeft(12.5);
+    expected.centreHorizontally = true;
+    expected.header = QStringLiteral("&L&F&R&D");
+    expected.footer.clear();
+    expected.gridlines = true;
+    expected.headings = true;
+    EXPECT_EQ(m_book.workbook().sheet(0).print(), expected);
+
+    // The dialog shows what it set; cancelling it changes nothing.
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_EQ(static_cast<PageSetupDialog&>(dialog).settings(), expected);
+        return false;
+    });
+    try {
+        m_book.pageSetup();
+        FAIL() << "a cancelled page setup was not told";
+    } catch (const SheetError& error) {
+        EXPECT_TRUE(error.isCancelled());
+    }
+    EXPECT_EQ(m_book.workbook().sheet(0).print(), expected);
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(m_book.workbook().sheet(0).print(), PrintSettings{});
+}
+
+TEST_F(SheetBookTest, PrintAreaAndTitlesFromTheSelection) {
+    m_book.view()->select({2, 1, 9, 2});
+    m_book.setPrintArea();
+    EXPECT_EQ(m_book.workbook().sheet(0).print().area, (CellRange{2, 1, 9, 2}));
+    m_book.view()->select({1, 1, maxRows, maxColumns}); // the whole sheet: only as far as it is used
+    m_book.setPrintArea();
+    EXPECT_EQ(m_book.workbook().sheet(0).print().area, m_book.workbook().sheet(0).usedRange());
+
+    m_book.view()->select({1, 1, 2, maxColumns});
+    m_book.setPrintTitles();
+    m_book.view()->select({1, 2, maxRows, 3});
+    m_book.setPrintTitles();
+    const PrintSettings& print = m_book.workbook().sheet(0).print();
+    EXPECT_EQ(print.titleRows, (CellRange{1, 1, 2, maxColumns}));
+    EXPECT_EQ(print.titleColumns, (CellRange{1, 2, maxRows, 3}));
+
+    for (const CellRange& range : {CellRange{2, 2, 3, 3}, CellRange{1, 1, maxRows, maxColumns}}) {
+        m_book.view()->select(range);
+        try {
+            m_book.setPrintTitles();
+            FAIL() << "print titles taken from " << rangeReference(range).toStdString();
+        } catch (const SheetError& error) {
+            EXPECT_EQ(
+                error.message(),
+                QStringLiteral("Als Drucktitel können nur ganze Zeilen und ganze Spalten gewählt werden."));
+        }
+    }
+    m_book.clearPrintTitles();
+    m_book.clearPrintArea();
+    EXPECT_EQ(m_book.workbook().sheet(0).print(), PrintSettings{});
+    m_book.document().undoStack().undo();
+    EXPECT_TRUE(m_book.workbook().sheet(0).print().area.has_value());
 }
 
 TEST_F(SheetBookTest, ReadsFilesAndReportsFailures) {

@@ -69,6 +69,31 @@ TEST(VtsFormat, RejectsDamagedContent) {
     }
 }
 
+TEST(VtsFormat, PageSetupKeepsWhatItsAttributesCanCarry) {
+    Workbook book;
+    PrintSettings& print = book.sheet(0).print();
+    print.header = QStringLiteral("Kopf\x01 \u00e4\U0001F4A7\xd800");
+    print.scale = 250;
+    const QByteArray document = writeVts(book);
+    EXPECT_TRUE(document.contains("header=\"Kopf \xc3\xa4\xf0\x9f\x92\xa7\"")) << document.toStdString();
+    const PrintSettings read = readVts(document).sheet(0).print();
+    EXPECT_EQ(read.header, QStringLiteral("Kopf \u00e4\U0001F4A7"));
+    EXPECT_EQ(read.scale, 250);
+    EXPECT_EQ(read.footer, PrintSettings{}.footer);
+
+    const std::pair<const char*, const char*> damages[] = {
+        {"scale=\"250\"", "scale=\"5\""},
+        {"scale=\"250\"", "scale=\"250\" paper=\"A99\""},
+        {"scale=\"250\"", "fit-wide=\"2\""},
+        {"scale=\"250\"", "fit-wide=\"0\" fit-tall=\"1\""},
+    };
+    for (const auto& [from, to] : damages) {
+        QByteArray damaged = document;
+        damaged.replace(from, to);
+        EXPECT_THROW(readVts(damaged), SheetError) << to;
+    }
+}
+
 TEST(VtsFormat, EveryTruncatedPrefixAndFlippedByteFailsCleanly) {
     const QByteArray good = writeVts(test::everyFeature());
     int failures = 0;

@@ -371,6 +371,29 @@ TEST_F(WorkbookDocumentTest, SheetSettings) {
     const int commands = m_document.undoStack().count();
     m_document.togglePageBreak(0, {1, 1});
     EXPECT_EQ(m_document.undoStack().count(), commands);
+
+    PrintSettings page = test::everyFeature().sheet(0).print();
+    expected().print() = page;
+    expectUndoable([&] { m_document.setPrintSettings(0, page); });
+    const std::pair<std::function<void(PrintSettings&)>, QString> refused[] = {
+        {[](PrintSettings& p) { p.scale = 9; },
+         QStringLiteral("Der Maßstab muss zwischen 10 und 400 % liegen.")},
+        {[](PrintSettings& p) { p.scale = 401; },
+         QStringLiteral("Der Maßstab muss zwischen 10 und 400 % liegen.")},
+        {[](PrintSettings& p) { p.pagesWide = 0; },
+         QStringLiteral("Angepasst werden kann auf 1 bis 100 Seiten breit und hoch.")},
+        {[](PrintSettings& p) { p.pagesTall = 101; },
+         QStringLiteral("Angepasst werden kann auf 1 bis 100 Seiten breit und hoch.")},
+        {[](PrintSettings& p) { p.margins.setTop(-1); },
+         QStringLiteral("Die Seitenränder müssen zwischen 0 und 500 mm liegen.")},
+        {[](PrintSettings& p) { p.margins.setRight(500.5); },
+         QStringLiteral("Die Seitenränder müssen zwischen 0 und 500 mm liegen.")},
+    };
+    for (const auto& [change, message] : refused) {
+        PrintSettings wrong = page;
+        change(wrong);
+        expectRefused([&] { m_document.setPrintSettings(0, wrong); }, message);
+    }
 }
 
 TEST_F(WorkbookDocumentTest, DrawingObjectsAndTheirOrder) {

@@ -120,6 +120,14 @@ TEST_F(XlsxFormat, PrintSettingsAreWritten) {
         sheet.contains(QStringLiteral("<rowBreaks count=\"2\" manualBreakCount=\"2\"><brk id=\"39\"")));
     EXPECT_TRUE(
         sheet.contains(QStringLiteral("<colBreaks count=\"1\" manualBreakCount=\"1\"><brk id=\"9\"")));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<pageSetUpPr fitToPage=\"1\"/>")));
+    EXPECT_TRUE(sheet.contains(
+        QStringLiteral("<printOptions horizontalCentered=\"1\" headings=\"1\" gridLines=\"1\"/>")));
+    EXPECT_TRUE(sheet.contains(QStringLiteral(
+        "<pageSetup paperSize=\"1\" fitToWidth=\"2\" fitToHeight=\"3\" orientation=\"landscape\"/>")));
+    EXPECT_TRUE(
+        sheet.contains(QStringLiteral("<headerFooter><oddHeader>&amp;L&lt;Velmora &amp; Co&gt;&amp;R&amp;D"
+                                      "</oddHeader><oddFooter></oddFooter></headerFooter>")));
 }
 
 // Excel refuses some characters, names over 31 characters and names alike but for case.
