@@ -97,27 +97,29 @@ void SheetListChange::undo() {
     m_remove ? insert() : erase();
 }
 
-NamesChange::State NamesChange::capture(const Workbook& workbook) {
+WorkbookChange::State WorkbookChange::capture(const Workbook& workbook) {
     State state;
     for (const Sheet& sheet : workbook.sheets())
         state.sheetNames.push_back(sheet.name());
     state.definedNames = workbook.definedNames();
+    state.showTabs = workbook.showTabs();
     return state;
 }
 
-NamesChange::NamesChange(Workbook& workbook, State before, State after, const QString& text)
+WorkbookChange::WorkbookChange(Workbook& workbook, State before, State after, const QString& text)
     : QUndoCommand(text), m_workbook(workbook), m_before(std::move(before)), m_after(std::move(after)) {}
 
-void NamesChange::redo() {
+void WorkbookChange::redo() {
     if (std::exchange(m_applied, false))
         return;
     restore(m_after);
 }
 
-void NamesChange::restore(const State& state) {
+void WorkbookChange::restore(const State& state) {
     for (std::size_t i = 0; i < state.sheetNames.size(); ++i)
         m_workbook.sheets()[i].setName(state.sheetNames[i]);
     m_workbook.definedNames() = state.definedNames;
+    m_workbook.setShowTabs(state.showTabs);
 }
 
 } // namespace velmora::sheet

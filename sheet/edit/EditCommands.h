@@ -89,17 +89,21 @@ private:
     bool m_applied = true;
 };
 
-/// The sheet names and the defined names, before and after.
-class NamesChange : public QUndoCommand {
+/// What belongs to the workbook rather than a sheet: the sheet names, the defined names and whether the
+/// tabs are shown, before and after.
+class WorkbookChange : public QUndoCommand {
 public:
     struct State {
         std::vector<QString> sheetNames;
         std::map<QString, QString> definedNames;
+        bool showTabs = true;
+
+        bool operator==(const State&) const = default;
     };
 
     static State capture(const Workbook& workbook);
 
-    NamesChange(Workbook& workbook, State before, State after, const QString& text);
+    WorkbookChange(Workbook& workbook, State before, State after, const QString& text);
 
     void undo() override { restore(m_before); }
     void redo() override;

@@ -430,6 +430,37 @@ void WorkbookDocument::setDefaultStyle(int sheet, const CellStyle& style) {
                  [&](SheetLayout& layout) { layout.defaultStyle = style; });
 }
 
+void WorkbookDocument::setDefaultFont(const QString& family, double size) {
+    if (family.trimmed().isEmpty() || !(size >= 1.0 && size <= 409.0))
+        throw SheetError(
+            QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
+    const QString text = QStringLiteral("Standardschrift");
+    m_undo.beginMacro(text);
+    for (int index = 0; index < m_workbook.sheetCount(); ++index) {
+        const CellStyle old = m_workbook.sheet(index).defaultStyle();
+        const auto follows = [&old](const CellStyle& style) {
+            return style.fontFamily == old.fontFamily && style.fontSize == old.fontSize;
+        };
+        const auto renewed = [&](CellStyle style) {
+            style.fontFamily = family;
+            style.fontSize = size;
+            return style;
+        };
+        recordChange(index, {m_workbook.sheet(index).usedRange()}, true, text, [&](Sheet& target) {
+            // Cells in the old default font keep following the default.
+            std::vector<std::pair<CellPos, CellStyle>> following;
+            target.visitCellsIn(target.usedRange(), [&](CellPos pos, const Cell& cell) {
+                if (follows(cell.style))
+                    following.emplace_back(pos, renewed(cell.style));
+            });
+            for (const auto& [pos, style] : following)
+                target.setStyle(pos, style);
+            target.setDefaultStyle(renewed(old));
+        });
+    }
+    m_undo.endMacro();
+}
+
 void WorkbookDocument::addObject(int sheet, const DrawingObject& object) {
     recordLayout(sheet, QStringLiteral("Objekt einfügen"),
                  [&](SheetLayout& layout) { layout.drawings.push_back(object); });
@@ -487,19 +518,48 @@ void WorkbookDocument::deleteSheet(int index) {
     m_undo.push(command);
 }
 
-void WorkbookDocument::renameSheet(int index, const QString& name) {
-    sheetAt(index);
+QString WorkbookDocument::checkedSheetName(int index, const QString& name) const {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty() || trimmed.size() > 31)
         throw SheetError(QStringLiteral("Ein Tabellenname hat 1 bis 31 Zeichen."));
     for (int i = 0; i < m_workbook.sheetCount(); ++i)
         if (i != index && m_workbook.sheet(i).name().compare(trimmed, Qt::CaseInsensitive) == 0)
             throw SheetError(QStringLiteral("Eine Tabelle „%1“ gibt es schon.").arg(trimmed));
-    recordNames(QStringLiteral("Tabelle umbenennen"),
-                [&](Workbook& workbook) { workbook.sheet(index).setName(trimmed); });
+    return trimmed;
 }
 
-void WorkbookDocument::defineName(const QString& name, const QString& reference) {
+void WorkbookDocument::renameSheet(int index, const QString& name) {
+    sheetAt(index);
+    const QString trimmed = checkedSheetName(index, name);
+    recordWorkbook(QStringLiteral("Tabelle umbenennen"),
+                   [&](Workbook& workbook) { workbook.sheet(index).setName(trimmed); });
+}
+
+SheetProperties WorkbookDocument::sheetProperties(int sheet) const {
+    const Sheet& shown = m_workbook.sheets().at(std::size_t(sheet));
+    return {shown.name(), shown.showGridlines(), shown.showHeadings(), m_workbook.showTabs()};
+}
+
+void WorkbookDocument::setSheetProperties(int sheet, const SheetProperties& properties) {
+    sheetAt(sheet);
+    const QString name = checkedSheetName(sheet, properties.name);
+    if (sheetProperties(sheet) ==
+        SheetProperties{name, properties.gridlines, properties.headings, properties.tabs})
+        return;
+    const QString text = QStringLiteral("Tabelleneigenschaften");
+    m_undo.beginMacro(text);
+    recordWorkbook(text, [&](Workbook& workbook) {
+        workbook.sheet(sheet).setName(name);
+        workbook.setShowTabs(properties.tabs);
+    });
+    recordLayout(sheet, text, [&](SheetLayout& layout) {
+        layout.showGridlines = properties.gridlines;
+        layout.showHeadings = properties.headings;
+    });
+    m_undo.endMacro();
+}
+
+QString definedNameTarget(const QString& name, const QString& reference) {
     static const QRegularExpression valid(QStringLiteral("^[A-Za-zÄÖÜäöüß_][A-Za-z0-9ÄÖÜäöüß_.]{0,254}$"));
     CellRange ignored;
     if (!valid.match(name).hasMatch() || parseRangeReference(name, ignored))
@@ -507,22 +567,35 @@ void WorkbookDocument::defineName(const QString& name, const QString& reference)
     const QString target = sheetRangeReference(reference);
     if (target.isEmpty())
         throw SheetError(QStringLiteral("„%1“ ist kein Bereich einer Tabelle.").arg(reference));
-    recordNames(QStringLiteral("Namen festlegen"),
-                [&](Workbook& workbook) { workbook.definedNames()[name] = target; });
+    return target;
+}
+
+void WorkbookDocument::defineName(const QString& name, const QString& reference) {
+    const QString target = definedNameTarget(name, reference);
+    recordWorkbook(QStringLiteral("Namen festlegen"),
+                   [&](Workbook& workbook) { workbook.definedNames()[name] = target; });
+}
+
+void WorkbookDocument::setDefinedNames(const std::map<QString, QString>& names) {
+    std::map<QString, QString> checked;
+    for (const auto& [name, reference] : names)
+        checked[name] = definedNameTarget(name, reference);
+    recordWorkbook(QStringLiteral("Namen festlegen"),
+                   [&](Workbook& workbook) { workbook.definedNames() = std::move(checked); });
 }
 
 void WorkbookDocument::removeName(const QString& name) {
-    recordNames(QStringLiteral("Namen löschen"),
-                [&](Workbook& workbook) { workbook.definedNames().erase(name); });
+    recordWorkbook(QStringLiteral("Namen löschen"),
+                   [&](Workbook& workbook) { workbook.definedNames().erase(name); });
 }
 
-void WorkbookDocument::recordNames(const QString& text, const std::function<void(Workbook&)>& change) {
-    NamesChange::State before = NamesChange::capture(m_workbook);
+void WorkbookDocument::recordWorkbook(const QString& text, const std::function<void(Workbook&)>& change) {
+    WorkbookChange::State before = WorkbookChange::capture(m_workbook);
     change(m_workbook);
-    NamesChange::State after = NamesChange::capture(m_workbook);
-    if (after.sheetNames == before.sheetNames && after.definedNames == before.definedNames)
+    WorkbookChange::State after = WorkbookChange::capture(m_workbook);
+    if (after == before)
         return;
-    m_undo.push(new NamesChange(m_workbook, std::move(before), std::move(after), text));
+    m_undo.push(new WorkbookChange(m_workbook, std::move(before), std::move(after), text));
 }
 
 } // namespace velmora::sheet

@@ -19,6 +19,19 @@ enum class ClearKind { All = 1, Formats = 2, Contents = 3 };
 /// while the stack is away from the state last saved. Formulas are computed after every change. Sheets are
 /// given by index, ranges as the selection holds them; whole rows and columns are taken as far as the sheet
 /// is used. Refused changes raise SheetError and leave the workbook as it was.
+/// The reference a defined name keeps for `reference`; refuses an invalid name or reference.
+QString definedNameTarget(const QString& name, const QString& reference);
+
+/// A sheet's name and how it shows, with whether the workbook shows its tabs.
+struct SheetProperties {
+    QString name;
+    bool gridlines = true;
+    bool headings = true;
+    bool tabs = true;
+
+    bool operator==(const SheetProperties&) const = default;
+};
+
 class WorkbookDocument : public QObject {
     Q_OBJECT
 public:
@@ -80,6 +93,8 @@ public:
     void togglePageBreak(int sheet, CellPos pos);
     void setPrintSettings(int sheet, const PrintSettings& settings);
     void setDefaultStyle(int sheet, const CellStyle& style);
+    /// The font of every sheet's default style and of the cells that had the old one.
+    void setDefaultFont(const QString& family, double size);
 
     // Drawing objects; indices count from the back (0) to the front.
     void addObject(int sheet, const DrawingObject& object);
@@ -92,7 +107,12 @@ public:
     void insertSheet(int index, const QString& name = {});
     void deleteSheet(int index);
     void renameSheet(int index, const QString& name);
+    SheetProperties sheetProperties(int sheet) const;
+    /// One step, whatever of them changes.
+    void setSheetProperties(int sheet, const SheetProperties& properties);
     void defineName(const QString& name, const QString& reference);
+    /// Replaces every defined name by `names` (name -> reference), all checked first.
+    void setDefinedNames(const std::map<QString, QString>& names);
     void removeName(const QString& name);
 
 Q_SIGNALS:
@@ -108,7 +128,9 @@ private:
                       const std::function<void(Sheet&)>& change);
     void recordLayout(int sheet, const QString& text, const std::function<void(SheetLayout&)>& change);
     void recordShift(const SheetShift& shift, const QString& text);
-    void recordNames(const QString& text, const std::function<void(Workbook&)>& change);
+    void recordWorkbook(const QString& text, const std::function<void(Workbook&)>& change);
+    /// The name trimmed; refused when it is empty, too long or another sheet's.
+    QString checkedSheetName(int index, const QString& name) const;
     /// The part of `range` that holds anything: whole rows and columns end where the sheet's use ends.
     CellRange usedPart(int sheet, const CellRange& range) const;
     std::vector<CellRange> usedParts(int sheet, const std::vector<CellRange>& ranges) const;

@@ -129,6 +129,8 @@ public:
                              QString::number(formulas ? vtsVersion : vtsVersionWithoutFormulas));
         if (!book.title().isEmpty())
             m_xml.writeAttribute(QStringLiteral("title"), book.title());
+        if (!book.showTabs())
+            m_xml.writeAttribute(QStringLiteral("tabs"), QStringLiteral("0"));
         writeStyles();
         if (!book.definedNames().empty()) {
             m_xml.writeStartElement(QStringLiteral("names"));
@@ -227,6 +229,10 @@ private:
             m_xml.writeAttribute(QStringLiteral("frozen-columns"), QString::number(sheet.frozenColumns()));
         if (sheet.isProtected())
             m_xml.writeAttribute(QStringLiteral("protected"), QStringLiteral("1"));
+        if (!sheet.showGridlines())
+            m_xml.writeAttribute(QStringLiteral("gridlines"), QStringLiteral("0"));
+        if (!sheet.showHeadings())
+            m_xml.writeAttribute(QStringLiteral("headings"), QStringLiteral("0"));
 
         writeLines(u"column", sheet.columnWidths(), sheet.hiddenColumns(), u"width");
         writeLines(u"row", sheet.rowHeights(), sheet.hiddenRows(), u"height");
@@ -372,6 +378,7 @@ public:
                      .arg(m_version)
                      .arg(vtsVersion));
         book.setTitle(text(u"title"));
+        book.setShowTabs(text(u"tabs") != u"0");
         while (nextChild()) {
             if (m_xml.name() == u"styles")
                 readStyles();
@@ -561,6 +568,8 @@ private:
         sheet.setFrozen(optionalInteger(u"frozen-rows", 0, 0, maxRows),
                         optionalInteger(u"frozen-columns", 0, 0, maxColumns));
         sheet.setProtected(flag(u"protected"));
+        sheet.setShowGridlines(text(u"gridlines") != u"0");
+        sheet.setShowHeadings(text(u"headings") != u"0");
         while (nextChild()) {
             const auto name = m_xml.name();
             if (name == u"column") {

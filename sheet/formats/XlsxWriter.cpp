@@ -285,6 +285,8 @@ private:
                                    lxw_col_t(sheet.frozenColumns()));
         if (sheet.isProtected())
             worksheet_protect(worksheet, nullptr, nullptr);
+        worksheet_gridlines(worksheet, uint8_t((sheet.showGridlines() ? LXW_SHOW_SCREEN_GRIDLINES : 0) |
+                                               (sheet.print().gridlines ? LXW_SHOW_PRINT_GRIDLINES : 0)));
     }
 
     void writePrintSettings(const PrintSettings& print, lxw_worksheet* worksheet) {
@@ -317,8 +319,6 @@ private:
             worksheet_center_horizontally(worksheet);
         if (print.centreVertically)
             worksheet_center_vertically(worksheet);
-        if (print.gridlines)
-            worksheet_gridlines(worksheet, LXW_SHOW_ALL_GRIDLINES);
         if (print.headings)
             worksheet_print_row_col_headers(worksheet);
     }

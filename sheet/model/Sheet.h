@@ -49,6 +49,8 @@ struct SheetLayout {
     int frozenRows = 0;
     int frozenColumns = 0;
     bool isProtected = false;
+    bool showGridlines = true; ///< on the screen; printing has its own
+    bool showHeadings = true;  ///< row numbers and column letters on the screen
     PrintSettings print;
     std::vector<DrawingObject> drawings;
 
@@ -128,6 +130,10 @@ public:
 
     bool isProtected() const { return m_layout.isProtected; }
     void setProtected(bool isProtected) { m_layout.isProtected = isProtected; }
+    bool showGridlines() const { return m_layout.showGridlines; }
+    void setShowGridlines(bool show) { m_layout.showGridlines = show; }
+    bool showHeadings() const { return m_layout.showHeadings; }
+    void setShowHeadings(bool show) { m_layout.showHeadings = show; }
 
     PrintSettings& print() { return m_layout.print; }
     const PrintSettings& print() const { return m_layout.print; }

@@ -34,12 +34,17 @@ public:
     const QString& title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }
 
+    /// Whether the sheets' tabs are shown below them (when there are several).
+    bool showTabs() const { return m_showTabs; }
+    void setShowTabs(bool show) { m_showTabs = show; }
+
     bool operator==(const Workbook&) const = default;
 
 private:
     std::vector<Sheet> m_sheets;
     std::map<QString, QString> m_definedNames;
     QString m_title;
+    bool m_showTabs = true;
 };
 
 } // namespace velmora::sheet

@@ -3,12 +3,16 @@
 #include "sheet/formats/WorkbookFile.h"
 #include "sheet/formula/Recalculation.h"
 #include "sheet/model/SheetError.h"
+#include "sheet/view/DefaultFontDialog.h"
+#include "sheet/view/DefineNameDialog.h"
 #include "sheet/view/FindDialog.h"
 #include "sheet/view/FormatCellsDialog.h"
 #include "sheet/view/GoToDialog.h"
+#include "sheet/view/LineSizeDialog.h"
 #include "sheet/view/PageSetupDialog.h"
 #include "sheet/view/PasteContentsDialog.h"
 #include "sheet/view/SheetPrinter.h"
+#include "sheet/view/SheetPropertiesDialog.h"
 #include "sheet/view/SheetView.h"
 #include "sheet/view/ShiftCellsDialog.h"
 #include "sheet/view/SortDialog.h"
@@ -119,7 +123,6 @@ void SheetBook::rebuildTabs() {
     for (const Sheet& sheet : workbook().sheets())
         m_tabs->addTab(sheet.name());
     m_tabs->setCurrentIndex(m_current);
-    m_tabs->setVisible(workbook().sheetCount() > 1);
 }
 
 void SheetBook::showDocument() {
@@ -130,6 +133,7 @@ void SheetBook::showDocument() {
         sameTabs = m_tabs->tabText(i) == book.sheet(i).name();
     if (!sameTabs)
         rebuildTabs();
+    m_tabs->setVisible(book.sheetCount() > 1 && book.showTabs());
     // Inserting or deleting a sheet moves the others in memory.
     Sheet* shown = &m_document.unrecordedWorkbook().sheet(m_current);
     if (m_view->sheet() != shown)
@@ -256,6 +260,77 @@ void SheetBook::printPreview() {
             [this](QPrinter* target) { printWorkbook(workbook(), title(), *target); });
     // Closing the preview is no cancellation: nothing was asked.
     m_runDialog(dialog);
+}
+
+void SheetBook::sheetProperties() {
+    SheetPropertiesDialog dialog(m_document.sheetProperties(m_current), this);
+    run(dialog);
+    m_document.setSheetProperties(m_current, dialog.properties());
+}
+
+void SheetBook::defineName() {
+    DefineNameDialog dialog(workbook().definedNames(),
+                            shownSheet().name() + u'!' + rangeReference(selectionInUse()), this);
+    run(dialog);
+    m_document.setDefinedNames(dialog.names());
+}
+
+double SheetBook::askSize(const QString& caption, const QString& label, double size) {
+    LineSizeDialog dialog(caption, label, size, this);
+    run(dialog);
+    return dialog.size();
+}
+
+void SheetBook::changeSelectedLines(bool rows, const QString& text,
+                                    const std::function<void(int, int)>& change) {
+    QUndoStack& undo = m_document.undoStack();
+    undo.beginMacro(text);
+    for (const CellRange& range : m_view->selectedRanges()) {
+        try {
+            rows ? change(range.top, range.bottom) : change(range.left, range.right);
+        } catch (...) {
+            undo.endMacro();
+            undo.undo(); // what the earlier ranges got goes too
+            throw;
+        }
+    }
+    undo.endMacro();
+}
+
+void SheetBook::rowHeight() {
+    const QString caption = QStringLiteral("Zeilenhöhe");
+    const double height =
+        askSize(caption, QStringLiteral("&Zeilenhöhe:"), shownSheet().rowHeight(m_view->currentCell().row));
+    changeSelectedLines(
+        true, caption, [&](int first, int last) { m_document.setRowHeight(m_current, first, last, height); });
+}
+
+void SheetBook::columnWidth() {
+    const QString caption = QStringLiteral("Spaltenbreite");
+    const double width = askSize(caption, QStringLiteral("&Spaltenbreite:"),
+                                 shownSheet().columnWidth(m_view->currentCell().column));
+    changeSelectedLines(false, caption, [&](int first, int last) {
+        m_document.setColumnWidth(m_current, first, last, width);
+    });
+}
+
+void SheetBook::defaultHeight() {
+    m_document.setDefaultRowHeight(m_current, askSize(QStringLiteral("Standardhöhe"),
+                                                      QStringLiteral("&Standardzeilenhöhe:"),
+                                                      shownSheet().defaultRowHeight()));
+}
+
+void SheetBook::defaultWidth() {
+    m_document.setDefaultColumnWidth(m_current, askSize(QStringLiteral("Standardbreite"),
+                                                        QStringLiteral("&Standardspaltenbreite:"),
+                                                        shownSheet().defaultColumnWidth()));
+}
+
+void SheetBook::defaultFont() {
+    const CellStyle& style = shownSheet().defaultStyle();
+    DefaultFontDialog dialog(style.fontFamily, style.fontSize, this);
+    run(dialog);
+    m_document.setDefaultFont(dialog.family(), dialog.size());
 }
 
 void SheetBook::pageSetup() {

@@ -69,6 +69,19 @@ public:
     /// "Inhalte einfügen" of the clipboard at the current cell.
     void pasteContents();
 
+    /// "Tabelleneigenschaften" of the shown sheet.
+    void sheetProperties();
+    /// "Namen festlegen", a new name referring to the active range.
+    void defineName();
+    /// The height of the selected rows, the width of the selected columns, and the defaults of the
+    /// shown sheet, each asked for in pixels.
+    void rowHeight();
+    void columnWidth();
+    void defaultHeight();
+    void defaultWidth();
+    /// "Standardschrift" of the workbook.
+    void defaultFont();
+
     /// "Seite einrichten" of the shown sheet.
     void pageSetup();
     /// The active range becomes the print area of the shown sheet.
@@ -139,6 +152,10 @@ private:
     void showCurrentCell();
     /// Goes to the cell or range typed into the reference box; a beep for anything else.
     void goToTypedReference();
+    /// Asks for a size in the line-size dialog, starting from `size`.
+    double askSize(const QString& caption, const QString& label, double size);
+    /// Applies `change` to the lines (first, last) of every selected range, as one step.
+    void changeSelectedLines(bool rows, const QString& text, const std::function<void(int, int)>& change);
     /// Records a change of the shown sheet's print settings.
     void changePrintSettings(const std::function<void(PrintSettings&)>& change);
     /// Runs an edit the user asked for from the view; a refused one leaves the workbook as it was.

@@ -13,8 +13,8 @@ namespace velmora::sheet {
 
 namespace {
 
-constexpr int rowHeaderWidth = 40;
-constexpr int columnHeaderHeight = 20;
+constexpr int headingWidth = 40;  // row numbers
+constexpr int headingHeight = 20; // column letters
 constexpr int minZoom = 10;
 constexpr int maxZoom = 200;
 const QColor headerColour(0xF0, 0xF0, 0xF0);
@@ -75,7 +75,7 @@ void SheetView::ensureRows(int rows) {
 void SheetView::updateScrollBars() {
     if (!m_geometry)
         return;
-    const QSize area = viewport()->size() - QSize(rowHeaderWidth, columnHeaderHeight);
+    const QSize area = viewport()->size() - QSize(rowHeaderWidth(), columnHeaderHeight());
     const int width = int(std::ceil(m_geometry->totalWidth() * scale()));
     const int height = int(std::ceil(m_geometry->totalHeight() * scale()));
     horizontalScrollBar()->setRange(0, std::max(0, width - area.width()));
@@ -153,8 +153,8 @@ double SheetView::frozenHeight() const {
 }
 
 QPointF SheetView::toSheet(QPoint viewportPos) const {
-    const double x = viewportPos.x() - rowHeaderWidth;
-    const double y = viewportPos.y() - columnHeaderHeight;
+    const double x = viewportPos.x() - rowHeaderWidth();
+    const double y = viewportPos.y() - columnHeaderHeight();
     return {(x < frozenWidth() * scale() ? x : x + horizontalScrollBar()->value()) / scale(),
             (y < frozenHeight() * scale() ? y : y + verticalScrollBar()->value()) / scale()};
 }
@@ -162,16 +162,16 @@ QPointF SheetView::toSheet(QPoint viewportPos) const {
 QRectF SheetView::toViewport(const QRectF& sheetRect, CellPos pos) const {
     const double dx = pos.column > m_sheet->frozenColumns() ? horizontalScrollBar()->value() : 0;
     const double dy = pos.row > m_sheet->frozenRows() ? verticalScrollBar()->value() : 0;
-    return {rowHeaderWidth + sheetRect.left() * scale() - dx,
-            columnHeaderHeight + sheetRect.top() * scale() - dy, sheetRect.width() * scale(),
+    return {rowHeaderWidth() + sheetRect.left() * scale() - dx,
+            columnHeaderHeight() + sheetRect.top() * scale() - dy, sheetRect.width() * scale(),
             sheetRect.height() * scale()};
 }
 
 SheetView::Hit SheetView::hitTest(QPoint viewportPos, CellPos& pos) const {
     const QPointF at = toSheet(viewportPos);
     pos = {m_geometry->rowAt(std::max(0.0, at.y())), m_geometry->columnAt(std::max(0.0, at.x()))};
-    const bool inRowHeader = viewportPos.x() < rowHeaderWidth;
-    const bool inColumnHeader = viewportPos.y() < columnHeaderHeight;
+    const bool inRowHeader = viewportPos.x() < rowHeaderWidth();
+    const bool inColumnHeader = viewportPos.y() < columnHeaderHeight();
     if (inRowHeader && inColumnHeader)
         return Hit::Corner;
     if (inColumnHeader)
@@ -185,10 +185,10 @@ CellRange SheetView::cellsUnder(const QRectF& clip, bool scrollX, bool scrollY) 
     const double dx = scrollX ? horizontalScrollBar()->value() : 0;
     const double dy = scrollY ? verticalScrollBar()->value() : 0;
     const auto column = [&](double x) {
-        return m_geometry->columnAt(std::max(0.0, (x - rowHeaderWidth + dx) / scale()));
+        return m_geometry->columnAt(std::max(0.0, (x - rowHeaderWidth() + dx) / scale()));
     };
     const auto row = [&](double y) {
-        return m_geometry->rowAt(std::max(0.0, (y - columnHeaderHeight + dy) / scale()));
+        return m_geometry->rowAt(std::max(0.0, (y - columnHeaderHeight() + dy) / scale()));
     };
     return {row(clip.top()), column(clip.left()), row(clip.bottom()), column(clip.right())};
 }
@@ -197,24 +197,24 @@ void SheetView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     if (!m_sheet || !m_geometry)
         return;
-    const double left = rowHeaderWidth + frozenWidth() * scale();
-    const double top = columnHeaderHeight + frozenHeight() * scale();
+    const double left = rowHeaderWidth() + frozenWidth() * scale();
+    const double top = columnHeaderHeight() + frozenHeight() * scale();
     const double right = viewport()->width();
     const double bottom = viewport()->height();
     const QRectF scrolled(QPointF(left, top), QPointF(right, bottom));
     paintPane(painter, scrolled, true, true);
     if (m_sheet->frozenRows() > 0)
-        paintPane(painter, QRectF(QPointF(left, columnHeaderHeight), QPointF(right, top)), true, false);
+        paintPane(painter, QRectF(QPointF(left, columnHeaderHeight()), QPointF(right, top)), true, false);
     if (m_sheet->frozenColumns() > 0)
-        paintPane(painter, QRectF(QPointF(rowHeaderWidth, top), QPointF(left, bottom)), false, true);
+        paintPane(painter, QRectF(QPointF(rowHeaderWidth(), top), QPointF(left, bottom)), false, true);
     if (m_sheet->frozenRows() > 0 && m_sheet->frozenColumns() > 0)
-        paintPane(painter, QRectF(QPointF(rowHeaderWidth, columnHeaderHeight), QPointF(left, top)), false,
+        paintPane(painter, QRectF(QPointF(rowHeaderWidth(), columnHeaderHeight()), QPointF(left, top)), false,
                   false);
     painter.setPen(QPen(Qt::darkGray, 1));
     if (m_sheet->frozenRows() > 0)
-        painter.drawLine(QPointF(rowHeaderWidth, top), QPointF(right, top));
+        painter.drawLine(QPointF(rowHeaderWidth(), top), QPointF(right, top));
     if (m_sheet->frozenColumns() > 0)
-        painter.drawLine(QPointF(left, columnHeaderHeight), QPointF(left, bottom));
+        painter.drawLine(QPointF(left, columnHeaderHeight()), QPointF(left, bottom));
     paintHeaders(painter, cellsUnder(scrolled, true, true));
 }
 
@@ -224,10 +224,10 @@ void SheetView::paintPane(QPainter& painter, const QRectF& clip, bool scrollX, b
     const CellRange visible = cellsUnder(clip, scrollX, scrollY);
     painter.save();
     painter.setClipRect(clip);
-    painter.translate(rowHeaderWidth - (scrollX ? horizontalScrollBar()->value() : 0),
-                      columnHeaderHeight - (scrollY ? verticalScrollBar()->value() : 0));
+    painter.translate(rowHeaderWidth() - (scrollX ? horizontalScrollBar()->value() : 0),
+                      columnHeaderHeight() - (scrollY ? verticalScrollBar()->value() : 0));
     painter.scale(scale(), scale());
-    SheetPainter(*m_sheet, *m_geometry).paint(painter, visible, true);
+    SheetPainter(*m_sheet, *m_geometry).paint(painter, visible, m_sheet->showGridlines());
 
     if (!m_readOnly) {
         // Where a new page starts, as the designer sees it.
@@ -259,24 +259,34 @@ void SheetView::paintPane(QPainter& painter, const QRectF& clip, bool scrollX, b
     painter.restore();
 }
 
+int SheetView::rowHeaderWidth() const {
+    return m_sheet && !m_sheet->showHeadings() ? 0 : headingWidth;
+}
+
+int SheetView::columnHeaderHeight() const {
+    return m_sheet && !m_sheet->showHeadings() ? 0 : headingHeight;
+}
+
 void SheetView::paintHeaders(QPainter& painter, const CellRange& visible) {
+    if (!m_sheet->showHeadings())
+        return;
     painter.setFont(font());
     const std::vector<CellRange> ranges = selectedRanges();
     const auto selected = [&ranges](auto inRange) {
         return std::any_of(ranges.begin(), ranges.end(), inRange);
     };
-    const double frozenRight = rowHeaderWidth + frozenWidth() * scale();
-    const double frozenBottom = columnHeaderHeight + frozenHeight() * scale();
+    const double frozenRight = rowHeaderWidth() + frozenWidth() * scale();
+    const double frozenBottom = columnHeaderHeight() + frozenHeight() * scale();
 
-    painter.fillRect(QRect(0, 0, viewport()->width(), columnHeaderHeight), headerColour);
-    painter.fillRect(QRect(0, 0, rowHeaderWidth, viewport()->height()), headerColour);
+    painter.fillRect(QRect(0, 0, viewport()->width(), columnHeaderHeight()), headerColour);
+    painter.fillRect(QRect(0, 0, rowHeaderWidth(), viewport()->height()), headerColour);
     painter.setPen(Qt::gray);
     const auto columnHeader = [&](int column, double scrolled) {
         const double width = m_geometry->columnWidth(column) * scale();
         if (width <= 0)
             return;
-        const QRectF cell(rowHeaderWidth + m_geometry->columnLeft(column) * scale() - scrolled, 0, width,
-                          columnHeaderHeight);
+        const QRectF cell(rowHeaderWidth() + m_geometry->columnLeft(column) * scale() - scrolled, 0, width,
+                          columnHeaderHeight());
         if (selected([column](const CellRange& r) { return column >= r.left && column <= r.right; }))
             painter.fillRect(cell, headerSelectedColour);
         painter.drawLine(cell.topRight(), cell.bottomRight());
@@ -286,8 +296,8 @@ void SheetView::paintHeaders(QPainter& painter, const CellRange& visible) {
         const double height = m_geometry->rowHeight(row) * scale();
         if (height <= 0)
             return;
-        const QRectF cell(0, columnHeaderHeight + m_geometry->rowTop(row) * scale() - scrolled,
-                          rowHeaderWidth, height);
+        const QRectF cell(0, columnHeaderHeight() + m_geometry->rowTop(row) * scale() - scrolled,
+                          rowHeaderWidth(), height);
         if (selected([row](const CellRange& r) { return row >= r.top && row <= r.bottom; }))
             painter.fillRect(cell, headerSelectedColour);
         painter.drawLine(cell.bottomLeft(), cell.bottomRight());
@@ -295,10 +305,10 @@ void SheetView::paintHeaders(QPainter& painter, const CellRange& visible) {
     };
     // Headers of scrolled lines stay clear of the frozen ones.
     painter.save();
-    painter.setClipRect(QRectF(frozenRight, 0, viewport()->width(), columnHeaderHeight));
+    painter.setClipRect(QRectF(frozenRight, 0, viewport()->width(), columnHeaderHeight()));
     for (int column = std::max(visible.left, m_sheet->frozenColumns() + 1); column <= visible.right; ++column)
         columnHeader(column, horizontalScrollBar()->value());
-    painter.setClipRect(QRectF(0, frozenBottom, rowHeaderWidth, viewport()->height()));
+    painter.setClipRect(QRectF(0, frozenBottom, rowHeaderWidth(), viewport()->height()));
     for (int row = std::max(visible.top, m_sheet->frozenRows() + 1); row <= visible.bottom; ++row)
         rowHeader(row, verticalScrollBar()->value());
     painter.restore();
@@ -306,9 +316,9 @@ void SheetView::paintHeaders(QPainter& painter, const CellRange& visible) {
         columnHeader(column, 0);
     for (int row = 1; row <= m_sheet->frozenRows(); ++row)
         rowHeader(row, 0);
-    painter.fillRect(QRect(0, 0, rowHeaderWidth, columnHeaderHeight), headerColour);
-    painter.drawLine(0, columnHeaderHeight - 1, viewport()->width(), columnHeaderHeight - 1);
-    painter.drawLine(rowHeaderWidth - 1, 0, rowHeaderWidth - 1, viewport()->height());
+    painter.fillRect(QRect(0, 0, rowHeaderWidth(), columnHeaderHeight()), headerColour);
+    painter.drawLine(0, columnHeaderHeight() - 1, viewport()->width(), columnHeaderHeight() - 1);
+    painter.drawLine(rowHeaderWidth() - 1, 0, rowHeaderWidth() - 1, viewport()->height());
 }
 
 void SheetView::resizeEvent(QResizeEvent* event) {
@@ -419,8 +429,8 @@ void SheetView::ensureVisible(CellPos pos) {
     ensureRows(pos.row + 20);
     // Scrolling counts from the end of the frozen lines; a frozen cell is always in view.
     const QRectF cell = m_geometry->cellRect(pos).translated(-frozenWidth(), -frozenHeight());
-    const int width = viewport()->width() - rowHeaderWidth - int(frozenWidth() * scale());
-    const int height = viewport()->height() - columnHeaderHeight - int(frozenHeight() * scale());
+    const int width = viewport()->width() - rowHeaderWidth() - int(frozenWidth() * scale());
+    const int height = viewport()->height() - columnHeaderHeight() - int(frozenHeight() * scale());
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     if (pos.column > m_sheet->frozenColumns()) {

@@ -95,6 +95,9 @@ private:
     QString editText(CellPos pos) const;
     void startEditing(const QString& initialText);
     void finishEditing(bool commit);
+    /// The room of the row numbers and column letters; none when the sheet hides them.
+    int rowHeaderWidth() const;
+    int columnHeaderHeight() const;
     void paintHeaders(QPainter& painter, const CellRange& visible);
     /// The cells of the sheet a rectangle of the viewport shows, scrolled as asked.
     CellRange cellsUnder(const QRectF& clip, bool scrollX, bool scrollY) const;

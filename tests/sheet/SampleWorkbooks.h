@@ -98,6 +98,9 @@ inline Workbook everyFeature() {
     polygon.points = {{0, 0}, {30, 0}, {15, 30}};
     sheet.drawings() = {line, box, polygon};
     book.sheet(1).setDefaultStyle(number);
+    book.sheet(1).setShowGridlines(false);
+    book.sheet(1).setShowHeadings(false);
+    book.setShowTabs(false);
     return book;
 }
 

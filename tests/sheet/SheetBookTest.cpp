@@ -16,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -562,6 +564,98 @@ TEST_F(SheetBookTest, PageSetupThroughItsDialogUndoneAsOneStep) {
     EXPECT_EQ(m_book.workbook().sheet(0).print(), expected);
     m_book.document().undoStack().undo();
     EXPECT_EQ(m_book.workbook().sheet(0).print(), PrintSettings{});
+}
+
+// Sheet properties, names, sizes and the default font, each through its dialog and undone as one step.
+TEST_F(SheetBookTest, SheetPropertiesNamesSizesAndFontDialogs) {
+    const auto clickAt = [this](QPoint at) {
+        QTest::mouseClick(m_book.view()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        return m_book.view()->currentCell();
+    };
+    auto* tabs = m_book.findChild<QTabBar*>();
+    EXPECT_TRUE(tabs->isVisible());
+    EXPECT_EQ(clickAt({45, 25}), (CellPos{1, 1})); // right of the row numbers, below the letters
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tabelleneigenschaften"));
+        EXPECT_EQ(child<QLineEdit>(dialog, "name")->text(), QStringLiteral("Bericht"));
+        child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Messwerte"));
+        child<QCheckBox>(dialog, "koepfe")->setChecked(false);
+        child<QCheckBox>(dialog, "blattregister")->setChecked(false);
+        return true;
+    });
+    m_book.sheetProperties();
+    EXPECT_FALSE(tabs->isVisible());
+    EXPECT_EQ(m_book.workbook().sheet(0).name(), QStringLiteral("Messwerte"));
+    EXPECT_EQ(clickAt({45, 25}), (CellPos{2, 1})); // without headings the cells begin at the corner
+    m_book.document().undoStack().undo();
+    EXPECT_TRUE(tabs->isVisible());
+    EXPECT_EQ(clickAt({45, 25}), (CellPos{1, 1}));
+    EXPECT_EQ(m_book.workbook().sheet(0).name(), QStringLiteral("Bericht"));
+
+    QStringList messages;
+    m_book.view()->select({2, 2, 3, 2});
+    m_book.setDialogRunner([&](QDialog& dialog) {
+        EXPECT_EQ(child<QLineEdit>(dialog, "bezug")->text(), QStringLiteral("Bericht!B2:B3"));
+        child<QLineEdit>(dialog, "name")->setText(QStringLiteral("2x"));
+        QTest::mouseClick(child<QPushButton>(dialog, "hinzufuegen"), Qt::LeftButton);
+        messages << child<QLabel>(dialog, "meldung")->text();
+        child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Werte"));
+        QTest::mouseClick(child<QPushButton>(dialog, "hinzufuegen"), Qt::LeftButton);
+        child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Kopf"));
+        child<QLineEdit>(dialog, "bezug")->setText(QStringLiteral("Bericht!$A$1"));
+        QTest::mouseClick(child<QPushButton>(dialog, "hinzufuegen"), Qt::LeftButton);
+        auto* list = child<QListWidget>(dialog, "namen");
+        messages << list->item(0)->text() + u' ' + list->item(1)->text();
+        list->setCurrentRow(1); // "Werte"
+        QTest::mouseClick(child<QPushButton>(dialog, "loeschen"), Qt::LeftButton);
+        child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Ende"));
+        child<QLineEdit>(dialog, "bezug")->setText(QStringLiteral("Bericht!C9"));
+        dialog.accept(); // OK adds the name typed last
+        return dialog.result() == QDialog::Accepted;
+    });
+    m_book.defineName();
+    EXPECT_EQ(messages,
+              (QStringList{QStringLiteral("„2x“ ist kein gültiger Name."), QStringLiteral("Kopf Werte")}));
+    EXPECT_EQ(m_book.workbook().definedNames(),
+              (std::map<QString, QString>{{QStringLiteral("Ende"), QStringLiteral("Bericht!C9")},
+                                          {QStringLiteral("Kopf"), QStringLiteral("Bericht!A1")}}));
+
+    // Two ranges of rows get the height in one step.
+    m_book.view()->select({2, 1, 3, 1});
+    QTest::mouseClick(m_book.view()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      QPoint(45, 20 + 17 * 5 + 5));
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zeilenhöhe"));
+        EXPECT_EQ(child<QDoubleSpinBox>(dialog, "groesse")->value(), 17.0);
+        child<QDoubleSpinBox>(dialog, "groesse")->setValue(25.5);
+        return true;
+    });
+    m_book.rowHeight();
+    for (int row : {2, 3, 6})
+        EXPECT_EQ(m_book.workbook().sheet(0).rowHeight(row), 25.5) << row;
+    EXPECT_EQ(m_book.workbook().sheet(0).rowHeight(4), 17.0);
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(m_book.workbook().sheet(0).rowHeight(2), 17.0);
+    EXPECT_EQ(m_book.workbook().sheet(0).rowHeight(6), 17.0);
+
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Standardbreite"));
+        child<QDoubleSpinBox>(dialog, "groesse")->setValue(80);
+        return true;
+    });
+    m_book.defaultWidth();
+    EXPECT_EQ(m_book.workbook().sheet(0).defaultColumnWidth(), 80.0);
+
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Standardschrift"));
+        EXPECT_EQ(child<QFontComboBox>(dialog, "schriftart")->currentText(), QStringLiteral("Arial"));
+        child<QFontComboBox>(dialog, "schriftart")->setEditText(QStringLiteral("Liberation Serif"));
+        child<QDoubleSpinBox>(dialog, "groesse")->setValue(11);
+        return true;
+    });
+    m_book.defaultFont();
+    EXPECT_EQ(m_book.workbook().sheet(1).defaultStyle().fontFamily, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(m_book.workbook().sheet(0).style({3, 1}).fontSize, 11.0);
 }
 
 TEST_F(SheetBookTest, PrintAreaAndTitlesFromTheSelection) {

@@ -432,9 +432,72 @@ TEST_F(WorkbookDocumentTest, SheetsAndNames) {
                   QStringLiteral("„B7“ ist kein gültiger Name."));
     expectRefused([&] { m_document.defineName(QStringLiteral("X"), QStringLiteral("A1")); },
                   QStringLiteral("„A1“ ist kein Bereich einer Tabelle."));
+    m_expected.definedNames() = {{QStringLiteral("Kopf"), QStringLiteral("Neu!A1")}};
+    expectUndoable([&] {
+        m_document.setDefinedNames({{QStringLiteral("Kopf"), QStringLiteral("'Neu'!$A$1")}});
+    });
+    expectRefused(
+        [&] {
+            m_document.setDefinedNames({{QStringLiteral("A"), QStringLiteral("Neu!A1")},
+                                        {QStringLiteral("1x"), QStringLiteral("Neu!A1")}});
+        },
+        QStringLiteral("„1x“ ist kein gültiger Name."));
+
+    // Sheet properties are one step; the tabs belong to the workbook.
+    m_expected.sheet(0).setName(QStringLiteral("Bericht 2"));
+    m_expected.sheet(0).setShowGridlines(false);
+    m_expected.setShowTabs(false);
+    const int steps = m_document.undoStack().count();
+    expectUndoable([&] {
+        m_document.setSheetProperties(0, {QStringLiteral("Bericht 2 "), false, true, false});
+    });
+    EXPECT_EQ(m_document.undoStack().count(), steps + 1);
+    EXPECT_EQ(m_document.sheetProperties(0),
+              (SheetProperties{QStringLiteral("Bericht 2"), false, true, false}));
+    m_document.setSheetProperties(0, {QStringLiteral("Bericht 2"), false, true, false});
+    EXPECT_EQ(m_document.undoStack().count(), steps + 1);
+    expectRefused(
+        [&] {
+            m_document.setSheetProperties(0, {QStringLiteral("Zweite Tabelle"), true, true, true});
+        },
+        QStringLiteral("Eine Tabelle „Zweite Tabelle“ gibt es schon."));
+
     m_document.deleteSheet(0);
     expectRefused([&] { m_document.deleteSheet(0); },
                   QStringLiteral("Die letzte Tabelle einer Arbeitsmappe kann nicht gelöscht werden."));
+}
+
+// Cells in the default font follow a new one on every sheet; cells with a font of their own keep it.
+TEST_F(WorkbookDocumentTest, DefaultFontOfTheWorkbook) {
+    CellStyle own;
+    own.fontFamily = QStringLiteral("Courier New");
+    m_document.changeStyle(0, {CellRange{1, 1, 1, 1}}, [&](CellStyle& style) { style = own; }, {});
+    CellStyle bold = boldStyle();
+    m_document.changeStyle(0, {CellRange{2, 1, 2, 1}}, [&](CellStyle& style) { style = bold; }, {});
+    m_expected = m_document.workbook();
+    const auto renewed = [](CellStyle style) {
+        style.fontFamily = QStringLiteral("DejaVu Sans");
+        style.fontSize = 12;
+        return style;
+    };
+    for (Sheet& sheet : m_expected.sheets()) {
+        const CellStyle old = sheet.defaultStyle();
+        sheet.visitCellsIn(sheet.usedRange(), [&](CellPos pos, const Cell& cell) {
+            if (cell.style.fontFamily == old.fontFamily && cell.style.fontSize == old.fontSize)
+                sheet.setStyle(pos, renewed(cell.style));
+        });
+        sheet.setDefaultStyle(renewed(old));
+    }
+    expected().setStyle({1, 1}, own);
+    expected().setStyle({2, 1}, renewed(bold));
+    expectUndoable([&] { m_document.setDefaultFont(QStringLiteral("DejaVu Sans"), 12); });
+    EXPECT_EQ(m_document.workbook().sheet(0).style({1, 1}).fontFamily, QStringLiteral("Courier New"));
+    EXPECT_EQ(m_document.workbook().sheet(0).style({2, 1}).fontSize, 12.0);
+    EXPECT_EQ(m_document.workbook().sheet(1).defaultStyle().fontSize, 12.0);
+    expectRefused([&] { m_document.setDefaultFont(QStringLiteral(" "), 10); },
+                  QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
+    expectRefused([&] { m_document.setDefaultFont(QStringLiteral("Arial"), 0.5); },
+                  QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
 }
 
 TEST_F(WorkbookDocumentTest, ModifiedFollowsTheHistory) {
