@@ -14,6 +14,55 @@ namespace {
 
 constexpr double maxLineSize = 2000.0; // pixels, for a row or a column
 
+QString protectedSheetMessage() {
+    return QStringLiteral("Die Tabelle ist geschützt. Heben Sie den Blattschutz auf, um sie zu ändern.");
+}
+
+QString lockedCellsMessage() {
+    return QStringLiteral("Gesperrte Zellen einer geschützten Tabelle können nicht geändert werden.");
+}
+
+// Why a change of a protected sheet is refused; empty when it is not.
+QString protectionRefusal(const Sheet& sheet, const SheetChange::State& before,
+                          const SheetChange::State& after) {
+    // Protection counts as it was before the change, so that it can be switched off.
+    const bool wasProtected = before.layout ? before.layout->isProtected : sheet.isProtected();
+    if (!wasProtected)
+        return {};
+    if (before.layout && after.layout) {
+        // How the sheet prints and shows may change; its cells' room and objects may not.
+        SheetLayout allowed = *after.layout;
+        allowed.isProtected = before.layout->isProtected;
+        allowed.print = before.layout->print;
+        allowed.frozenRows = before.layout->frozenRows;
+        allowed.frozenColumns = before.layout->frozenColumns;
+        allowed.showGridlines = before.layout->showGridlines;
+        allowed.showHeadings = before.layout->showHeadings;
+        if (allowed != *before.layout)
+            return protectedSheetMessage();
+    }
+    std::map<CellPos, const Cell*> earlier;
+    for (const auto& [pos, cell] : before.cells)
+        earlier.emplace(pos, &cell);
+    std::map<CellPos, const Cell*> later;
+    for (const auto& [pos, cell] : after.cells)
+        later.emplace(pos, &cell);
+    const CellStyle& plain = before.layout ? before.layout->defaultStyle : sheet.defaultStyle();
+    const auto lockedChange = [&plain](const Cell* was, const Cell* is) {
+        const bool changed = !was || !is || !(*was == *is);
+        return changed && (was ? was->style.locked : plain.locked);
+    };
+    for (const auto& [pos, cell] : earlier) {
+        const auto it = later.find(pos);
+        if (lockedChange(cell, it == later.end() ? nullptr : it->second))
+            return lockedCellsMessage();
+    }
+    for (const auto& [pos, cell] : later)
+        if (!earlier.contains(pos) && lockedChange(nullptr, cell))
+            return lockedCellsMessage();
+    return {};
+}
+
 void checkSize(double size) {
     if (!(size >= 0.0 && size <= maxLineSize))
         throw SheetError(QStringLiteral("Die Größe muss zwischen 0 und %1 Pixeln liegen.").arg(maxLineSize));
@@ -122,6 +171,10 @@ void WorkbookDocument::recordChange(int sheet, std::vector<CellRange> region, bo
     SheetChange::State after = SheetChange::capture(target, region, withLayout);
     if (after.cells == before.cells && after.layout == before.layout)
         return;
+    if (const QString refusal = protectionRefusal(target, before, after); !refusal.isEmpty()) {
+        SheetChange(m_workbook, sheet, region, before, before, text).undo();
+        throw SheetError(refusal);
+    }
     m_undo.push(
         new SheetChange(m_workbook, sheet, std::move(region), std::move(before), std::move(after), text));
 }
@@ -224,6 +277,8 @@ void WorkbookDocument::sort(int sheet, const CellRange& range, const SortOrder& 
 
 void WorkbookDocument::recordShift(const SheetShift& shift, const QString& text) {
     Sheet& target = sheetAt(shift.sheet);
+    if (target.isProtected())
+        throw SheetError(protectedSheetMessage());
     const LineShift& lines = shift.shift;
     const bool rows = lines.axis == Axis::Rows;
     const int limit = rows ? maxRows : maxColumns;

@@ -43,6 +43,7 @@ struct XfEntry {
     int font = 0;
     int format = 0;
     std::uint8_t alignment = 0x20;
+    std::uint16_t protection = 0x0001; ///< bit 0 locked, bit 1 formula hidden
     std::uint32_t lines = 0;
     std::uint32_t moreLines = 0;
     std::uint16_t colours = 0;
@@ -368,7 +369,7 @@ private:
         } else {
             xf.font = fields.u16();
             xf.format = fields.u16();
-            fields.u16();
+            xf.protection = fields.u16();
             xf.alignment = fields.u8();
             if (biff8())
                 fields.skip(3);
@@ -432,6 +433,8 @@ private:
             }
             style.horizontal = horizontalAlignment(xf.alignment & 0x07);
             style.wrap = xf.alignment & 0x08;
+            style.locked = xf.protection & 0x01;
+            style.formulaHidden = xf.protection & 0x02;
             style.vertical = verticalAlignment((xf.alignment >> 4) & 0x07);
             int pattern = 0;
             int foreground = 64;

@@ -195,6 +195,10 @@ private:
                 m_xml.writeAttribute(QStringLiteral("valign"), nameOf(verticalNames, s.vertical));
             if (s.wrap)
                 m_xml.writeAttribute(QStringLiteral("wrap"), QStringLiteral("1"));
+            if (!s.locked)
+                m_xml.writeAttribute(QStringLiteral("unlocked"), QStringLiteral("1"));
+            if (s.formulaHidden)
+                m_xml.writeAttribute(QStringLiteral("formula-hidden"), QStringLiteral("1"));
             if (!s.numberFormat.isEmpty())
                 m_xml.writeAttribute(QStringLiteral("format"), s.numberFormat);
             if (hasBorders) {
@@ -520,6 +524,8 @@ private:
             style.horizontal = choice(u"halign", horizontalNames, style.horizontal);
             style.vertical = choice(u"valign", verticalNames, style.vertical);
             style.wrap = flag(u"wrap");
+            style.locked = !flag(u"unlocked");
+            style.formulaHidden = flag(u"formula-hidden");
             style.numberFormat = text(u"format");
             while (nextChild()) {
                 if (m_xml.name() != u"border")

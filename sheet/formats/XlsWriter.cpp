@@ -45,6 +45,8 @@ struct XfKey {
     bool wrap;
     int fill;                                   // palette index, or -1
     std::array<std::pair<int, int>, 4> borders; // left, top, right, bottom: line style, palette index
+    bool locked;
+    bool formulaHidden;
     auto operator<=>(const XfKey&) const = default;
 };
 
@@ -157,7 +159,9 @@ private:
                   style.vertical,
                   style.wrap,
                   style.fillColour.isValid() ? paletteIndex(style.fillColour) : -1,
-                  {}};
+                  {},
+                  style.locked,
+                  style.formulaHidden};
         const Border* borders[] = {&style.left, &style.top, &style.right, &style.bottom};
         for (int i = 0; i < 4; ++i)
             key.borders[std::size_t(i)] = {
@@ -229,8 +233,11 @@ private:
     }
 
     void writeXf(Stream& out, int font, int format, bool isStyle, const XfKey* cell) {
-        const std::uint16_t type = isStyle ? 0xFFF5 : 0x0001; // style XF with parent 0xFFF, or locked cell XF
-        std::uint8_t alignment = 0x20;                        // bottom
+        // A style XF with parent 0xFFF, or a cell XF, locked and its formula hidden as the cell says.
+        const std::uint16_t type = isStyle ? 0xFFF5
+                                           : std::uint16_t((!cell || cell->locked ? 0x01 : 0) |
+                                                           (cell && cell->formulaHidden ? 0x02 : 0));
+        std::uint8_t alignment = 0x20; // bottom
         std::uint32_t lines = 0;
         std::uint32_t moreLines = 0;
         int fill = -1;

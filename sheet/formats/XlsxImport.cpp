@@ -584,6 +584,8 @@ private:
         style.vertical = verticalAlignment(xf.vertical);
         if (index < m_extras.size()) {
             style.wrap = m_extras[index].wrap;
+            style.locked = m_extras[index].locked;
+            style.formulaHidden = m_extras[index].formulaHidden;
             style.underline = style.underline || m_extras[index].underline;
             if (m_extras[index].centreAcrossSelection)
                 style.horizontal = HorizontalAlignment::CentreAcrossSelection;

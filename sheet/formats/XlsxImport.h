@@ -12,6 +12,8 @@ struct CellFormatExtras {
     bool wrap = false;
     bool centreAcrossSelection = false;
     bool underline = false;
+    bool locked = true;
+    bool formulaHidden = false;
 };
 
 /// Reads an ".xlsx" archive with the import library: sheets, cell texts as shown (numbers with the

@@ -112,6 +112,10 @@ std::vector<CellFormatExtras> cellFormatExtras(const ZipEntries& entries, const 
         } else if (section == Section::CellFormats && xml.name() == u"alignment" && !extras.empty()) {
             extras.back().wrap = isTrue(attributes.value("wrapText"_L1));
             extras.back().centreAcrossSelection = attributes.value("horizontal"_L1) == u"centerContinuous";
+        } else if (section == Section::CellFormats && xml.name() == u"protection" && !extras.empty()) {
+            extras.back().locked =
+                !attributes.hasAttribute("locked"_L1) || isTrue(attributes.value("locked"_L1));
+            extras.back().formulaHidden = isTrue(attributes.value("hidden"_L1));
         }
     }
     return extras;

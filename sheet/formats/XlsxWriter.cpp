@@ -217,6 +217,10 @@ private:
             format_set_align(format, LXW_ALIGN_VERTICAL_CENTER);
         if (style.wrap)
             format_set_text_wrap(format);
+        if (!style.locked)
+            format_set_unlocked(format);
+        if (style.formulaHidden)
+            format_set_hidden(format);
         if (!numberFormat.isEmpty())
             format_set_num_format(format, numberFormat.toUtf8().constData());
         const auto side = [format](const Border& border, auto setStyle, auto setColour) {

@@ -32,6 +32,8 @@ struct CellStyle {
     bool wrap = false;
     QString numberFormat; ///< empty: "General"
     Border left, top, right, bottom;
+    bool locked = true;         ///< cannot be changed while the sheet is protected
+    bool formulaHidden = false; ///< the formula is not shown while the sheet is protected
 
     bool operator==(const CellStyle&) const = default;
 };
@@ -45,7 +47,7 @@ inline size_t qHash(const CellStyle& style, size_t seed = 0) {
     return qHashMulti(seed, style.fontFamily, style.fontSize, style.bold, style.italic, style.underline,
                       style.textColour.rgba(), style.fillColour.isValid(), style.fillColour.rgba(),
                       int(style.horizontal), int(style.vertical), style.wrap, style.numberFormat, style.left,
-                      style.top, style.right, style.bottom);
+                      style.top, style.right, style.bottom, style.locked, style.formulaHidden);
 }
 
 } // namespace velmora::sheet

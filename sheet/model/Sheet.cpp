@@ -18,6 +18,13 @@ QString Sheet::formula(CellPos pos) const {
     return it == m_cells.end() ? QString() : it->second.formula;
 }
 
+QString Sheet::editText(CellPos pos) const {
+    const QString shownFormula = formula(pos);
+    if (shownFormula.isEmpty() || (isProtected() && style(pos).formulaHidden))
+        return text(pos);
+    return shownFormula;
+}
+
 void Sheet::setFormula(CellPos pos, const QString& formula, const QString& shown) {
     auto it = m_cells.find(pos);
     if (it == m_cells.end()) {

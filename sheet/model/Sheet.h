@@ -77,6 +77,9 @@ public:
     void setText(CellPos pos, const QString& text);
     /// The cell's formula; empty for a plain cell.
     QString formula(CellPos pos) const;
+    /// What editing the cell starts from: its formula, or its text; the text alone where the formula is
+    /// hidden on a protected sheet.
+    QString editText(CellPos pos) const;
     /// Makes the cell a formula cell showing `shown` (an empty formula makes it a plain one).
     void setFormula(CellPos pos, const QString& formula, const QString& shown);
     /// The cell's style; the sheet's default style for a cell without one.

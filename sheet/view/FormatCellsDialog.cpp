@@ -77,6 +77,8 @@ FormatCellsDialog::FormatCellsDialog(const CellStyle& current, double now, QWidg
     m_ui->rahmenOben->setCurrentIndex(lineIndex(current.top.line));
     m_ui->rahmenRechts->setCurrentIndex(lineIndex(current.right.line));
     m_ui->rahmenUnten->setCurrentIndex(lineIndex(current.bottom.line));
+    m_ui->gesperrt->setChecked(current.locked);
+    m_ui->formelAusblenden->setChecked(current.formulaHidden);
 }
 
 FormatCellsDialog::~FormatCellsDialog() = default;
@@ -114,6 +116,8 @@ CellStyle FormatCellsDialog::edited() const {
     style.top.line = borderLines[m_ui->rahmenOben->currentIndex()];
     style.right.line = borderLines[m_ui->rahmenRechts->currentIndex()];
     style.bottom.line = borderLines[m_ui->rahmenUnten->currentIndex()];
+    style.locked = m_ui->gesperrt->isChecked();
+    style.formulaHidden = m_ui->formelAusblenden->isChecked();
     return style;
 }
 
@@ -138,6 +142,8 @@ CellStyle FormatCellsDialog::applied(CellStyle style) const {
     take(&CellStyle::top);
     take(&CellStyle::right);
     take(&CellStyle::bottom);
+    take(&CellStyle::locked);
+    take(&CellStyle::formulaHidden);
     return style;
 }
 

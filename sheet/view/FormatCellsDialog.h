@@ -11,9 +11,9 @@ class FormatCellsDialog;
 
 namespace velmora::sheet {
 
-/// The dialog "Zellen formatieren": number format by category with samples, alignment, font, borders and
-/// fill. It starts from the active cell's style; applied to other cells it changes only what the user
-/// changed, so that a selection of different looks keeps the rest of each.
+/// The dialog "Zellen formatieren": number format by category with samples, alignment, font, borders,
+/// fill and protection. It starts from the active cell's style; applied to other cells it changes only what
+/// the user changed, so that a selection of different looks keeps the rest of each.
 class FormatCellsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -146,8 +146,7 @@ void SheetBook::showDocument() {
 void SheetBook::showCurrentCell() {
     const CellPos pos = m_view->currentCell();
     m_cellReference->setText(cellReference(pos));
-    const QString formula = shownSheet().formula(pos);
-    m_editLine->setText(formula.isEmpty() ? shownSheet().text(pos) : formula);
+    m_editLine->setText(shownSheet().editText(pos));
     m_editLine->setReadOnly(m_view->isReadOnly());
 }
 

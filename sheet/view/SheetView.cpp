@@ -392,7 +392,7 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
     CellPos pos;
     if (m_geometry && !m_readOnly && hitTest(event->position().toPoint(), pos) == Hit::Cell) {
         setCurrentCell(pos);
-        startEditing(editText(pos));
+        startEditing(m_sheet->editText(pos));
     }
 }
 
@@ -484,7 +484,7 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_F2)
-        return startEditing(editText(m_current));
+        return startEditing(m_sheet->editText(m_current));
     if (event->key() == Qt::Key_Delete) {
         Q_EMIT clearRequested();
         return;
@@ -494,11 +494,6 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return startEditing(text);
     QAbstractScrollArea::keyPressEvent(event);
-}
-
-QString SheetView::editText(CellPos pos) const {
-    const QString formula = m_sheet->formula(pos);
-    return formula.isEmpty() ? m_sheet->text(pos) : formula;
 }
 
 void SheetView::startEditing(const QString& initialText) {
@@ -525,7 +520,7 @@ void SheetView::finishEditing(bool commit) {
     if (!m_editor || !m_editor->isVisible())
         return;
     m_editor->hide();
-    if (commit && m_sheet && m_editor->text() != editText(m_current))
+    if (commit && m_sheet && m_editor->text() != m_sheet->editText(m_current))
         Q_EMIT textEntered(m_current, m_editor->text());
     setFocus();
 }

@@ -91,8 +91,6 @@ private:
     void extendSelection(CellPos to);
     void moveCurrent(int rows, int columns, bool extend);
     void ensureVisible(CellPos pos);
-    /// What editing a cell starts from: its formula, or its text.
-    QString editText(CellPos pos) const;
     void startEditing(const QString& initialText);
     void finishEditing(bool commit);
     /// The room of the row numbers and column letters; none when the sheet hides them.

@@ -51,6 +51,8 @@ inline Workbook everyFeature() {
     sheet.setStyle({1, 1}, heading);
     CellStyle number;
     number.horizontal = HorizontalAlignment::Right;
+    number.locked = false;
+    number.formulaHidden = true;
     sheet.setStyle({2, 2}, number);
     sheet.setStyle({4, 4}, heading); // styled, no text
     sheet.setText({8, 1}, QStringLiteral("Zeile 1\r\nZeile 2\tmit Tab \x01 und \"Anführung\" <&>"));

@@ -284,6 +284,7 @@ TEST_F(SheetBookTest, FormatCellsChangesOnlyWhatWasChanged) {
         auto* fill = dialog.findChild<QComboBox*>(QStringLiteral("fuellung"));
         fill->setCurrentIndex(fill->findText(QStringLiteral("Yellow")));
         dialog.findChild<QComboBox*>(QStringLiteral("rahmenUnten"))->setCurrentIndex(1);
+        child<QCheckBox>(dialog, "gesperrt")->setChecked(false);
         return true;
     });
     m_book.formatCells();
@@ -295,6 +296,7 @@ TEST_F(SheetBookTest, FormatCellsChangesOnlyWhatWasChanged) {
     expected.numberFormat = QStringLiteral("0.0%");
     expected.fillColour = QColor(0xFFFF00);
     expected.bottom.line = Border::Line::Thin;
+    expected.locked = false;
     const Sheet& sheet = m_book.workbook().sheet(0);
     EXPECT_EQ(sheet.style({2, 2}), expected);
     EXPECT_EQ(sheet.style({2, 3}), expected);

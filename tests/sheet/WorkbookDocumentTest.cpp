@@ -396,6 +396,49 @@ TEST_F(WorkbookDocumentTest, SheetSettings) {
     }
 }
 
+// On a protected sheet only unlocked cells change, and nothing that moves cells or objects; how the sheet
+// prints and shows, and its protection, still do.
+TEST_F(WorkbookDocumentTest, AProtectedSheetKeepsItsLockedCells) {
+    CellStyle open;
+    open.locked = false;
+    m_document.changeStyle(0, {CellRange{2, 2, 2, 2}}, [&](CellStyle& style) { style = open; }, {});
+    m_document.setCellText(0, {2, 3}, QStringLiteral("=B2*2"));
+    m_document.changeStyle(0, {CellRange{2, 3, 2, 3}}, [](CellStyle& style) { style.formulaHidden = true; },
+                           {});
+    m_document.setProtected(0, true);
+    EXPECT_EQ(m_document.workbook().sheet(0).editText({2, 3}), QStringLiteral("25"));
+
+    const QString locked =
+        QStringLiteral("Gesperrte Zellen einer geschützten Tabelle können nicht geändert werden.");
+    const QString sheet =
+        QStringLiteral("Die Tabelle ist geschützt. Heben Sie den Blattschutz auf, um sie zu ändern.");
+    expectRefused([&] { m_document.setCellText(0, {1, 1}, QStringLiteral("x")); }, locked);
+    expectRefused([&] { m_document.setCellText(0, {30, 30}, QStringLiteral("x")); }, locked); // an empty cell
+    expectRefused([&] { m_document.clear(0, {CellRange{2, 1, 2, 2}}, ClearKind::Contents); }, locked);
+    expectRefused(
+        [&] {
+            m_document.changeStyle(0, {CellRange{1, 1, 1, 1}}, [](CellStyle& style) { style.locked = false; },
+                                   {});
+        },
+        locked);
+    expectRefused([&] { m_document.insertRows(0, 2, 1); }, sheet);
+    expectRefused([&] { m_document.deleteColumns(0, 5, 1); }, sheet);
+    expectRefused([&] { m_document.setRowHeight(0, 1, 1, 30); }, sheet);
+    expectRefused([&] { m_document.merge(0, {5, 5, 6, 6}, false); }, sheet);
+    expectRefused([&] { m_document.addObject(0, shape(DrawingObject::Kind::Oval, QRectF(0, 0, 5, 5))); },
+                  sheet);
+
+    // The unlocked cell takes input, and the formula reading it follows.
+    m_document.setCellText(0, {2, 2}, QStringLiteral("4"));
+    EXPECT_EQ(m_document.workbook().sheet(0).text({2, 3}), QStringLiteral("8"));
+    m_document.togglePageBreak(0, {3, 1});
+    m_document.setFrozen(0, 1, 0);
+    m_document.setProtected(0, false);
+    EXPECT_EQ(m_document.workbook().sheet(0).editText({2, 3}), QStringLiteral("=B2*2"));
+    m_document.setCellText(0, {1, 1}, QStringLiteral("x"));
+    EXPECT_EQ(m_document.workbook().sheet(0).text({1, 1}), QStringLiteral("x"));
+}
+
 TEST_F(WorkbookDocumentTest, DrawingObjectsAndTheirOrder) {
     const DrawingObject line = shape(DrawingObject::Kind::Line, QRectF(0, 0, 10, 10));
     const DrawingObject oval = shape(DrawingObject::Kind::Oval, QRectF(5, 5, 10, 10));

@@ -21,6 +21,7 @@ inline void PrintTo(const CellStyle& style, std::ostream* out) {
          << style.numberFormat.toStdString() << "' borders";
     for (const Border* border : {&style.left, &style.top, &style.right, &style.bottom})
         *out << ' ' << int(border->line) << '/' << colour(border->colour);
+    *out << (style.locked ? "" : " unlocked") << (style.formulaHidden ? " formula-hidden" : "");
 }
 
 } // namespace velmora::sheet

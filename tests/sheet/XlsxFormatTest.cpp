@@ -101,6 +101,12 @@ TEST_F(XlsxFormat, FormulasRoundTripAsFormulas) {
     EXPECT_EQ(read.sheet(0).text({1, 3}), QStringLiteral("n=8"));
 }
 
+TEST_F(XlsxFormat, CellProtectionIsWritten) {
+    const QString styles = part(test::everyFeature(), "xl/styles.xml");
+    EXPECT_TRUE(styles.contains(QStringLiteral("<protection locked=\"0\" hidden=\"1\"/>")))
+        << styles.toStdString();
+}
+
 TEST_F(XlsxFormat, PrintSettingsAreWritten) {
     const Workbook book = test::everyFeature();
     const QString workbook = part(book, "xl/workbook.xml");
