@@ -489,6 +489,10 @@ void WorkbookDocument::setDefaultFont(const QString& family, double size) {
     if (family.trimmed().isEmpty() || !(size >= 1.0 && size <= 409.0))
         throw SheetError(
             QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
+    // Every sheet changes or none: a protected one refuses before anything is recorded.
+    for (const Sheet& sheet : m_workbook.sheets())
+        if (sheet.isProtected())
+            throw SheetError(protectedSheetMessage());
     const QString text = QStringLiteral("Standardschrift");
     m_undo.beginMacro(text);
     for (int index = 0; index < m_workbook.sheetCount(); ++index) {

@@ -541,6 +541,9 @@ TEST_F(WorkbookDocumentTest, DefaultFontOfTheWorkbook) {
                   QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
     expectRefused([&] { m_document.setDefaultFont(QStringLiteral("Arial"), 0.5); },
                   QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
+    m_document.setProtected(1, true);
+    expectRefused([&] { m_document.setDefaultFont(QStringLiteral("Arial"), 9); },
+                  QStringLiteral("Die Tabelle ist geschützt. Heben Sie den Blattschutz auf, um sie zu ändern."));
 }
 
 TEST_F(WorkbookDocumentTest, ModifiedFollowsTheHistory) {
