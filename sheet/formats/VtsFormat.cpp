@@ -41,13 +41,22 @@ constexpr std::array<EnumName<Border::Line>, 7> lineNames{{
     {Border::Line::Dotted, u"dotted"},
     {Border::Line::Double, u"double"},
 }};
-constexpr std::array<EnumName<DrawingObject::Kind>, 6> drawingNames{{
+constexpr std::array<EnumName<DrawingObject::Kind>, 10> drawingNames{{
     {DrawingObject::Kind::Line, u"line"},
     {DrawingObject::Kind::Rectangle, u"rectangle"},
     {DrawingObject::Kind::Oval, u"oval"},
     {DrawingObject::Kind::Arc, u"arc"},
     {DrawingObject::Kind::Polygon, u"polygon"},
     {DrawingObject::Kind::TextBox, u"textbox"},
+    {DrawingObject::Kind::Button, u"button"},
+    {DrawingObject::Kind::CheckBox, u"checkbox"},
+    {DrawingObject::Kind::ListBox, u"listbox"},
+    {DrawingObject::Kind::Chart, u"chart"},
+}};
+constexpr std::array<EnumName<DrawingObject::ChartType>, 3> chartNames{{
+    {DrawingObject::ChartType::Bar, u"bar"},
+    {DrawingObject::ChartType::Line, u"line"},
+    {DrawingObject::ChartType::Pie, u"pie"},
 }};
 
 template <typename Enum, std::size_t n>
@@ -269,7 +278,6 @@ private:
     }
 
     void writeCell(CellPos pos, const Cell& cell, const CellStyle& sheetStyle) {
-        const bool encoded = needsEncoding(cell.text);
         if (cell.text.isEmpty())
             m_xml.writeEmptyElement(QStringLiteral("c"));
         else
@@ -281,13 +289,18 @@ private:
             m_xml.writeAttribute(QStringLiteral("f"), cell.formula);
         if (cell.text.isEmpty())
             return;
-        if (encoded) {
-            m_xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("utf16le-base64"));
-            m_xml.writeCharacters(QString::fromLatin1(utf16Bytes(cell.text).toBase64()));
-        } else {
-            m_xml.writeCharacters(cell.text);
-        }
+        writeText(cell.text);
         m_xml.writeEndElement();
+    }
+
+    // An element's text, with the encoding attribute where XML cannot carry it as it is.
+    void writeText(const QString& text) {
+        if (needsEncoding(text)) {
+            m_xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("utf16le-base64"));
+            m_xml.writeCharacters(QString::fromLatin1(utf16Bytes(text).toBase64()));
+        } else {
+            m_xml.writeCharacters(text);
+        }
     }
 
     void writePrint(const PrintSettings& print) {
@@ -350,13 +363,23 @@ private:
         m_xml.writeAttribute(QStringLiteral("line-width"), number(object.lineWidth));
         if (object.fillColour.isValid())
             m_xml.writeAttribute(QStringLiteral("fill"), colourName(object.fillColour));
+        writeFlag(u"checked", object.checked);
+        if (object.source)
+            m_xml.writeAttribute(QStringLiteral("source"), rangeReference(*object.source));
+        if (object.selectedEntry > 0)
+            m_xml.writeAttribute(QStringLiteral("selected"), QString::number(object.selectedEntry));
+        if (object.kind == DrawingObject::Kind::Chart)
+            m_xml.writeAttribute(QStringLiteral("chart"), nameOf(chartNames, object.chartType));
         for (const QPointF& point : object.points) {
             m_xml.writeEmptyElement(QStringLiteral("point"));
             m_xml.writeAttribute(QStringLiteral("x"), number(point.x()));
             m_xml.writeAttribute(QStringLiteral("y"), number(point.y()));
         }
-        if (!object.text.isEmpty())
-            m_xml.writeTextElement(QStringLiteral("text"), object.text);
+        if (!object.text.isEmpty()) {
+            m_xml.writeStartElement(QStringLiteral("text"));
+            writeText(object.text);
+            m_xml.writeEndElement();
+        }
         m_xml.writeEndElement();
     }
 
@@ -615,27 +638,32 @@ private:
         if (at.rowCount() != 1 || at.columnCount() != 1)
             fail(QStringLiteral("Zellbezug „%1“ nennt mehr als eine Zelle").arg(text(u"r")));
         const CellPos pos{at.top, at.left};
-        const bool encoded = m_xml.attributes().hasAttribute(QStringLiteral("encoding"));
-        if (encoded && text(u"encoding") != u"utf16le-base64")
-            fail(QStringLiteral("unbekannte Kodierung „%1“").arg(text(u"encoding")));
         const CellStyle cellStyle =
             m_xml.attributes().hasAttribute(QStringLiteral("s")) ? style(text(u"s")) : sheet.defaultStyle();
         const QString formula = text(u"f");
         if (!formula.isEmpty() && (m_version < vtsVersion || !formula.startsWith(u'=')))
             fail(QStringLiteral("Zelle %1 hat eine Formel, die ihre Formatversion nicht kennt")
                      .arg(cellReference(pos)));
-        QString content = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-        if (m_xml.hasError())
-            failAsXml();
-        if (encoded) {
-            const auto decoded =
-                QByteArray::fromBase64Encoding(content.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-            if (!decoded)
-                fail(QStringLiteral("Zelle %1 ist falsch kodiert").arg(cellReference(pos)));
-            content = fromUtf16Bytes(*decoded);
-        }
+        const QString content = elementText(QStringLiteral("Zelle %1").arg(cellReference(pos)));
         sheet.setStyle(pos, cellStyle);
         sheet.setFormula(pos, formula, content);
+    }
+
+    // The text of the current element, decoded where it was written encoded; `where` names it in errors.
+    QString elementText(const QString& where) {
+        const bool encoded = m_xml.attributes().hasAttribute(QStringLiteral("encoding"));
+        if (encoded && text(u"encoding") != u"utf16le-base64")
+            fail(QStringLiteral("unbekannte Kodierung „%1“").arg(text(u"encoding")));
+        const QString content = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (m_xml.hasError())
+            failAsXml();
+        if (!encoded)
+            return content;
+        const auto decoded =
+            QByteArray::fromBase64Encoding(content.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            fail(QStringLiteral("%1 ist falsch kodiert").arg(where));
+        return fromUtf16Bytes(*decoded);
     }
 
     void readPrint(PrintSettings& print) {
@@ -693,13 +721,18 @@ private:
         object.lineColour = colour(u"line", Qt::black);
         object.lineWidth = real(u"line-width", 1.0, 0.0, 1000.0);
         object.fillColour = colour(u"fill", QColor());
+        object.checked = flag(u"checked");
+        if (m_xml.attributes().hasAttribute(QStringLiteral("source")))
+            object.source = range(u"source");
+        object.selectedEntry = optionalInteger(u"selected", 0, 0, maxRows);
+        object.chartType = choice(u"chart", chartNames, DrawingObject::ChartType::Bar);
         while (nextChild()) {
             if (m_xml.name() == u"point") {
                 object.points.append(
                     QPointF(real(u"x", 0.0, -extent, extent), real(u"y", 0.0, -extent, extent)));
                 m_xml.skipCurrentElement();
             } else if (m_xml.name() == u"text") {
-                object.text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+                object.text = elementText(QStringLiteral("Der Text eines Zeichenobjekts"));
             } else {
                 unexpected();
             }

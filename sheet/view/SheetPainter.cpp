@@ -1,10 +1,11 @@
 #include "sheet/view/SheetPainter.h"
 
+#include "sheet/view/DrawingPainter.h"
+
 #include <algorithm>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPolygonF>
 
 namespace velmora::sheet {
 
@@ -12,17 +13,6 @@ namespace {
 
 constexpr double cellPadding = 2.0;
 const QColor gridColour(0xD4, 0xD4, 0xD4);
-
-// Point sizes are meant at 96 dpi; the painter's own scaling carries them onto the device.
-QFont cellFont(const CellStyle& style, const QPaintDevice* device) {
-    QFont font(style.fontFamily);
-    const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
-    font.setPointSizeF(std::max(1.0, style.fontSize) * 96.0 / dpi);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
-    return font;
-}
 
 QPen borderPen(const Border& border) {
     QPen pen(border.colour, 1.0);
@@ -76,6 +66,17 @@ void drawGridline(QPainter& painter, Qt::Orientation orientation, double at, int
 }
 
 } // namespace
+
+// Point sizes are meant at 96 dpi; the painter's own scaling carries them onto the device.
+QFont cellFont(const CellStyle& style, const QPaintDevice* device) {
+    QFont font(style.fontFamily);
+    const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
+    font.setPointSizeF(std::max(1.0, style.fontSize) * 96.0 / dpi);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    return font;
+}
 
 bool SheetPainter::isNumberText(const QString& text) {
     bool isNumber = false;
@@ -213,45 +214,8 @@ void SheetPainter::paintTexts(QPainter& painter, const CellRange& cells) const {
 }
 
 void SheetPainter::paintDrawings(QPainter& painter) const {
-    for (const DrawingObject& object : m_sheet.drawings()) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(object.lineColour, object.lineWidth));
-        painter.setBrush(object.fillColour.isValid() ? QBrush(object.fillColour) : QBrush(Qt::NoBrush));
-        const QRectF& bounds = object.bounds;
-        switch (object.kind) {
-        case DrawingObject::Kind::Line:
-            painter.drawLine(bounds.topLeft(), bounds.bottomRight());
-            break;
-        case DrawingObject::Kind::Rectangle:
-            painter.drawRect(bounds);
-            break;
-        case DrawingObject::Kind::Oval:
-            painter.drawEllipse(bounds);
-            break;
-        case DrawingObject::Kind::Arc:
-            // A quarter of the ellipse that fills twice the bounds, curving from the top left to the bottom
-            // right.
-            painter.drawArc(
-                QRectF(bounds.left() - bounds.width(), bounds.top(), 2 * bounds.width(), 2 * bounds.height()),
-                0, 90 * 16);
-            break;
-        case DrawingObject::Kind::Polygon: {
-            QPolygonF polygon;
-            for (const QPointF& point : object.points)
-                polygon << bounds.topLeft() + point;
-            painter.drawPolygon(polygon);
-            break;
-        }
-        case DrawingObject::Kind::TextBox:
-            painter.drawRect(bounds);
-            painter.setFont(cellFont(CellStyle{}, painter.device()));
-            painter.drawText(bounds.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             object.text);
-            break;
-        }
-        painter.restore();
-    }
+    for (const DrawingObject& object : m_sheet.drawings())
+        paintDrawing(painter, object, m_sheet);
 }
 
 } // namespace velmora::sheet

@@ -3,9 +3,15 @@
 #include "sheet/model/Sheet.h"
 #include "sheet/view/SheetGeometry.h"
 
+class QFont;
+class QPaintDevice;
 class QPainter;
 
 namespace velmora::sheet {
+
+/// A cell's font for painting: point sizes are meant at 96 dpi, the painter's own scaling carries them
+/// onto the device.
+QFont cellFont(const CellStyle& style, const QPaintDevice* device);
 
 /// Paints cells and drawing objects of a sheet in sheet coordinates (pixels at 100 %); the caller sets
 /// the painter's transformation for zoom, scrolling or the printed page.
