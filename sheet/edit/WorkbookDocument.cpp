@@ -537,6 +537,14 @@ void WorkbookDocument::removeObjects(int sheet, std::vector<int> indices) {
                  [&](SheetLayout& layout) { takeObjects(layout.drawings, indices); });
 }
 
+void WorkbookDocument::moveObjects(int sheet, std::vector<int> indices, QPointF by) {
+    indices = objectIndices(std::move(indices), sheetAt(sheet));
+    recordLayout(sheet, QStringLiteral("Objekte verschieben"), [&](SheetLayout& layout) {
+        for (const int index : indices)
+            layout.drawings[std::size_t(index)].bounds.translate(by);
+    });
+}
+
 void WorkbookDocument::bringToFront(int sheet, std::vector<int> indices) {
     indices = objectIndices(std::move(indices), sheetAt(sheet));
     recordLayout(sheet, QStringLiteral("In den Vordergrund"), [&](SheetLayout& layout) {

@@ -100,6 +100,7 @@ public:
     void addObject(int sheet, const DrawingObject& object);
     void changeObject(int sheet, int index, const DrawingObject& object);
     void removeObjects(int sheet, std::vector<int> indices);
+    void moveObjects(int sheet, std::vector<int> indices, QPointF by);
     void bringToFront(int sheet, std::vector<int> indices);
     void sendToBack(int sheet, std::vector<int> indices);
 

@@ -17,6 +17,7 @@
 #include "sheet/view/ShiftCellsDialog.h"
 #include "sheet/view/SortDialog.h"
 
+#include <numeric>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -76,10 +77,29 @@ SheetBook::SheetBook(QWidget* parent)
         edit([&] { m_document.setCellText(m_current, pos, text); });
     });
     connect(m_view, &SheetView::clearRequested, this, [this] {
-        edit([&] { m_document.clear(m_current, {m_view->selection()}, ClearKind::Contents); });
+        edit([&] {
+            if (m_view->selectedObjects().empty())
+                m_document.clear(m_current, {m_view->selection()}, ClearKind::Contents);
+            else
+                deleteObjects();
+        });
     });
     connect(&m_document, &WorkbookDocument::changed, this, &SheetBook::showDocument);
     connect(m_view, &SheetView::selectionChanged, this, &SheetBook::showCurrentCell);
+    connect(m_view, &SheetView::drawingModeChanged, this, &SheetBook::drawingModeChanged);
+    connect(m_view, &SheetView::objectDrawn, this, [this](DrawingObject object) {
+        // A chart shows the cells selected when it was drawn.
+        const CellRange cells = selectionInUse();
+        if (object.kind == DrawingObject::Kind::Chart && (cells.rowCount() > 1 || cells.columnCount() > 1))
+            object.source = cells;
+        edit([&] {
+            m_document.addObject(m_current, object);
+            m_view->selectObjects({int(shownSheet().drawings().size()) - 1});
+        });
+    });
+    connect(m_view, &SheetView::objectsMoved, this, [this](const std::vector<int>& objects, QPointF by) {
+        edit([&] { m_document.moveObjects(m_current, objects, by); });
+    });
     connect(m_editLine, &QLineEdit::returnPressed, this, [this] {
         if (!m_view->isReadOnly())
             edit([&] { m_document.setCellText(m_current, m_view->currentCell(), m_editLine->text()); });
@@ -185,6 +205,7 @@ Selection SheetBook::selection() const {
     selection.ranges = m_view->selectedRanges();
     selection.active = m_view->currentCell();
     selection.editingCell = m_view->isEditing();
+    selection.objects = m_view->selectedObjects();
     return selection;
 }
 
@@ -259,6 +280,43 @@ void SheetBook::printPreview() {
             [this](QPrinter* target) { printWorkbook(workbook(), title(), *target); });
     // Closing the preview is no cancellation: nothing was asked.
     m_runDialog(dialog);
+}
+
+int SheetBook::drawingMode() const {
+    return m_view->drawingMode();
+}
+
+void SheetBook::setDrawingMode(int mode) {
+    m_view->setDrawingMode(mode);
+}
+
+void SheetBook::selectAllObjects() {
+    std::vector<int> all(shownSheet().drawings().size());
+    std::iota(all.begin(), all.end(), 0);
+    m_view->selectObjects(std::move(all));
+}
+
+void SheetBook::bringToFront() {
+    const std::vector<int> objects = m_view->selectedObjects();
+    m_document.bringToFront(m_current, objects);
+    // They are the last ones now.
+    std::vector<int> moved(objects.size());
+    std::iota(moved.begin(), moved.end(), int(shownSheet().drawings().size() - objects.size()));
+    m_view->selectObjects(std::move(moved));
+}
+
+void SheetBook::sendToBack() {
+    const std::vector<int> objects = m_view->selectedObjects();
+    m_document.sendToBack(m_current, objects);
+    std::vector<int> moved(objects.size());
+    std::iota(moved.begin(), moved.end(), 0);
+    m_view->selectObjects(std::move(moved));
+}
+
+void SheetBook::deleteObjects() {
+    const std::vector<int> objects = m_view->selectedObjects();
+    m_view->selectObjects({});
+    m_document.removeObjects(m_current, objects);
 }
 
 void SheetBook::sheetProperties() {

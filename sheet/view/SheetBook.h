@@ -69,6 +69,16 @@ public:
     /// "Inhalte einfügen" of the clipboard at the current cell.
     void pasteContents();
 
+    /// The object-drawing mode: 0 none, 1 line, 2 rectangle, 3 oval, 4 arc, 5 chart (over the selected
+    /// cells), 7 button, 8 polygon, 9 check box, 10 list box. The next object drawn ends it.
+    int drawingMode() const;
+    void setDrawingMode(int mode);
+    void selectAllObjects();
+    /// The selected drawing objects in front of or behind the others, or deleted.
+    void bringToFront();
+    void sendToBack();
+    void deleteObjects();
+
     /// "Tabelleneigenschaften" of the shown sheet.
     void sheetProperties();
     /// "Namen festlegen", a new name referring to the active range.
@@ -140,6 +150,8 @@ public:
 Q_SIGNALS:
     /// The user changed the workbook: an edit, a cut or paste, an undo or a redo.
     void modified();
+    /// The drawing mode changed, also when drawing an object ended it.
+    void drawingModeChanged(int mode);
     /// The format painter went on or off.
     void formatPainterChanged(bool on);
 

@@ -42,6 +42,8 @@ void SheetView::setSheet(Sheet* sheet) {
     m_selection = {1, 1, 1, 1};
     m_earlierRanges.clear();
     m_kind = SelectionKind::Cells;
+    m_tool.select({});
+    m_tool.setMode(0);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     sheetChanged();
@@ -50,6 +52,12 @@ void SheetView::setSheet(Sheet* sheet) {
 
 void SheetView::sheetChanged() {
     rebuildGeometry();
+    // An undo may have taken selected objects away.
+    if (m_sheet) {
+        std::vector<int> kept = m_tool.selected();
+        std::erase_if(kept, [this](int index) { return std::size_t(index) >= m_sheet->drawings().size(); });
+        m_tool.select(std::move(kept));
+    }
     viewport()->update();
 }
 
@@ -256,7 +264,30 @@ void SheetView::paintPane(QPainter& painter, const QRectF& clip, bool scrollX, b
     const CellRange* merged = m_sheet->mergeAt(m_current);
     painter.setPen(QPen(selectionFrame, 1.0 / scale()));
     painter.drawRect(merged ? m_geometry->rangeRect(*merged) : m_geometry->cellRect(m_current));
+    paintObjectSelection(painter);
     painter.restore();
+}
+
+void SheetView::paintObjectSelection(QPainter& painter) const {
+    const double handle = 6.0 / scale();
+    painter.setBrush(Qt::NoBrush);
+    for (const int index : m_tool.selected()) {
+        if (index < 0 || std::size_t(index) >= m_sheet->drawings().size())
+            continue;
+        const QRectF bounds =
+            m_sheet->drawings()[std::size_t(index)].bounds.normalized().translated(m_tool.dragOffset());
+        painter.setPen(QPen(selectionFrame, 1.0 / scale(), Qt::DashLine));
+        painter.drawRect(bounds);
+        painter.setPen(QPen(selectionFrame, 1.0 / scale()));
+        for (const QPointF corner :
+             {bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight()})
+            painter.fillRect(QRectF(corner - QPointF(handle / 2, handle / 2), QSizeF(handle, handle)),
+                             selectionFrame);
+    }
+    if (const std::optional<QPolygonF> sketch = m_tool.sketch()) {
+        painter.setPen(QPen(Qt::black, 1.0 / scale(), Qt::DotLine));
+        painter.drawPolyline(*sketch);
+    }
 }
 
 int SheetView::rowHeaderWidth() const {
@@ -338,6 +369,16 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
     CellPos pos;
     m_dragging = hitTest(event->position().toPoint(), pos);
     const bool extend = event->modifiers() & Qt::ShiftModifier;
+    const bool hadObjects = !m_tool.selected().empty();
+    if (m_dragging == Hit::Cell && !m_readOnly &&
+        m_tool.press(toSheet(event->position().toPoint()),
+                     event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier), *m_sheet)) {
+        viewport()->update();
+        Q_EMIT selectionChanged();
+        return;
+    }
+    if (hadObjects)
+        viewport()->update(); // the objects' frames go
     // Ctrl keeps what is selected and starts another range; Shift extends the active one.
     const bool another = (event->modifiers() & Qt::ControlModifier) && m_dragging != Hit::Corner;
     if (another)
@@ -373,6 +414,11 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
 void SheetView::mouseMoveEvent(QMouseEvent* event) {
     if (!m_geometry || !(event->buttons() & Qt::LeftButton))
         return;
+    if (m_tool.isActive()) {
+        m_tool.move(toSheet(event->position().toPoint()));
+        viewport()->update();
+        return;
+    }
     CellPos pos;
     hitTest(event->position().toPoint(), pos);
     if (m_dragging == Hit::Cell)
@@ -384,11 +430,39 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SheetView::mouseReleaseEvent(QMouseEvent* event) {
-    if (m_geometry && event->button() == Qt::LeftButton)
-        Q_EMIT selectionFinished();
+    if (!m_geometry || event->button() != Qt::LeftButton)
+        return;
+    if (m_tool.isActive())
+        return reportTool(m_tool.release(toSheet(event->position().toPoint())));
+    Q_EMIT selectionFinished();
+}
+
+void SheetView::reportTool(const DrawingTool::Result& result) {
+    viewport()->update();
+    if (result.drawn) {
+        Q_EMIT drawingModeChanged(m_tool.mode());
+        Q_EMIT objectDrawn(*result.drawn);
+    } else if (!result.moved.isNull()) {
+        Q_EMIT objectsMoved(m_tool.selected(), result.moved);
+    }
+}
+
+void SheetView::setDrawingMode(int mode) {
+    finishEditing(true);
+    m_tool.setMode(mode);
+    viewport()->update();
+    Q_EMIT drawingModeChanged(mode);
+}
+
+void SheetView::selectObjects(std::vector<int> objects) {
+    m_tool.select(std::move(objects));
+    viewport()->update();
+    Q_EMIT selectionChanged();
 }
 
 void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_tool.mode() == 8)
+        return reportTool(m_tool.finish());
     CellPos pos;
     if (m_geometry && !m_readOnly && hitTest(event->position().toPoint(), pos) == Hit::Cell) {
         setCurrentCell(pos);
@@ -489,6 +563,8 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         Q_EMIT clearRequested();
         return;
     }
+    if (event->key() == Qt::Key_Escape && m_tool.mode() != 0)
+        return setDrawingMode(0);
     const QString text = event->text();
     if (!text.isEmpty() && text[0].isPrint() &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/model/Sheet.h"
+#include "sheet/view/DrawingTool.h"
 #include "sheet/view/SheetGeometry.h"
 
 #include <memory>
@@ -49,6 +50,13 @@ public:
     void select(const CellRange& range, SelectionKind kind = SelectionKind::Cells);
     void setCurrentCell(CellPos pos);
 
+    /// The object-drawing mode (DrawingTool's codes); the next drag or click draws that object and ends it.
+    int drawingMode() const { return m_tool.mode(); }
+    void setDrawingMode(int mode);
+    /// The drawing objects selected, by index; selecting cells deselects them.
+    const std::vector<int>& selectedObjects() const { return m_tool.selected(); }
+    void selectObjects(std::vector<int> objects);
+
 Q_SIGNALS:
     void selectionChanged();
     /// The mouse button that made a selection was released.
@@ -57,6 +65,11 @@ Q_SIGNALS:
     void textEntered(CellPos pos, const QString& text);
     /// The user pressed Delete on the selection.
     void clearRequested();
+    /// The user drew an object; the owner of the sheet adds it.
+    void objectDrawn(const DrawingObject& object);
+    /// The user dragged the selected objects `by` sheet pixels.
+    void objectsMoved(const std::vector<int>& objects, QPointF by);
+    void drawingModeChanged(int mode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,6 +110,10 @@ private:
     int rowHeaderWidth() const;
     int columnHeaderHeight() const;
     void paintHeaders(QPainter& painter, const CellRange& visible);
+    /// The frames and handles of the selected objects and what is being drawn, in sheet coordinates.
+    void paintObjectSelection(QPainter& painter) const;
+    /// Hands a finished drawing or drag to the owner.
+    void reportTool(const DrawingTool::Result& result);
     /// The cells of the sheet a rectangle of the viewport shows, scrolled as asked.
     CellRange cellsUnder(const QRectF& clip, bool scrollX, bool scrollY) const;
 
@@ -112,6 +129,7 @@ private:
     Hit m_dragging = Hit::Corner;
     int m_extraRows = 0; ///< rows reached by scrolling beyond the used range
     QLineEdit* m_editor = nullptr;
+    DrawingTool m_tool;
 };
 
 } // namespace velmora::sheet

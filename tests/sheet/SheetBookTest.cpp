@@ -660,6 +660,84 @@ TEST_F(SheetBookTest, SheetPropertiesNamesSizesAndFontDialogs) {
     EXPECT_EQ(m_book.workbook().sheet(0).style({3, 1}).fontSize, 11.0);
 }
 
+// Drawing objects are drawn, selected, moved, reordered and deleted with the mouse and keys, each an
+// undoable step. The cells begin 40 pixels right and 20 below the viewport's corner.
+TEST_F(SheetBookTest, DrawingObjectsWithTheMouse) {
+    QWidget* viewport = m_book.view()->viewport();
+    const auto drag = [viewport](QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mousePress(viewport, Qt::LeftButton, modifiers, from);
+        QTest::mouseMove(viewport, to);
+        QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, to);
+    };
+    std::vector<int> modes;
+    QObject::connect(&m_book, &SheetBook::drawingModeChanged, [&](int mode) { modes.push_back(mode); });
+    const auto objects = [this] {
+        return m_book.workbook().sheet(0).drawings();
+    };
+
+    m_book.setDrawingMode(2);
+    drag({100, 50}, {200, 120});
+    ASSERT_EQ(objects().size(), 1u);
+    EXPECT_EQ(objects()[0].kind, DrawingObject::Kind::Rectangle);
+    EXPECT_EQ(objects()[0].bounds, QRectF(60, 30, 100, 70));
+    EXPECT_EQ(m_book.drawingMode(), 0);
+    EXPECT_EQ(modes, (std::vector<int>{2, 0}));
+    EXPECT_EQ(m_book.selection().kind(), 9);
+
+    // A click in a mode draws the object at its default size; a chart shows the selected cells.
+    m_book.view()->select({2, 1, 3, 2});
+    m_book.setDrawingMode(5);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    ASSERT_EQ(objects().size(), 2u);
+    EXPECT_EQ(objects()[1].kind, DrawingObject::Kind::Chart);
+    EXPECT_EQ(objects()[1].bounds, QRectF(260, 180, 96, 24));
+    EXPECT_EQ(objects()[1].source, (CellRange{2, 1, 3, 2}));
+
+    // Dragging the rectangle moves it; Ctrl adds the chart to the selection.
+    drag({150, 60}, {170, 90});
+    EXPECT_EQ(objects()[0].bounds, QRectF(80, 60, 100, 70));
+    EXPECT_EQ(m_book.selection().objects, (std::vector<int>{0}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, QPoint(310, 210));
+    EXPECT_EQ(m_book.selection().kind(), 10);
+    m_book.sendToBack(); // both: the order stays
+    EXPECT_EQ(objects()[0].kind, DrawingObject::Kind::Rectangle);
+    m_book.view()->selectObjects({1});
+    m_book.sendToBack();
+    EXPECT_EQ(objects()[0].kind, DrawingObject::Kind::Chart);
+    EXPECT_EQ(m_book.selection().objects, (std::vector<int>{0}));
+
+    // A polygon takes a point per click and ends with a double click.
+    m_book.setDrawingMode(8);
+    for (const QPoint at : {QPoint(400, 40), QPoint(460, 40), QPoint(430, 90)})
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(430, 90));
+    ASSERT_EQ(objects().size(), 3u);
+    EXPECT_EQ(objects()[2].kind, DrawingObject::Kind::Polygon);
+    EXPECT_EQ(objects()[2].bounds, QRectF(360, 20, 60, 50));
+    EXPECT_EQ(objects()[2].points, (QList<QPointF>{{0, 0}, {60, 0}, {30, 50}}));
+
+    // Escape leaves a mode; a mode that does not exist is refused.
+    m_book.setDrawingMode(9);
+    QTest::keyClick(m_book.view(), Qt::Key_Escape);
+    EXPECT_EQ(m_book.drawingMode(), 0);
+    EXPECT_THROW(m_book.setDrawingMode(6), SheetError);
+
+    // Delete takes the selected objects away, undo brings them back; a click on a cell deselects them.
+    m_book.selectAllObjects();
+    EXPECT_EQ(m_book.selection().objects, (std::vector<int>{0, 1, 2}));
+    QTest::keyClick(m_book.view(), Qt::Key_Delete);
+    EXPECT_TRUE(objects().empty());
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(objects().size(), 3u);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(700, 500));
+    EXPECT_EQ(m_book.selection().kind(), 1);
+
+    // Every step is undone in turn: polygon, order, order, move, chart, rectangle.
+    for (int step = 0; step < 6; ++step)
+        m_book.document().undoStack().undo();
+    EXPECT_TRUE(objects().empty());
+}
+
 TEST_F(SheetBookTest, PrintAreaAndTitlesFromTheSelection) {
     m_book.view()->select({2, 1, 9, 2});
     m_book.setPrintArea();
