@@ -538,10 +538,17 @@ void WorkbookDocument::removeObjects(int sheet, std::vector<int> indices) {
 }
 
 void WorkbookDocument::moveObjects(int sheet, std::vector<int> indices, QPointF by) {
+    changeObjects(
+        sheet, std::move(indices), [by](DrawingObject& object) { object.bounds.translate(by); },
+        QStringLiteral("Objekte verschieben"));
+}
+
+void WorkbookDocument::changeObjects(int sheet, std::vector<int> indices,
+                                     const std::function<void(DrawingObject&)>& change, const QString& text) {
     indices = objectIndices(std::move(indices), sheetAt(sheet));
-    recordLayout(sheet, QStringLiteral("Objekte verschieben"), [&](SheetLayout& layout) {
+    recordLayout(sheet, text, [&](SheetLayout& layout) {
         for (const int index : indices)
-            layout.drawings[std::size_t(index)].bounds.translate(by);
+            change(layout.drawings[std::size_t(index)]);
     });
 }
 

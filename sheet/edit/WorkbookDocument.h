@@ -101,6 +101,9 @@ public:
     void changeObject(int sheet, int index, const DrawingObject& object);
     void removeObjects(int sheet, std::vector<int> indices);
     void moveObjects(int sheet, std::vector<int> indices, QPointF by);
+    /// Each of the objects changed by `change`, as one step.
+    void changeObjects(int sheet, std::vector<int> indices, const std::function<void(DrawingObject&)>& change,
+                       const QString& text);
     void bringToFront(int sheet, std::vector<int> indices);
     void sendToBack(int sheet, std::vector<int> indices);
 

@@ -3,6 +3,7 @@
 #include "sheet/model/SheetError.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora::sheet {
 
@@ -58,7 +59,40 @@ void DrawingTool::setMode(int mode) {
     m_points.clear();
 }
 
-bool DrawingTool::press(QPointF at, bool adding, const Sheet& sheet) {
+bool DrawingTool::grip(QPointF at, const Sheet& sheet, double grip) {
+    const auto near = [&](QPointF point) {
+        return std::abs(point.x() - at.x()) <= grip && std::abs(point.y() - at.y()) <= grip;
+    };
+    for (const int index : m_selected) {
+        if (index < 0 || std::size_t(index) >= sheet.drawings().size())
+            continue;
+        const DrawingObject& object = sheet.drawings()[std::size_t(index)];
+        if (m_editingPoints && m_selected.size() == 1 && object.kind == DrawingObject::Kind::Polygon) {
+            for (int point = 0; point < object.points.size(); ++point)
+                if (near(object.bounds.topLeft() + object.points[point])) {
+                    m_action = Action::MovingPoint;
+                    m_target = index;
+                    m_original = object;
+                    m_point = point;
+                    return true;
+                }
+        }
+        const QRectF bounds = object.bounds.normalized();
+        const QPointF corners[] = {bounds.topLeft(), bounds.topRight(), bounds.bottomRight(),
+                                   bounds.bottomLeft()};
+        for (int corner = 0; corner < 4; ++corner)
+            if (near(corners[corner])) {
+                m_action = Action::Resizing;
+                m_target = index;
+                m_original = object;
+                m_fixed = corners[(corner + 2) % 4];
+                return true;
+            }
+    }
+    return false;
+}
+
+bool DrawingTool::press(QPointF at, bool adding, const Sheet& sheet, double grip) {
     m_start = m_last = at;
     if (m_mode == 8) {
         // The last point follows the mouse; a click fixes it where it is and starts the next one.
@@ -74,6 +108,8 @@ bool DrawingTool::press(QPointF at, bool adding, const Sheet& sheet) {
         m_action = Action::Drawing;
         return true;
     }
+    if (this->grip(at, sheet, grip))
+        return true;
     const std::optional<int> hit = objectAt(sheet, at);
     if (!hit) {
         m_selected.clear();
@@ -114,6 +150,11 @@ DrawingTool::Result DrawingTool::release(QPointF at) {
         result.moved = at - m_start;
         m_action = Action::None;
         break;
+    case Action::Resizing:
+    case Action::MovingPoint:
+        result.changed = std::pair(m_target, *reshaped());
+        m_action = Action::None;
+        break;
     default:
         break;
     }
@@ -139,6 +180,39 @@ DrawingTool::Result DrawingTool::finish() {
     m_mode = 0;
     m_action = Action::None;
     return result;
+}
+
+std::optional<DrawingObject> DrawingTool::reshaped() const {
+    DrawingObject object = m_original;
+    if (m_action == Action::Resizing) {
+        // A line keeps which of its ends is where; polygons scale their points with the bounds.
+        const QRectF before = m_original.bounds.normalized();
+        const QRectF after = QRectF(m_fixed, m_last).normalized();
+        const double sx = before.width() > 0 ? after.width() / before.width() : 1.0;
+        const double sy = before.height() > 0 ? after.height() / before.height() : 1.0;
+        for (QPointF& point : object.points)
+            point = QPointF(point.x() * sx, point.y() * sy);
+        const bool flippedX = m_original.bounds.width() < 0;
+        const bool flippedY = m_original.bounds.height() < 0;
+        object.bounds =
+            QRectF(QPointF(flippedX ? after.right() : after.left(), flippedY ? after.bottom() : after.top()),
+                   QPointF(flippedX ? after.left() : after.right(), flippedY ? after.top() : after.bottom()));
+        return object;
+    }
+    if (m_action == Action::MovingPoint) {
+        // The bounds follow the points: the polygon's top-left corner is where its points begin.
+        QPolygonF points;
+        for (const QPointF& point : m_original.points)
+            points << m_original.bounds.topLeft() + point;
+        points[m_point] = m_last;
+        const QRectF bounds = points.boundingRect();
+        object.bounds = bounds;
+        object.points.clear();
+        for (const QPointF& point : points)
+            object.points.append(point - bounds.topLeft());
+        return object;
+    }
+    return std::nullopt;
 }
 
 std::optional<QPolygonF> DrawingTool::sketch() const {

@@ -1,10 +1,8 @@
 #include "sheet/view/FormatCellsDialog.h"
 
 #include "sheet/formats/NumberFormats.h"
-#include "sheet/model/Palette.h"
+#include "sheet/view/ColourChoice.h"
 #include "ui_FormatCellsDialog.h"
-
-#include <QPixmap>
 
 namespace velmora::sheet {
 
@@ -13,26 +11,6 @@ namespace {
 constexpr NumberCategory categories[] = {NumberCategory::FixedAndGeneral, NumberCategory::Currency,
                                          NumberCategory::Percent, NumberCategory::Fraction,
                                          NumberCategory::DateAndTime};
-
-QIcon swatch(QColor colour) {
-    QPixmap pixmap(16, 12);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
-
-// The 16 colours (after "Keine" where a colour may be absent); the item's data is the colour.
-void fillColours(QComboBox* box, bool withNone, const QColor& current) {
-    if (withNone)
-        box->addItem(QStringLiteral("Keine"), QColor());
-    for (const NamedColour& colour : paletteColours)
-        box->addItem(swatch(QColor(colour.rgb)), QString::fromLatin1(colour.name), QColor(colour.rgb));
-    int index = box->findData(current);
-    if (index < 0 && current.isValid()) {
-        box->addItem(swatch(current), current.name(), current);
-        index = box->count() - 1;
-    }
-    box->setCurrentIndex(std::max(index, 0));
-}
 
 // Border lines in the order of the lists.
 constexpr Border::Line borderLines[] = {Border::Line::None,  Border::Line::Thin,   Border::Line::Medium,

@@ -7,6 +7,7 @@
 #include "sheet/view/DefineNameDialog.h"
 #include "sheet/view/FindDialog.h"
 #include "sheet/view/FormatCellsDialog.h"
+#include "sheet/view/FormatObjectDialog.h"
 #include "sheet/view/GoToDialog.h"
 #include "sheet/view/LineSizeDialog.h"
 #include "sheet/view/PageSetupDialog.h"
@@ -99,6 +100,9 @@ SheetBook::SheetBook(QWidget* parent)
     });
     connect(m_view, &SheetView::objectsMoved, this, [this](const std::vector<int>& objects, QPointF by) {
         edit([&] { m_document.moveObjects(m_current, objects, by); });
+    });
+    connect(m_view, &SheetView::objectChanged, this, [this](int index, const DrawingObject& object) {
+        edit([&] { m_document.changeObject(m_current, index, object); });
     });
     connect(m_editLine, &QLineEdit::returnPressed, this, [this] {
         if (!m_view->isReadOnly())
@@ -317,6 +321,25 @@ void SheetBook::deleteObjects() {
     const std::vector<int> objects = m_view->selectedObjects();
     m_view->selectObjects({});
     m_document.removeObjects(m_current, objects);
+}
+
+bool SheetBook::isEditingPolygonPoints() const {
+    return m_view->isEditingPoints();
+}
+
+void SheetBook::setEditingPolygonPoints(bool on) {
+    m_view->setEditingPoints(on);
+}
+
+void SheetBook::formatObject() {
+    const std::vector<int> objects = m_view->selectedObjects();
+    if (objects.empty())
+        throw SheetError(QStringLiteral("Es ist kein Zeichenobjekt ausgewählt."));
+    FormatObjectDialog dialog(shownSheet().drawings().at(std::size_t(objects.front())), this);
+    run(dialog);
+    m_document.changeObjects(
+        m_current, objects, [&dialog](DrawingObject& object) { object = dialog.applied(object); },
+        QStringLiteral("Objekt formatieren"));
 }
 
 void SheetBook::sheetProperties() {

@@ -78,6 +78,11 @@ public:
     void bringToFront();
     void sendToBack();
     void deleteObjects();
+    /// Polygon point editing (the points of the selected polygon dragged with the mouse), on or off.
+    bool isEditingPolygonPoints() const;
+    void setEditingPolygonPoints(bool on);
+    /// "Objekt formatieren" for the selected objects.
+    void formatObject();
 
     /// "Tabelleneigenschaften" of the shown sheet.
     void sheetProperties();

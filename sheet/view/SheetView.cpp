@@ -284,6 +284,18 @@ void SheetView::paintObjectSelection(QPainter& painter) const {
             painter.fillRect(QRectF(corner - QPointF(handle / 2, handle / 2), QSizeF(handle, handle)),
                              selectionFrame);
     }
+    if (const std::optional<DrawingObject> reshaped = m_tool.reshaped()) {
+        painter.setPen(QPen(Qt::black, 1.0 / scale(), Qt::DotLine));
+        painter.drawRect(reshaped->bounds.normalized());
+    }
+    if (m_tool.isEditingPoints() && m_tool.selected().size() == 1 &&
+        std::size_t(m_tool.selected().front()) < m_sheet->drawings().size()) {
+        const DrawingObject& polygon = m_sheet->drawings()[std::size_t(m_tool.selected().front())];
+        for (const QPointF& point : polygon.points)
+            painter.fillRect(QRectF(polygon.bounds.topLeft() + point - QPointF(handle / 2, handle / 2),
+                                    QSizeF(handle, handle)),
+                             Qt::black);
+    }
     if (const std::optional<QPolygonF> sketch = m_tool.sketch()) {
         painter.setPen(QPen(Qt::black, 1.0 / scale(), Qt::DotLine));
         painter.drawPolyline(*sketch);
@@ -372,7 +384,8 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
     const bool hadObjects = !m_tool.selected().empty();
     if (m_dragging == Hit::Cell && !m_readOnly &&
         m_tool.press(toSheet(event->position().toPoint()),
-                     event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier), *m_sheet)) {
+                     event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier), *m_sheet,
+                     4.0 / scale())) {
         viewport()->update();
         Q_EMIT selectionChanged();
         return;
@@ -442,6 +455,8 @@ void SheetView::reportTool(const DrawingTool::Result& result) {
     if (result.drawn) {
         Q_EMIT drawingModeChanged(m_tool.mode());
         Q_EMIT objectDrawn(*result.drawn);
+    } else if (result.changed) {
+        Q_EMIT objectChanged(result.changed->first, result.changed->second);
     } else if (!result.moved.isNull()) {
         Q_EMIT objectsMoved(m_tool.selected(), result.moved);
     }
@@ -452,6 +467,11 @@ void SheetView::setDrawingMode(int mode) {
     m_tool.setMode(mode);
     viewport()->update();
     Q_EMIT drawingModeChanged(mode);
+}
+
+void SheetView::setEditingPoints(bool on) {
+    m_tool.setEditingPoints(on);
+    viewport()->update();
 }
 
 void SheetView::selectObjects(std::vector<int> objects) {

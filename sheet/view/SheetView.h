@@ -56,6 +56,9 @@ public:
     /// The drawing objects selected, by index; selecting cells deselects them.
     const std::vector<int>& selectedObjects() const { return m_tool.selected(); }
     void selectObjects(std::vector<int> objects);
+    /// Polygon point editing: the points of the one selected polygon are shown and can be dragged.
+    bool isEditingPoints() const { return m_tool.isEditingPoints(); }
+    void setEditingPoints(bool on);
 
 Q_SIGNALS:
     void selectionChanged();
@@ -69,6 +72,8 @@ Q_SIGNALS:
     void objectDrawn(const DrawingObject& object);
     /// The user dragged the selected objects `by` sheet pixels.
     void objectsMoved(const std::vector<int>& objects, QPointF by);
+    /// The user resized an object or moved a point of a polygon: `object` is how it is to be.
+    void objectChanged(int index, const DrawingObject& object);
     void drawingModeChanged(int mode);
 
 protected:

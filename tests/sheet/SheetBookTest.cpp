@@ -738,6 +738,78 @@ TEST_F(SheetBookTest, DrawingObjectsWithTheMouse) {
     EXPECT_TRUE(objects().empty());
 }
 
+// A corner of a selected object resizes it, a point of a polygon moves while points are edited, and
+// Format Object changes what was changed on every selected object.
+TEST_F(SheetBookTest, ObjectsResizedReshapedAndFormatted) {
+    QWidget* viewport = m_book.view()->viewport();
+    const auto drag = [viewport](QPoint from, QPoint to) {
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(viewport, to);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+    };
+    Workbook book = test::germanTexts();
+    DrawingObject polygon;
+    polygon.kind = DrawingObject::Kind::Polygon;
+    polygon.bounds = {100, 100, 40, 20};
+    polygon.points = {{0, 0}, {40, 0}, {20, 20}};
+    DrawingObject list;
+    list.kind = DrawingObject::Kind::ListBox;
+    list.bounds = {200, 100, 80, 20};
+    list.fillColour = Qt::white;
+    book.sheet(0).drawings() = {polygon, list};
+    m_book.setWorkbook(book);
+    const auto objects = [this] {
+        return m_book.workbook().sheet(0).drawings();
+    };
+
+    m_book.view()->selectObjects({0});
+    drag({40 + 140, 20 + 120}, {40 + 180, 20 + 160}); // the bottom-right corner, 40 further each way
+    EXPECT_EQ(objects()[0].bounds, QRectF(100, 100, 80, 60));
+    EXPECT_EQ(objects()[0].points, (QList<QPointF>{{0, 0}, {80, 0}, {40, 60}}));
+
+    m_book.setEditingPolygonPoints(true);
+    drag({40 + 140, 20 + 160}, {40 + 140, 20 + 200}); // the third point, 40 down
+    EXPECT_EQ(objects()[0].bounds, QRectF(100, 100, 80, 100));
+    EXPECT_EQ(objects()[0].points, (QList<QPointF>{{0, 0}, {80, 0}, {40, 100}}));
+    m_book.setEditingPolygonPoints(false);
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(objects()[0].bounds, QRectF(100, 100, 80, 60));
+
+    m_book.view()->selectObjects({0, 1});
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Objekt formatieren"));
+        EXPECT_FALSE(child<QLineEdit>(dialog, "quelle")->isEnabled()); // the polygon, shown first, has none
+        auto* line = child<QComboBox>(dialog, "linienfarbe");
+        line->setCurrentIndex(line->findText(QStringLiteral("Red")));
+        child<QDoubleSpinBox>(dialog, "linienstaerke")->setValue(3);
+        return true;
+    });
+    m_book.formatObject();
+    EXPECT_EQ(objects()[0].lineColour, QColor(Qt::red));
+    EXPECT_EQ(objects()[1].lineColour, QColor(Qt::red));
+    EXPECT_EQ(objects()[1].lineWidth, 3.0);
+    EXPECT_EQ(objects()[1].fillColour, QColor(Qt::white)); // not changed in the dialog
+
+    m_book.view()->selectObjects({1});
+    m_book.setDialogRunner([](QDialog& dialog) {
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        child<QLineEdit>(dialog, "quelle")->setText(QStringLiteral("A1:"));
+        EXPECT_FALSE(ok->isEnabled());
+        child<QLineEdit>(dialog, "quelle")->setText(QStringLiteral("$A$1:$A$3"));
+        EXPECT_TRUE(ok->isEnabled());
+        child<QSpinBox>(dialog, "auswahl")->setValue(2);
+        return true;
+    });
+    m_book.formatObject();
+    EXPECT_EQ(objects()[1].source, (CellRange{1, 1, 3, 1}));
+    EXPECT_EQ(objects()[1].selectedEntry, 2);
+    m_book.document().undoStack().undo();
+    EXPECT_FALSE(objects()[1].source.has_value());
+
+    m_book.view()->selectObjects({});
+    EXPECT_THROW(m_book.formatObject(), SheetError);
+}
+
 TEST_F(SheetBookTest, PrintAreaAndTitlesFromTheSelection) {
     m_book.view()->select({2, 1, 9, 2});
     m_book.setPrintArea();
