@@ -166,4 +166,17 @@ CellRange Sheet::usedRange() const {
     return used;
 }
 
+bool parseTypedRange(const QString& text, std::optional<CellRange>& range) {
+    QString plain = text.trimmed();
+    plain.remove(u'$');
+    CellRange parsed;
+    if (plain.isEmpty())
+        range.reset();
+    else if (parseRangeReference(plain, parsed) && parsed.bottom <= maxRows && parsed.right <= maxColumns)
+        range = parsed;
+    else
+        return false;
+    return true;
+}
+
 } // namespace velmora::sheet

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <QString>
 #include <set>
 #include <vector>
@@ -56,6 +57,10 @@ struct SheetLayout {
 
     bool operator==(const SheetLayout&) const = default;
 };
+
+/// A range as a user types it: "B2:D9" or "$B$2:$D$9" inside the sheet's limits, and an empty text for
+/// none. False, with `range` unchanged, for anything else.
+bool parseTypedRange(const QString& text, std::optional<CellRange>& range);
 
 /// Cells of a range in row-major order, as an edit keeps them to put them back.
 using CellList = std::vector<std::pair<CellPos, Cell>>;

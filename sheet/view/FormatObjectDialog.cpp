@@ -27,20 +27,6 @@ bool isFilled(Kind kind) {
     return kind != Kind::Line && kind != Kind::Arc;
 }
 
-// A range of the sheet, "$" allowed; empty text for none.
-bool parseSource(const QString& text, std::optional<CellRange>& source) {
-    QString plain = text.trimmed();
-    plain.remove(u'$');
-    CellRange range;
-    if (plain.isEmpty())
-        source.reset();
-    else if (parseRangeReference(plain, range) && range.bottom <= maxRows && range.right <= maxColumns)
-        source = range;
-    else
-        return false;
-    return true;
-}
-
 } // namespace
 
 FormatObjectDialog::FormatObjectDialog(const DrawingObject& current, QWidget* parent)
@@ -72,7 +58,7 @@ FormatObjectDialog::~FormatObjectDialog() = default;
 
 void FormatObjectDialog::checkSource() {
     std::optional<CellRange> source;
-    m_ui->knoepfe->button(QDialogButtonBox::Ok)->setEnabled(parseSource(m_ui->quelle->text(), source));
+    m_ui->knoepfe->button(QDialogButtonBox::Ok)->setEnabled(parseTypedRange(m_ui->quelle->text(), source));
 }
 
 DrawingObject FormatObjectDialog::edited() const {
@@ -82,7 +68,7 @@ DrawingObject FormatObjectDialog::edited() const {
     object.fillColour = m_ui->fuellfarbe->currentData().value<QColor>();
     object.text = m_ui->text->toPlainText();
     object.checked = m_ui->aktiviert->isChecked();
-    parseSource(m_ui->quelle->text(), object.source);
+    parseTypedRange(m_ui->quelle->text(), object.source);
     object.selectedEntry = m_ui->auswahl->value();
     object.chartType = chartTypes[std::max(0, m_ui->diagrammtyp->currentIndex())];
     return object;

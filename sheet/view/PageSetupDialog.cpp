@@ -54,18 +54,6 @@ QString columnsText(const std::optional<CellRange>& columns) {
 
 } // namespace
 
-bool parsePrintRange(const QString& text, std::optional<CellRange>& range) {
-    const QString plain = withoutDollars(text);
-    CellRange parsed;
-    if (plain.isEmpty())
-        range.reset();
-    else if (parseRangeReference(plain, parsed) && parsed.bottom <= maxRows && parsed.right <= maxColumns)
-        range = parsed;
-    else
-        return false;
-    return true;
-}
-
 bool parseTitleRows(const QString& text, std::optional<CellRange>& rows) {
     const QString plain = withoutDollars(text);
     std::pair<int, int> lines;
@@ -123,7 +111,7 @@ PageSetupDialog::~PageSetupDialog() = default;
 
 void PageSetupDialog::checkReferences() {
     std::optional<CellRange> range;
-    const bool valid = parsePrintRange(m_ui->druckbereich->text(), range) &&
+    const bool valid = parseTypedRange(m_ui->druckbereich->text(), range) &&
                        parseTitleRows(m_ui->wiederholungszeilen->text(), range) &&
                        parseTitleColumns(m_ui->wiederholungsspalten->text(), range);
     m_ui->knoepfe->button(QDialogButtonBox::Ok)->setEnabled(valid);
@@ -144,7 +132,7 @@ PrintSettings PageSetupDialog::settings() const {
     settings.centreVertically = m_ui->vertikalZentrieren->isChecked();
     settings.header = m_ui->kopfzeile->text();
     settings.footer = m_ui->fusszeile->text();
-    parsePrintRange(m_ui->druckbereich->text(), settings.area);
+    parseTypedRange(m_ui->druckbereich->text(), settings.area);
     parseTitleRows(m_ui->wiederholungszeilen->text(), settings.titleRows);
     parseTitleColumns(m_ui->wiederholungsspalten->text(), settings.titleColumns);
     settings.gridlines = m_ui->gitternetz->isChecked();

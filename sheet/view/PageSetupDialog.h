@@ -30,9 +30,8 @@ private:
     PrintSettings m_original;
 };
 
-/// "B2:D9" or "$B$2:$D$9"; "3" or "3:4" for rows, "A" or "A:B" for columns; empty text for none.
-/// False for anything else.
-bool parsePrintRange(const QString& text, std::optional<CellRange>& range);
+/// "3" or "3:4" for rows, "A" or "A:B" for columns, "$" allowed; empty text for none. False for anything
+/// else.
 bool parseTitleRows(const QString& text, std::optional<CellRange>& rows);
 bool parseTitleColumns(const QString& text, std::optional<CellRange>& columns);
 
