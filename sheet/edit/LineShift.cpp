@@ -70,6 +70,7 @@ void shiftDrawings(SheetLayout& layout, const LineShift& shift, double start, do
             object.bounds.moveTop(moved);
         else
             object.bounds.moveLeft(moved);
+        shiftOptionalRange(object.source, shift); // the cells a list or chart shows
     }
 }
 

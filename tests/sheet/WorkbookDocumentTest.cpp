@@ -230,6 +230,9 @@ TEST_F(WorkbookDocumentTest, InsertingAndDeletingRowsMovesEverythingWithThem) {
     sheet.print().rowBreaks = {5};
     sheet.print().area = CellRange{1, 1, 9, 7};
     sheet.drawings().push_back(shape(DrawingObject::Kind::Rectangle, QRectF(10, 100, 50, 20)));
+    DrawingObject chart = shape(DrawingObject::Kind::Chart, QRectF(10, 10, 50, 20));
+    chart.source = CellRange{2, 1, 5, 2};
+    sheet.drawings().push_back(chart);
     m_document.reset(laidOut);
 
     m_expected = laidOut;
@@ -244,6 +247,7 @@ TEST_F(WorkbookDocumentTest, InsertingAndDeletingRowsMovesEverythingWithThem) {
     layout.print.rowBreaks = {7};
     layout.print.area = CellRange{1, 1, 11, 7};
     layout.drawings[0].bounds.moveTop(100 + 2 * 17);
+    layout.drawings[1].source = CellRange{2, 1, 7, 2}; // the data a chart shows follows its cells
     moved.setLayout(layout);
     expectUndoable([&] { m_document.insertRows(0, 3, 2); });
 
@@ -260,6 +264,7 @@ TEST_F(WorkbookDocumentTest, InsertingAndDeletingRowsMovesEverythingWithThem) {
     layout.print.rowBreaks = {3};
     layout.print.area = CellRange{1, 1, 7, 7};
     layout.drawings[0].bounds.moveTop(100 - 17 - 30);
+    layout.drawings[1].source = CellRange{2, 1, 3, 2};
     deleted.setLayout(layout);
     expectUndoable([&] { m_document.deleteRows(0, 2, 2); });
 }
@@ -542,8 +547,9 @@ TEST_F(WorkbookDocumentTest, DefaultFontOfTheWorkbook) {
     expectRefused([&] { m_document.setDefaultFont(QStringLiteral("Arial"), 0.5); },
                   QStringLiteral("Eine Schrift braucht einen Namen und eine Größe von 1 bis 409 Punkt."));
     m_document.setProtected(1, true);
-    expectRefused([&] { m_document.setDefaultFont(QStringLiteral("Arial"), 9); },
-                  QStringLiteral("Die Tabelle ist geschützt. Heben Sie den Blattschutz auf, um sie zu ändern."));
+    expectRefused(
+        [&] { m_document.setDefaultFont(QStringLiteral("Arial"), 9); },
+        QStringLiteral("Die Tabelle ist geschützt. Heben Sie den Blattschutz auf, um sie zu ändern."));
 }
 
 TEST_F(WorkbookDocumentTest, ModifiedFollowsTheHistory) {
