@@ -28,6 +28,10 @@ public:
     void undo() override { restore(m_before); }
     void redo() override;
 
+    int sheet() const { return m_sheet; }
+    /// The cells the change may alter (a cell's style is its own: a new default style leaves it).
+    const std::vector<CellRange>& region() const { return m_region; }
+
 private:
     void restore(const State& state);
 

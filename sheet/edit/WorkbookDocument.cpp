@@ -105,13 +105,30 @@ SheetShift cellShift(int sheet, const CellRange& range, Axis axis, bool remove) 
             rows ? std::pair(range.left, range.right) : std::pair(range.top, range.bottom)};
 }
 
+// Adds the cells a command changes; false for a command that changes more than cells (rows, sheets, names),
+// after which every formula is computed.
+bool addChangedCells(const QUndoCommand& command, std::vector<ChangedCells>& changed) {
+    if (command.childCount() > 0) {
+        for (int i = 0; i < command.childCount(); ++i)
+            if (!addChangedCells(*command.child(i), changed))
+                return false;
+        return true;
+    }
+    const auto* cells = dynamic_cast<const SheetChange*>(&command);
+    if (!cells)
+        return false;
+    for (const CellRange& range : cells->region())
+        changed.push_back({cells->sheet(), range});
+    return true;
+}
+
 } // namespace
 
 WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
-    connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this](int index) {
         if (m_resetting)
             return;
-        m_formulaCount = m_formulas.recalculate(m_workbook);
+        recalculateBetween(std::exchange(m_computedIndex, index), index);
         Q_EMIT changed();
         Q_EMIT edited();
     });
@@ -119,6 +136,25 @@ WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
 
 void WorkbookDocument::recalculate() {
     m_formulaCount = m_formulas.recalculate(m_workbook);
+    Q_EMIT changed();
+}
+
+void WorkbookDocument::recalculateBetween(int from, int to) {
+    std::vector<ChangedCells> changed;
+    for (int i = std::min(from, to); i < std::max(from, to); ++i)
+        if (const QUndoCommand* command = m_undo.command(i);
+            !command || !addChangedCells(*command, changed)) {
+            m_formulaCount = m_formulas.recalculate(m_workbook);
+            return;
+        }
+    m_formulaCount = m_formulas.recalculateChanged(m_workbook, changed);
+}
+
+void WorkbookDocument::setUnrecordedText(int sheet, CellPos pos, const QString& text) {
+    sheetAt(sheet).setText(pos, text);
+    if (m_formulaCount == 0)
+        return;
+    m_formulaCount = m_formulas.recalculateChanged(m_workbook, {{sheet, CellRange::single(pos)}});
     Q_EMIT changed();
 }
 
@@ -131,6 +167,7 @@ void WorkbookDocument::reset(Workbook workbook) {
     m_resetting = true;
     m_undo.clear();
     m_resetting = false;
+    m_computedIndex = 0;
     m_workbook = std::move(workbook);
     recalculate();
 }

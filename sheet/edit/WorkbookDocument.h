@@ -41,11 +41,15 @@ public:
     const Workbook& workbook() const { return m_workbook; }
     /// Replaces the workbook and forgets the history; unmodified afterwards.
     void reset(Workbook workbook);
-    /// The workbook for changes outside the history, such as a program filling its result sheet.
+    /// The workbook for changes outside the history; recalculate() after changing cells this way.
     Workbook& unrecordedWorkbook() { return m_workbook; }
+    /// A program filling its result sheet: the cell's text outside the history. The formulas reading it
+    /// follow, reported by changed(); nothing is reported for a workbook without formulas.
+    void setUnrecordedText(int sheet, CellPos pos, const QString& text);
 
     QUndoStack& undoStack() { return m_undo; }
-    /// Computes every formula afresh (after each change this happens by itself; NOW() moves on only here).
+    /// Computes every formula afresh. After each change the formulas it concerns are computed by themselves,
+    /// with NOW() and TODAY().
     void recalculate();
     bool hasFormulas() const { return m_formulaCount > 0; }
     bool isModified() const { return !m_undo.isClean(); }
@@ -127,6 +131,8 @@ Q_SIGNALS:
 
 private:
     Sheet& sheetAt(int index);
+    /// Computes the formulas the commands between the two indices of the stack concern.
+    void recalculateBetween(int from, int to);
     /// Applies `change` to the sheet and records the region's cells (and the layout) before and after.
     void recordChange(int sheet, std::vector<CellRange> region, bool withLayout, const QString& text,
                       const std::function<void(Sheet&)>& change);
@@ -144,6 +150,7 @@ private:
     bool m_resetting = false;
     FormulaEngine m_formulas;
     int m_formulaCount = 0;
+    int m_computedIndex = 0; ///< the stack's index the formulas were last computed for
 };
 
 } // namespace velmora::sheet

@@ -395,9 +395,10 @@ bool isComputableFormula(const QString& formula) {
 }
 
 std::optional<double> cellNumber(const QString& text) {
-    const QStringView trimmed = QStringView(text).trimmed();
-    // Most texts that are no number say so at their first character; ranges read many of them, so the
-    // digits are read without the locale machinery.
+    // Ranges read many texts, so the digits are read without the locale machinery, and a text is trimmed
+    // only when it has spaces to lose; most texts that are no number say so at their first character.
+    const bool padded = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    const QStringView trimmed = padded ? QStringView(text).trimmed() : QStringView(text);
     if (trimmed.isEmpty() || trimmed.size() > 64 ||
         !(trimmed[0].isDigit() || QStringView(u"+-.,").contains(trimmed[0])))
         return std::nullopt;

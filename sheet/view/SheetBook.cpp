@@ -245,11 +245,9 @@ QString SheetBook::getCellText(int row, int column) const {
 void SheetBook::setCellText(int row, int column, const QString& text) {
     if (row < 1 || row > maxRows || column < 1 || column > maxColumns)
         throw SheetError(QStringLiteral("Die Zelle %1/%2 liegt außerhalb der Tabelle.").arg(row).arg(column));
-    m_document.unrecordedWorkbook().sheet(m_current).setText({row, column}, text);
-    // Formulas of a template may read the cells a program fills.
-    if (m_document.hasFormulas())
-        m_document.recalculate();
-    else
+    // Formulas of a template may read the cells a program fills; the document then shows them.
+    m_document.setUnrecordedText(m_current, {row, column}, text);
+    if (!m_document.hasFormulas())
         m_view->sheetChanged();
 }
 

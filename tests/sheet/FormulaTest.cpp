@@ -4,6 +4,7 @@
 #include "sheet/formula/Recalculation.h"
 
 #include <gtest/gtest.h>
+#include <QSignalSpy>
 
 using namespace velmora::sheet;
 
@@ -218,4 +219,154 @@ TEST(FormulaDocument, EditsRecalculateAndReferencesFollowMovedCells) {
     EXPECT_EQ(text(0, {10, 2}), QStringLiteral("30"));
     document.paste(0, {10, 3}, copyBlock(first, {3, 2, 3, 2}), PasteKind::Formulas);
     EXPECT_EQ(first.formula({10, 3}), QStringLiteral("=B10*10"));
+}
+
+namespace {
+
+// Every cell's shown text, sheet by sheet, as the differences of two workbooks are best read.
+QStringList shownTexts(const Workbook& book) {
+    QStringList texts;
+    for (int i = 0; i < book.sheetCount(); ++i)
+        for (const auto& [pos, cell] : book.sheet(i).cells())
+            texts << QStringLiteral("%1!%2=%3").arg(book.sheet(i).name(), cellReference(pos), cell.text);
+    return texts;
+}
+
+struct Edit {
+    const char* name;
+    std::function<void()> apply;
+};
+
+} // namespace
+
+TEST(FormulaDocument, EachEditComputesWhatItConcernsAsAFullRunWould) {
+    Workbook book;
+    book.addSheet(QStringLiteral("Summen"));
+    book.definedNames()[QStringLiteral("Werte")] = QStringLiteral("Tabelle1!A1:A3");
+    Sheet& first = book.sheet(0);
+    for (int row = 1; row <= 6; ++row)
+        first.setText({row, 1}, QString::number(row));
+    first.setFormula({1, 2}, QStringLiteral("=A1*2"), {});
+    first.setFormula({2, 2}, QStringLiteral("=B1+A2"), {});
+    first.setFormula({3, 2}, QStringLiteral("=B2/A3"), {});
+    first.setFormula({4, 2}, QStringLiteral("=B5+C9"), {}); // a circle that also reads a plain cell
+    first.setFormula({5, 2}, QStringLiteral("=B4+1"), {});
+    first.setFormula({6, 2}, QStringLiteral("=IF(A6>3, B4, 0)"), {}); // behind the circle
+    first.setFormula({1, 4}, QStringLiteral("=Summen!A1+1"), {});
+    Sheet& second = book.sheet(1);
+    second.setFormula({1, 1}, QStringLiteral("=SUM(Werte)+SUM(Tabelle1!B1:B3)"), {});
+    second.setFormula({2, 1}, QStringLiteral("=CONCATENATE(Tabelle1!A6, \"-\", A1)"), {});
+    WorkbookDocument document;
+    document.reset(book);
+
+    const auto expectAsFullRun = [&](const char* edit) {
+        Workbook full = document.workbook();
+        FormulaEngine().recalculate(full);
+        EXPECT_EQ(shownTexts(document.workbook()), shownTexts(full)) << edit;
+    };
+    const auto all = [](int row, int column, int bottom, int right) {
+        return std::vector<CellRange>{{row, column, bottom, right}};
+    };
+    const Edit edits[] = {
+        {"a number the chain reads",
+         [&] {
+             document.setCellText(0, {1, 1}, QStringLiteral("10"));
+         }},
+        {"a number the circle reads",
+         [&] {
+             document.setCellText(0, {9, 3}, QStringLiteral("4"));
+         }},
+        {"a number read through a name",
+         [&] {
+             document.setCellText(0, {3, 1}, QStringLiteral("0"));
+         }},
+        {"a new formula",
+         [&] {
+             document.setCellText(0, {7, 1}, QStringLiteral("=B3*2"));
+         }},
+        {"a number format on a formula",
+         [&] {
+             document.changeStyle(0, all(3, 2, 3, 2),
+                                  [](CellStyle& style) { style.numberFormat = QStringLiteral("0.000"); }, {});
+         }},
+        {"cleared contents",
+         [&] {
+             document.clear(0, all(1, 1, 2, 1), ClearKind::Contents);
+         }},
+        {"a pasted block",
+         [&] {
+             document.paste(1, {1, 1}, copyBlock(document.workbook().sheet(0), {1, 1, 3, 1}));
+         }},
+        {"a sorted range",
+         [&] {
+             document.sort(0, {1, 1, 6, 1}, SortOrder{{{1, false}}, true});
+         }},
+        {"a text on the other sheet",
+         [&] {
+             document.setCellText(1, {1, 1}, QStringLiteral("7"));
+         }},
+        {"replaced numbers",
+         [&] {
+             document.replaceAll(0, FindOptions{QStringLiteral("5")}, QStringLiteral("50"));
+         }},
+    };
+    for (const Edit& edit : edits) {
+        edit.apply();
+        expectAsFullRun(edit.name);
+    }
+    for (const Edit& edit : edits) {
+        document.undoStack().undo();
+        expectAsFullRun(edit.name);
+    }
+    document.undoStack().setIndex(document.undoStack().count()); // all redone at once
+    expectAsFullRun("all redone");
+}
+
+TEST(FormulaDocument, AnEditLeavesTheFormulasItDoesNotConcernAlone) {
+    WorkbookDocument document;
+    document.setCellText(0, {1, 1}, QStringLiteral("1"));
+    document.setCellText(0, {1, 2}, QStringLiteral("=A1+1"));
+    document.setCellText(0, {2, 2}, QStringLiteral("=A2+1"));
+    Sheet& sheet = document.unrecordedWorkbook().sheet(0);
+    // Results made stale behind the engine's back show which formulas an edit computes.
+    sheet.setFormula({1, 2}, QStringLiteral("=A1+1"), QStringLiteral("alt"));
+    sheet.setFormula({2, 2}, QStringLiteral("=A2+1"), QStringLiteral("alt"));
+    document.setCellText(0, {1, 1}, QStringLiteral("5"));
+    EXPECT_EQ(sheet.text({1, 2}), QStringLiteral("6"));
+    EXPECT_EQ(sheet.text({2, 2}), QStringLiteral("alt"));
+    document.recalculate();
+    EXPECT_EQ(sheet.text({2, 2}), QStringLiteral("1"));
+
+    // A program filling a cell: what reads it follows, and the document says so.
+    QSignalSpy changed(&document, &WorkbookDocument::changed);
+    document.setUnrecordedText(0, {2, 1}, QStringLiteral("41"));
+    EXPECT_EQ(sheet.text({2, 2}), QStringLiteral("42"));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(document.undoStack().count(), 4);
+}
+
+TEST(FormulaEngine, TheClockMovesOnInEveryRunAndCirclesStayBroken) {
+    Workbook book;
+    Sheet& sheet = book.sheet(0);
+    sheet.setFormula({1, 1}, QStringLiteral("=NOW()"), {});
+    sheet.setFormula({2, 1}, QStringLiteral("=A1+1"), {});
+    sheet.setFormula({3, 1}, QStringLiteral("=A3+B1"), {});
+    FormulaEngine engine;
+    engine.recalculate(book, 100.0);
+    EXPECT_EQ(sheet.text({2, 1}), QStringLiteral("101"));
+    EXPECT_EQ(engine.recalculateChanged(book, {}, 200.0), 3);
+    EXPECT_EQ(sheet.text({2, 1}), QStringLiteral("201"));
+    sheet.setText({1, 2}, QStringLiteral("1"));
+    engine.recalculateChanged(book, {{0, CellRange::single({1, 2})}}, 200.0);
+    EXPECT_EQ(sheet.text({3, 1}), QStringLiteral("#REF!"));
+    // A formula removed behind a changed range: every formula is computed again.
+    sheet.setText({3, 1}, QStringLiteral("7"));
+    sheet.setFormula({2, 1}, QStringLiteral("=A3*2"), QStringLiteral("alt"));
+    EXPECT_EQ(engine.recalculateChanged(book, {{0, CellRange::single({3, 1})}}, 200.0), 2);
+    EXPECT_EQ(sheet.text({2, 1}), QStringLiteral("14"));
+    // Another workbook than the last run's.
+    Workbook other = book;
+    other.sheet(0).setFormula({2, 1}, QStringLiteral("=A3*3"), QStringLiteral("alt"));
+    engine.recalculateChanged(other, {}, 200.0);
+    EXPECT_EQ(other.sheet(0).text({2, 1}), QStringLiteral("21"));
 }
