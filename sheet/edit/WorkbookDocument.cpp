@@ -128,7 +128,13 @@ WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
     connect(&m_undo, &QUndoStack::indexChanged, this, [this](int index) {
         if (m_resetting)
             return;
-        recalculateBetween(std::exchange(m_computedIndex, index), index);
+        const int from = std::exchange(m_computedIndex, index);
+        if (!m_automatic)
+            m_computedIndex = notComputed;
+        else if (from == notComputed)
+            m_formulaCount = m_formulas.recalculate(m_workbook);
+        else
+            recalculateBetween(from, index);
         Q_EMIT changed();
         Q_EMIT edited();
     });
@@ -136,7 +142,14 @@ WorkbookDocument::WorkbookDocument(QObject* parent) : QObject(parent) {
 
 void WorkbookDocument::recalculate() {
     m_formulaCount = m_formulas.recalculate(m_workbook);
+    m_computedIndex = m_undo.index();
     Q_EMIT changed();
+}
+
+void WorkbookDocument::setRecalculatesAutomatically(bool on) {
+    m_automatic = on;
+    if (on && m_computedIndex == notComputed)
+        recalculate();
 }
 
 void WorkbookDocument::recalculateBetween(int from, int to) {
@@ -154,7 +167,10 @@ void WorkbookDocument::setUnrecordedText(int sheet, CellPos pos, const QString& 
     sheetAt(sheet).setText(pos, text);
     if (m_formulaCount == 0)
         return;
-    m_formulaCount = m_formulas.recalculateChanged(m_workbook, {{sheet, CellRange::single(pos)}});
+    if (m_automatic)
+        m_formulaCount = m_formulas.recalculateChanged(m_workbook, {{sheet, CellRange::single(pos)}});
+    else
+        m_computedIndex = notComputed;
     Q_EMIT changed();
 }
 
@@ -167,7 +183,6 @@ void WorkbookDocument::reset(Workbook workbook) {
     m_resetting = true;
     m_undo.clear();
     m_resetting = false;
-    m_computedIndex = 0;
     m_workbook = std::move(workbook);
     recalculate();
 }

@@ -52,6 +52,10 @@ public:
     /// with NOW() and TODAY().
     void recalculate();
     bool hasFormulas() const { return m_formulaCount > 0; }
+    /// Whether each change computes the formulas it concerns (the default); otherwise only recalculate()
+    /// computes, everything, and switching this on again does so at once.
+    bool recalculatesAutomatically() const { return m_automatic; }
+    void setRecalculatesAutomatically(bool on);
     bool isModified() const { return !m_undo.isClean(); }
     void markSaved() { m_undo.setClean(); }
 
@@ -150,7 +154,10 @@ private:
     bool m_resetting = false;
     FormulaEngine m_formulas;
     int m_formulaCount = 0;
-    int m_computedIndex = 0; ///< the stack's index the formulas were last computed for
+    static constexpr int notComputed = -1;
+    /// The stack's index the formulas were last computed for; notComputed after changes left uncomputed.
+    int m_computedIndex = 0;
+    bool m_automatic = true;
 };
 
 } // namespace velmora::sheet

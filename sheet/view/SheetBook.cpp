@@ -10,6 +10,7 @@
 #include "sheet/view/FormatObjectDialog.h"
 #include "sheet/view/GoToDialog.h"
 #include "sheet/view/LineSizeDialog.h"
+#include "sheet/view/OptionsDialog.h"
 #include "sheet/view/PageSetupDialog.h"
 #include "sheet/view/PasteContentsDialog.h"
 #include "sheet/view/SheetPrinter.h"
@@ -76,6 +77,10 @@ SheetBook::SheetBook(QWidget* parent)
     });
     connect(m_view, &SheetView::textEntered, this, [this](CellPos pos, const QString& text) {
         edit([&] { m_document.setCellText(m_current, pos, text); });
+    });
+    connect(m_view, &SheetView::editRequested, this, [this](const QString& text) {
+        m_editLine->setText(text);
+        m_editLine->setFocus();
     });
     connect(m_view, &SheetView::clearRequested, this, [this] {
         edit([&] {
@@ -194,6 +199,22 @@ bool SheetBook::showEditBar() const {
 
 void SheetBook::setShowEditBar(bool show) {
     m_editBar->setVisible(show);
+    setEditingOptions(m_options);
+}
+
+void SheetBook::setEditingOptions(const EditingOptions& options) {
+    m_options = options;
+    // Without an edit bar to edit in, cells are edited in place.
+    EditingOptions viewOptions = options;
+    viewOptions.editInCell = options.editInCell || !showEditBar();
+    m_view->setEditingOptions(viewOptions);
+    m_document.setRecalculatesAutomatically(options.automaticRecalculation);
+}
+
+void SheetBook::options() {
+    OptionsDialog dialog(m_options, this);
+    run(dialog);
+    setEditingOptions(dialog.options());
 }
 
 bool SheetBook::showEditBarCellRef() const {

@@ -2,6 +2,7 @@
 
 #include "sheet/edit/Selection.h"
 #include "sheet/edit/WorkbookDocument.h"
+#include "sheet/view/EditingOptions.h"
 
 #include <functional>
 #include <optional>
@@ -96,6 +97,11 @@ public:
     void defaultWidth();
     /// "Standardschrift" of the workbook.
     void defaultFont();
+
+    /// "Optionen" of the component.
+    void options();
+    const EditingOptions& editingOptions() const { return m_options; }
+    void setEditingOptions(const EditingOptions& options);
 
     /// "Seite einrichten" of the shown sheet.
     void pageSetup();
@@ -199,6 +205,7 @@ private:
     PrintDialog m_printDialog;
     DialogRunner m_runDialog;
     std::optional<CellBlock> m_formatSource; ///< the styles the format painter carries
+    EditingOptions m_options;
     QPrinter* m_printer = nullptr;
 };
 

@@ -486,7 +486,7 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
     CellPos pos;
     if (m_geometry && !m_readOnly && hitTest(event->position().toPoint(), pos) == Hit::Cell) {
         setCurrentCell(pos);
-        startEditing(m_sheet->editText(pos));
+        requestEditing(m_sheet->editText(pos));
     }
 }
 
@@ -564,7 +564,7 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
                                                                        : CellPos{m_current.row, 1});
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return moveCurrent(shift ? -1 : 1, 0, false);
+        return moveAfterEnter(shift);
     case Qt::Key_Tab:
         return moveCurrent(0, 1, false);
     case Qt::Key_Backtab:
@@ -578,7 +578,7 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_F2)
-        return startEditing(m_sheet->editText(m_current));
+        return requestEditing(m_sheet->editText(m_current));
     if (event->key() == Qt::Key_Delete) {
         Q_EMIT clearRequested();
         return;
@@ -588,8 +588,33 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && text[0].isPrint() &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return startEditing(text);
+        return requestEditing(text);
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+void SheetView::moveAfterEnter(bool back) {
+    if (!m_options.moveAfterEnter)
+        return;
+    const int sign = back ? -1 : 1;
+    switch (m_options.direction) {
+    case EditingOptions::Direction::Down:
+        return moveCurrent(sign, 0, false);
+    case EditingOptions::Direction::Right:
+        return moveCurrent(0, sign, false);
+    case EditingOptions::Direction::Up:
+        return moveCurrent(-sign, 0, false);
+    case EditingOptions::Direction::Left:
+        return moveCurrent(0, -sign, false);
+    }
+}
+
+void SheetView::requestEditing(const QString& initialText) {
+    if (m_readOnly || !m_geometry)
+        return;
+    if (m_options.editInCell)
+        startEditing(initialText);
+    else
+        Q_EMIT editRequested(initialText);
 }
 
 void SheetView::startEditing(const QString& initialText) {
@@ -628,9 +653,14 @@ bool SheetView::eventFilter(QObject* watched, QEvent* event) {
             finishEditing(false);
             return true;
         }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Tab) {
+        if (key->key() == Qt::Key_Tab) {
             finishEditing(true);
-            moveCurrent(key->key() == Qt::Key_Tab ? 0 : 1, key->key() == Qt::Key_Tab ? 1 : 0, false);
+            moveCurrent(0, 1, false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            finishEditing(true);
+            moveAfterEnter(key->modifiers() & Qt::ShiftModifier);
             return true;
         }
     }

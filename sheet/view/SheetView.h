@@ -2,6 +2,7 @@
 
 #include "sheet/model/Sheet.h"
 #include "sheet/view/DrawingTool.h"
+#include "sheet/view/EditingOptions.h"
 #include "sheet/view/SheetGeometry.h"
 
 #include <memory>
@@ -39,6 +40,9 @@ public:
 
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
+    /// Where Enter moves and whether cells are edited in place; the view leaves recalculation to others.
+    const EditingOptions& editingOptions() const { return m_options; }
+    void setEditingOptions(const EditingOptions& options) { m_options = options; }
 
     CellPos currentCell() const { return m_current; }
     /// The active range: the last one selected.
@@ -66,6 +70,8 @@ Q_SIGNALS:
     void selectionFinished();
     /// The user typed `text` into the cell; the owner of the sheet puts it there.
     void textEntered(CellPos pos, const QString& text);
+    /// The user began to edit the current cell, starting from `text`, while cells are not edited in place.
+    void editRequested(const QString& text);
     /// The user pressed Delete on the selection.
     void clearRequested();
     /// The user drew an object; the owner of the sheet adds it.
@@ -109,7 +115,11 @@ private:
     void extendSelection(CellPos to);
     void moveCurrent(int rows, int columns, bool extend);
     void ensureVisible(CellPos pos);
+    /// Edits the current cell in place, or asks the owner to, as the options say.
+    void requestEditing(const QString& initialText);
     void startEditing(const QString& initialText);
+    /// Moves the current cell as Enter does; `back` for Shift+Enter.
+    void moveAfterEnter(bool back);
     void finishEditing(bool commit);
     /// The room of the row numbers and column letters; none when the sheet hides them.
     int rowHeaderWidth() const;
@@ -126,6 +136,7 @@ private:
     std::unique_ptr<SheetGeometry> m_geometry;
     int m_zoom = 100;
     bool m_readOnly = false;
+    EditingOptions m_options;
     CellPos m_current{1, 1};
     CellPos m_anchor{1, 1};
     CellRange m_selection{1, 1, 1, 1};

@@ -227,6 +227,59 @@ TEST_F(SheetBookTest, EditBarShowsAndEditsTheCurrentCell) {
     EXPECT_TRUE(bar->isReadOnly());
 }
 
+TEST_F(SheetBookTest, OptionsSetWhereEnterMovesWhereCellsAreEditedAndWhenFormulasCompute) {
+    m_book.setShowEditBar(true);
+    m_book.setDialogRunner([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Optionen"));
+        auto* direction = child<QComboBox>(dialog, "richtung");
+        child<QCheckBox>(dialog, "verschieben")->setChecked(false);
+        EXPECT_FALSE(direction->isEnabled());
+        child<QCheckBox>(dialog, "verschieben")->setChecked(true);
+        direction->setCurrentIndex(1); // to the right
+        child<QCheckBox>(dialog, "inZelleBearbeiten")->setChecked(false);
+        child<QCheckBox>(dialog, "automatischBerechnen")->setChecked(false);
+        return true;
+    });
+    m_book.options();
+    const EditingOptions expected{true, EditingOptions::Direction::Right, false, false};
+    EXPECT_EQ(m_book.editingOptions(), expected);
+
+    // Typing goes into the edit bar; Enter there puts it into the cell.
+    SheetView* view = m_book.view();
+    view->setCurrentCell({12, 2});
+    typeChar(view, u'=');
+    auto* bar = child<QLineEdit>(m_book, "editBar");
+    EXPECT_EQ(view->findChild<QLineEdit*>(QStringLiteral("cellEditor")), nullptr);
+    EXPECT_TRUE(bar->hasFocus());
+    QTest::keyClicks(bar, QStringLiteral("B2*2"));
+    QTest::keyClick(bar, Qt::Key_Return);
+    EXPECT_EQ(m_book.workbook().sheet(0).formula({12, 2}), QStringLiteral("=B2*2"));
+    EXPECT_EQ(m_book.getCellText(12, 2), QString()); // computed with F9 only
+    QTest::keyClick(view, Qt::Key_F9);
+    EXPECT_EQ(m_book.getCellText(12, 2), QStringLiteral("25"));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(view->currentCell(), (CellPos{12, 3}));
+    QTest::keyClick(view, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(view->currentCell(), (CellPos{12, 2}));
+
+    // Without the edit bar cells are edited in place after all; cancelling keeps the options.
+    m_book.setShowEditBar(false);
+    typeChar(view, u'5');
+    EXPECT_NE(view->findChild<QLineEdit*>(QStringLiteral("cellEditor")), nullptr);
+    m_book.setDialogRunner([](QDialog& dialog) {
+        child<QCheckBox>(dialog, "automatischBerechnen")->setChecked(true);
+        return false;
+    });
+    EXPECT_THROW(m_book.options(), SheetError);
+    EXPECT_EQ(m_book.editingOptions(), expected);
+
+    // Computing automatically again brings the formulas up to date at once.
+    m_book.setCellText(2, 2, QStringLiteral("1"));
+    EXPECT_EQ(m_book.getCellText(12, 2), QStringLiteral("25"));
+    m_book.setEditingOptions({});
+    EXPECT_EQ(m_book.getCellText(12, 2), QStringLiteral("2"));
+}
+
 TEST_F(SheetBookTest, CtrlAddsRangesAndTheSelectionKindFollows) {
     QWidget* viewport = m_book.view()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre({2, 2}));
