@@ -32,6 +32,11 @@ struct DrawingObject {
     ChartType chartType = ChartType::Bar;
 
     bool operator==(const DrawingObject&) const = default;
+
+    /// Whether the object shows its text: text boxes, buttons, check boxes and charts (their title).
+    bool showsText() const {
+        return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::CheckBox || kind == Kind::Chart;
+    }
 };
 
 } // namespace velmora::sheet

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 
 namespace velmora::sheet {
@@ -36,6 +37,7 @@ SheetView::~SheetView() = default;
 
 void SheetView::setSheet(Sheet* sheet) {
     finishEditing(false);
+    finishEditingObject(false);
     m_sheet = sheet;
     m_extraRows = 0;
     m_current = m_anchor = {1, 1};
@@ -371,6 +373,7 @@ void SheetView::resizeEvent(QResizeEvent* event) {
 
 void SheetView::scrollContentsBy(int, int) {
     finishEditing(true);
+    finishEditingObject(true);
     viewport()->update();
 }
 
@@ -378,6 +381,7 @@ void SheetView::mousePressEvent(QMouseEvent* event) {
     if (!m_geometry || event->button() != Qt::LeftButton)
         return;
     finishEditing(true);
+    finishEditingObject(true);
     CellPos pos;
     m_dragging = hitTest(event->position().toPoint(), pos);
     const bool extend = event->modifiers() & Qt::ShiftModifier;
@@ -464,6 +468,7 @@ void SheetView::reportTool(const DrawingTool::Result& result) {
 
 void SheetView::setDrawingMode(int mode) {
     finishEditing(true);
+    finishEditingObject(true);
     m_tool.setMode(mode);
     viewport()->update();
     Q_EMIT drawingModeChanged(mode);
@@ -483,6 +488,14 @@ void SheetView::selectObjects(std::vector<int> objects) {
 void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (m_tool.mode() == 8)
         return reportTool(m_tool.finish());
+    // The first click selected the object under the mouse.
+    if (!m_readOnly && m_tool.selected().size() == 1) {
+        const auto index = std::size_t(m_tool.selected().front());
+        const QPointF at = toSheet(event->position().toPoint());
+        if (index < m_sheet->drawings().size() && m_sheet->drawings()[index].showsText() &&
+            m_sheet->drawings()[index].bounds.normalized().contains(at))
+            return startEditingObject(int(index));
+    }
     CellPos pos;
     if (m_geometry && !m_readOnly && hitTest(event->position().toPoint(), pos) == Hit::Cell) {
         setCurrentCell(pos);
@@ -637,6 +650,41 @@ void SheetView::startEditing(const QString& initialText) {
     m_editor->setFocus();
 }
 
+void SheetView::startEditingObject(int index) {
+    if (!m_objectEditor) {
+        m_objectEditor = new QPlainTextEdit(viewport());
+        m_objectEditor->setObjectName(QStringLiteral("objectEditor"));
+        m_objectEditor->installEventFilter(this);
+    }
+    const DrawingObject& object = m_sheet->drawings()[std::size_t(index)];
+    const QRectF bounds = object.bounds.normalized();
+    const CellPos corner{m_geometry->rowAt(std::max(0.0, bounds.top())),
+                         m_geometry->columnAt(std::max(0.0, bounds.left()))};
+    const QRectF shown = toViewport(bounds, corner);
+    m_objectEditor->setGeometry(int(shown.left()), int(shown.top()), std::max(60, int(shown.width())),
+                                std::max(24, int(shown.height())));
+    m_objectEditor->setPlainText(object.text);
+    m_objectEditor->selectAll();
+    m_editedObject = index;
+    m_objectEditor->show();
+    m_objectEditor->setFocus();
+}
+
+void SheetView::finishEditingObject(bool commit) {
+    if (!m_objectEditor || !m_objectEditor->isVisible())
+        return;
+    m_objectEditor->hide();
+    const auto index = std::size_t(std::exchange(m_editedObject, -1));
+    if (commit && m_sheet && index < m_sheet->drawings().size()) {
+        DrawingObject object = m_sheet->drawings()[index];
+        if (object.text != m_objectEditor->toPlainText()) {
+            object.text = m_objectEditor->toPlainText();
+            Q_EMIT objectChanged(int(index), object);
+        }
+    }
+    setFocus();
+}
+
 void SheetView::finishEditing(bool commit) {
     if (!m_editor || !m_editor->isVisible())
         return;
@@ -647,6 +695,23 @@ void SheetView::finishEditing(bool commit) {
 }
 
 bool SheetView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_objectEditor && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            finishEditingObject(false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const bool textBox =
+                std::size_t(m_editedObject) < m_sheet->drawings().size() &&
+                m_sheet->drawings()[std::size_t(m_editedObject)].kind == DrawingObject::Kind::TextBox;
+            if (textBox && (key->modifiers() & Qt::ShiftModifier))
+                m_objectEditor->insertPlainText(QStringLiteral("\n"));
+            else
+                finishEditingObject(true);
+            return true;
+        }
+    }
     if (watched == m_editor && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {

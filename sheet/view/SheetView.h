@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace velmora::sheet {
 
@@ -17,7 +18,7 @@ namespace velmora::sheet {
 /// zoom of 10 to 200 %, its frozen rows and columns pinned, and keeps a selection: ranges of cells, whole
 /// rows or whole columns (Ctrl adds one), the current cell at the anchor of the last. In read-only mode
 /// typed keys are discarded; otherwise typing, F2 or a double click edit the current cell, and page breaks
-/// are drawn.
+/// are drawn; a double click on an object that shows a text edits that text.
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -118,6 +119,10 @@ private:
     /// Edits the current cell in place, or asks the owner to, as the options say.
     void requestEditing(const QString& initialText);
     void startEditing(const QString& initialText);
+    /// Edits the text of the object at `index` in place: Enter keeps it (Shift+Enter starts a new line
+    /// of a text box), Escape leaves it as it was; a click elsewhere keeps it too.
+    void startEditingObject(int index);
+    void finishEditingObject(bool commit);
     /// Moves the current cell as Enter does; `back` for Shift+Enter.
     void moveAfterEnter(bool back);
     void finishEditing(bool commit);
@@ -136,6 +141,8 @@ private:
     std::unique_ptr<SheetGeometry> m_geometry;
     int m_zoom = 100;
     bool m_readOnly = false;
+    QPlainTextEdit* m_objectEditor = nullptr;
+    int m_editedObject = -1;
     EditingOptions m_options;
     CellPos m_current{1, 1};
     CellPos m_anchor{1, 1};

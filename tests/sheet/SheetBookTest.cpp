@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -861,6 +862,61 @@ TEST_F(SheetBookTest, ObjectsResizedReshapedAndFormatted) {
 
     m_book.view()->selectObjects({});
     EXPECT_THROW(m_book.formatObject(), SheetError);
+}
+
+TEST_F(SheetBookTest, ObjectTextsAreEditedWhereTheyStand) {
+    Workbook book = test::germanTexts();
+    DrawingObject box;
+    box.kind = DrawingObject::Kind::TextBox;
+    box.bounds = {100, 100, 120, 60};
+    box.text = QStringLiteral("alt");
+    DrawingObject button = box;
+    button.kind = DrawingObject::Kind::Button;
+    button.bounds = {300, 100, 96, 24};
+    DrawingObject rectangle = box;
+    rectangle.kind = DrawingObject::Kind::Rectangle;
+    rectangle.bounds = {100, 200, 50, 50};
+    book.sheet(0).drawings() = {box, button, rectangle};
+    m_book.setWorkbook(book);
+    QWidget* viewport = m_book.view()->viewport();
+    const auto text = [this](int index) {
+        return m_book.workbook().sheet(0).drawings()[std::size_t(index)].text;
+    };
+    const auto editorAfterDoubleClick = [&](QPoint at) {
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        auto* editor = viewport->findChild<QPlainTextEdit*>(QStringLiteral("objectEditor"));
+        return editor && editor->isVisible() ? editor : nullptr;
+    };
+
+    // A text box: Shift+Enter starts a new line, Enter keeps the text as one step.
+    QPlainTextEdit* editor = editorAfterDoubleClick({40 + 150, 20 + 130});
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("alt"));
+    QTest::keyClicks(editor, QStringLiteral("Zeile 1"));
+    QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(editor, QStringLiteral("Zeile 2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(text(0), QStringLiteral("Zeile 1\nZeile 2"));
+    m_book.document().undoStack().undo();
+    EXPECT_EQ(text(0), QStringLiteral("alt"));
+
+    // A button's caption: Escape leaves it, a click elsewhere keeps what was typed.
+    editor = editorAfterDoubleClick({40 + 340, 20 + 110});
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Weg"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(text(1), QStringLiteral("alt"));
+    editor = editorAfterDoubleClick({40 + 340, 20 + 110});
+    QTest::keyClicks(editor, QStringLiteral("Rechnen"));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, {500, 400});
+    EXPECT_EQ(text(1), QStringLiteral("Rechnen"));
+
+    // A rectangle shows no text, and a read-only sheet keeps its objects as they are.
+    EXPECT_EQ(editorAfterDoubleClick({40 + 120, 20 + 220}), nullptr);
+    m_book.setReadOnly(true);
+    EXPECT_EQ(editorAfterDoubleClick({40 + 150, 20 + 130}), nullptr);
 }
 
 TEST_F(SheetBookTest, PrintAreaAndTitlesFromTheSelection) {
