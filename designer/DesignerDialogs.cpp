@@ -1,0 +1,74 @@
+#include "designer/DesignerDialogs.h"
+
+#include "designer/DocumentNames.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tabrix {
+
+namespace {
+
+class QtDialogs : public DesignerDialogs {
+public:
+    void tell(QWidget* parent, const QString& text) override {
+        QMessageBox::information(parent, title(), text);
+    }
+
+    void about(QWidget* parent, const QString& text) override {
+        QMessageBox::about(parent, QCoreApplication::translate("tabrix", "About Tabrix"), text);
+    }
+
+    Answer ask(QWidget* parent, const QString& text) override {
+        switch (QMessageBox::question(parent, title(), text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+
+    QString openPath(QWidget* parent, const QString& caption, const QString& filters) override {
+        return QFileDialog::getOpenFileName(parent, caption, {}, filters);
+    }
+
+    std::optional<SaveChoice> savePath(QWidget* parent, const QString& proposal, int code) override {
+        QStringList filters;
+        QString chosen;
+        for (const SaveFormat& format : saveFormats()) {
+            filters << format.filter;
+            if (format.code == code)
+                chosen = format.filter;
+        }
+        const QString path = QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("tabrix", "Save As"), proposal, filters.join(u";;"), &chosen);
+        if (path.isEmpty())
+            return std::nullopt;
+        for (const SaveFormat& format : saveFormats())
+            if (format.filter == chosen)
+                return SaveChoice{path, format.code};
+        return SaveChoice{path, code};
+    }
+
+private:
+    static QString title() { return QStringLiteral("Tabrix"); }
+};
+
+DesignerDialogs* current = nullptr;
+
+} // namespace
+
+DesignerDialogs& designerDialogs() {
+    static QtDialogs qt;
+    return current ? *current : qt;
+}
+
+void setDesignerDialogs(DesignerDialogs* dialogs) {
+    current = dialogs;
+}
+
+} // namespace tabrix

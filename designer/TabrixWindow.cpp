@@ -1,0 +1,566 @@
+#include "designer/TabrixWindow.h"
+
+#include "designer/DesignerDialogs.h"
+#include "designer/DesignerDocument.h"
+#include "sheet/edit/WorkbookDocument.h"
+#include "sheet/model/SheetError.h"
+#include "sheet/view/SheetBook.h"
+#include "sheet/view/SheetView.h"
+
+#include <QCloseEvent>
+#include <QDataStream>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace tabrix {
+
+using velmora::sheet::CellPos;
+using velmora::sheet::CellRange;
+using velmora::sheet::ClearKind;
+using velmora::sheet::SheetBook;
+using velmora::sheet::SheetError;
+
+namespace {
+
+using Command = std::function<void(SheetBook&)>;
+
+// An entry of a menu that calls `triggered`.
+template <typename Receiver, typename Slot>
+QAction* addEntry(QMenu* menu, const QString& text, Receiver* context, Slot triggered,
+                  const QKeySequence& key = {}) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(key);
+    QObject::connect(action, &QAction::triggered, context, triggered);
+    return action;
+}
+
+// The kind of what is selected, as the component reports it.
+int kindOf(const SheetBook& book) {
+    return book.selection().kind();
+}
+
+// Applies `change` to the first and last line of every selected range in turn, the last range first.
+Command forEachRange(bool rows, const std::function<void(SheetBook&, int, int)>& change) {
+    return [rows, change](SheetBook& book) {
+        const std::vector<CellRange> ranges = book.selection().ranges;
+        for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
+            rows ? change(book, it->top, it->bottom) : change(book, it->left, it->right);
+    };
+}
+
+Command clearing(ClearKind kind) {
+    return [kind](SheetBook& book) {
+        book.document().clear(book.currentSheet(), book.selection().ranges, kind);
+    };
+}
+
+// Rows, columns or objects as the Delete command takes them, or the component's dialog.
+void deleteSelection(SheetBook& book) {
+    const CellRange range = book.view()->selection();
+    switch (kindOf(book)) {
+    case 3:
+        return book.document().deleteRows(book.currentSheet(), range.top, range.rowCount());
+    case 5:
+        return book.document().deleteColumns(book.currentSheet(), range.left, range.columnCount());
+    case 9:
+    case 10:
+        return book.deleteObjects();
+    default:
+        return book.deleteCells();
+    }
+}
+
+bool carriesPageBreak(const SheetBook& book) {
+    const CellPos pos = book.view()->currentCell();
+    const auto& print = book.workbook().sheet(book.currentSheet()).print();
+    return std::find(print.rowBreaks.begin(), print.rowBreaks.end(), pos.row) != print.rowBreaks.end() ||
+           std::find(print.columnBreaks.begin(), print.columnBreaks.end(), pos.column) !=
+               print.columnBreaks.end();
+}
+
+bool isFrozen(const SheetBook& book) {
+    const auto& sheet = book.workbook().sheet(book.currentSheet());
+    return sheet.frozenRows() > 0 || sheet.frozenColumns() > 0;
+}
+
+const QString settingsGroup = QStringLiteral("Designer/MDI/Settings");
+const QString recentGroup = QStringLiteral("Designer/MDI/Recent File List");
+
+// The normal-state rectangle as left, top, right and bottom, four 32-bit integers.
+QByteArray rectBytes(const QRect& rect) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint32(rect.left()) << qint32(rect.top()) << qint32(rect.right() + 1) << qint32(rect.bottom() + 1);
+    return bytes;
+}
+
+std::optional<QRect> rectFromBytes(const QVariant& value) {
+    if (value.typeId() != QMetaType::QByteArray || value.toByteArray().size() != 16)
+        return std::nullopt;
+    QDataStream in(value.toByteArray());
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 left = 0, top = 0, right = 0, bottom = 0;
+    in >> left >> top >> right >> bottom;
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QString canonical(const QString& path) {
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
+}
+
+} // namespace
+
+TabrixWindow::TabrixWindow(QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_area(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("TabrixWindow"));
+    m_area->setObjectName(QStringLiteral("documents"));
+    setCentralWidget(m_area);
+    setAcceptDrops(true);
+    statusBar()->showMessage(tr("Ready"));
+    buildMenus();
+    readSettings();
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+        updateTitle();
+        updateCommands();
+    });
+    updateTitle();
+    updateCommands();
+}
+
+// The frame and the documents report while QWidget's destructor takes them down, after the menus went.
+TabrixWindow::~TabrixWindow() {
+    m_area->disconnect(this);
+    for (DesignerDocument* document : documents()) {
+        document->disconnect(this);
+        document->book().disconnect(this);
+        document->book().view()->disconnect(this);
+    }
+}
+
+void TabrixWindow::readSettings() {
+    m_settings.beginGroup(settingsGroup);
+    if (const std::optional<QRect> rect = rectFromBytes(m_settings.value(QStringLiteral("ParentRect"))))
+        setGeometry(*rect);
+    m_startMaximized = m_settings.value(QStringLiteral("ParentMaximize")).toInt() == 1;
+    restoreState(m_settings.value(QStringLiteral("ControlBars/Placement")).toByteArray());
+    m_settings.endGroup();
+    m_settings.beginGroup(recentGroup);
+    for (int i = 1; i <= recentFileCount; ++i)
+        if (const QString path = m_settings.value(QStringLiteral("File%1").arg(i)).toString();
+            !path.isEmpty())
+            m_recent << path;
+    m_settings.endGroup();
+    rebuildRecentMenu();
+}
+
+void TabrixWindow::writeSettings() {
+    m_settings.beginGroup(settingsGroup);
+    m_settings.setValue(QStringLiteral("ParentMaximize"), isMaximized() ? 1 : 0);
+    if (!isMaximized())
+        m_settings.setValue(QStringLiteral("ParentRect"), rectBytes(geometry()));
+    const QMdiSubWindow* active = m_area->activeSubWindow();
+    m_settings.setValue(QStringLiteral("ChildMaximize"), active && active->isMaximized() ? 1 : 0);
+    m_settings.setValue(QStringLiteral("ControlBars/Placement"), saveState());
+    m_settings.endGroup();
+    m_settings.beginGroup(recentGroup);
+    m_settings.remove(QString());
+    for (int i = 0; i < m_recent.size(); ++i)
+        m_settings.setValue(QStringLiteral("File%1").arg(i + 1), m_recent[i]);
+    m_settings.endGroup();
+    m_settings.sync();
+}
+
+void TabrixWindow::showAsLastTime() {
+    if (m_startMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void TabrixWindow::closeEvent(QCloseEvent* event) {
+    for (DesignerDocument* document : documents())
+        if (!document->mayClose()) {
+            event->ignore();
+            return;
+        }
+    writeSettings();
+    event->accept();
+}
+
+DesignerDocument* TabrixWindow::addDocument(DesignerDocument* document) {
+    QMdiSubWindow* window = m_area->addSubWindow(document);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(document->title());
+    const bool childMaximized =
+        m_settings.value(settingsGroup + QStringLiteral("/ChildMaximize")).toInt() == 1;
+    connect(document, &DesignerDocument::titleChanged, this, [this, window, document] {
+        window->setWindowTitle(document->title() +
+                               (document->isModified() ? QStringLiteral(" *") : QString()));
+        updateTitle();
+    });
+    connect(document->book().view(), &velmora::sheet::SheetView::selectionChanged, this,
+            &TabrixWindow::updateCommands);
+    connect(&document->book(), &SheetBook::drawingModeChanged, this, &TabrixWindow::updateCommands);
+    connect(&document->book(), &SheetBook::modified, this, &TabrixWindow::updateCommands);
+    if (childMaximized)
+        window->showMaximized();
+    else
+        window->show();
+    document->setFocus();
+    updateTitle();
+    updateCommands();
+    return document;
+}
+
+DesignerDocument* TabrixWindow::newDocument() {
+    return addDocument(new DesignerDocument(tr("Book") + QString::number(++m_untitled)));
+}
+
+DesignerDocument* TabrixWindow::openDocument(const QString& path) {
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        auto* document = qobject_cast<DesignerDocument*>(window->widget());
+        if (document && !document->path().isEmpty() && canonical(document->path()) == canonical(path)) {
+            m_area->setActiveSubWindow(window);
+            return document;
+        }
+    }
+    auto document = std::make_unique<DesignerDocument>(QString());
+    try {
+        document->open(path);
+    } catch (const SheetError& error) {
+        designerDialogs().tell(this, error.message());
+        return nullptr;
+    }
+    addRecentFile(canonical(path));
+    return addDocument(document.release());
+}
+
+DesignerDocument* TabrixWindow::activeDocument() const {
+    const QMdiSubWindow* window = m_area->activeSubWindow();
+    if (!window && !m_area->subWindowList().isEmpty())
+        window = m_area->subWindowList().constLast();
+    return window ? qobject_cast<DesignerDocument*>(window->widget()) : nullptr;
+}
+
+QList<DesignerDocument*> TabrixWindow::documents() const {
+    QList<DesignerDocument*> all;
+    for (QMdiSubWindow* window : m_area->subWindowList())
+        if (auto* document = qobject_cast<DesignerDocument*>(window->widget()))
+            all << document;
+    return all;
+}
+
+void TabrixWindow::addRecentFile(const QString& path) {
+    m_recent.removeAll(path);
+    m_recent.prepend(path);
+    while (m_recent.size() > recentFileCount)
+        m_recent.removeLast();
+    rebuildRecentMenu();
+}
+
+void TabrixWindow::rebuildRecentMenu() {
+    qDeleteAll(std::exchange(m_recentActions, {}));
+    for (int i = 0; i < m_recent.size(); ++i) {
+        const QString path = m_recent[i];
+        auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), m_fileMenu);
+        connect(entry, &QAction::triggered, this, [this, path] { openDocument(path); });
+        m_fileMenu->insertAction(m_recentEnd, entry);
+        m_recentActions << entry;
+    }
+    if (!m_recent.isEmpty())
+        m_recentActions << m_fileMenu->insertSeparator(m_recentActions.constFirst());
+}
+
+void TabrixWindow::updateTitle() {
+    const DesignerDocument* document = activeDocument();
+    setWindowTitle(document ? QStringLiteral("Quillmark Tabrix - ") + document->title()
+                            : QStringLiteral("Quillmark Tabrix"));
+}
+
+void TabrixWindow::importFile(bool excel4) {
+    const QString filters =
+        excel4 ? tr("Excel Workbooks (*.xls);;All Files (*)") : tr("Tabrix Workbooks (*.vts);;All Files (*)");
+    if (designerDialogs().openPath(this, tr("Import"), filters).isEmpty())
+        return;
+    // The component's detector knows neither older format, so no file is one.
+    designerDialogs().tell(this, excel4 ? tr("Not an Excel 4 file.") : tr("Not a Tabrix 2.x file."));
+}
+
+void TabrixWindow::about() {
+    designerDialogs().about(this, QStringLiteral("Quillmark Tabrix\n") + tr("Version ") +
+                                      QStringLiteral("6.0.2 Build 5\n") +
+                                      tr("Copyright © Quillmark. All rights reserved."));
+}
+
+void TabrixWindow::runCommand(const std::function<void(SheetBook&)>& command) {
+    DesignerDocument* document = activeDocument();
+    if (!document)
+        return;
+    try {
+        command(document->book());
+    } catch (const SheetError& error) {
+        if (!error.isCancelled())
+            designerDialogs().tell(this, error.message());
+    }
+    updateCommands();
+}
+
+QAction* TabrixWindow::addCommand(QMenu* menu, const QString& text,
+                                  const std::function<void(SheetBook&)>& command, const QKeySequence& key) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    m_documentActions << action;
+    return action;
+}
+
+void TabrixWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addEntry(
+        file, tr("&New"), this, [this] { newDocument(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    addEntry(
+        file, tr("&Open..."), this,
+        [this] {
+            const QString path = designerDialogs().openPath(
+                this, tr("Open"),
+                tr("Quillmark Tabrix 6.0 Workbook (*.vts);;Excel Workbooks (*.xls *.xlsx);;All Files (*)"));
+            if (!path.isEmpty())
+                openDocument(path);
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* close = addEntry(file, tr("&Close"), this, [this] { closeActiveDocument(); });
+    QAction* save = addEntry(
+        file, tr("&Save"), this,
+        [this] {
+            if (DesignerDocument* document = activeDocument(); document && document->save())
+                addRecentFile(canonical(document->path()));
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* saveAs = addEntry(file, tr("Save &As..."), this, [this] {
+        if (DesignerDocument* document = activeDocument(); document && document->saveAs())
+            addRecentFile(canonical(document->path()));
+    });
+    m_documentActions << close << save << saveAs;
+    QMenu* import = file->addMenu(tr("&Import"));
+    addEntry(import, tr("&Tabrix 2.x"), this, [this] { importFile(false); });
+    addEntry(import, tr("&Excel 4"), this, [this] { importFile(true); });
+    m_documentActions << file->addSeparator();
+    addCommand(file, tr("Page Set&up..."), &SheetBook::pageSetup);
+    QMenu* printArea = file->addMenu(tr("Prin&t Area"));
+    addCommand(printArea, tr("&Set Print Area"), &SheetBook::setPrintArea);
+    addCommand(printArea, tr("&Clear Print Area"), &SheetBook::clearPrintArea);
+    QMenu* printTitles = file->addMenu(tr("Print Tit&les"));
+    addCommand(printTitles, tr("&Set Print Titles"), &SheetBook::setPrintTitles);
+    addCommand(printTitles, tr("&Clear Print Titles"), &SheetBook::clearPrintTitles);
+    m_documentActions << printArea->menuAction() << printTitles->menuAction();
+    addCommand(file, tr("Print Pre&view"), &SheetBook::printPreview);
+    addCommand(
+        file, tr("&Print..."), [](SheetBook& book) { book.printBook(true); },
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_fileMenu = file;
+    m_recentEnd = file->addSeparator();
+    addEntry(file, tr("E&xit"), this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    addCommand(edit, tr("Cu&t"), &SheetBook::cutSelection, QKeySequence(Qt::CTRL | Qt::Key_X));
+    addCommand(edit, tr("&Copy"), &SheetBook::copySelection, QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(edit, tr("&Paste"), &SheetBook::pasteClipboard, QKeySequence(Qt::CTRL | Qt::Key_V));
+    addCommand(edit, tr("Paste &Special..."), &SheetBook::pasteContents);
+    m_formatPainter = addCommand(edit, tr("Cop&y Cell Format"), &SheetBook::copyCellFormat);
+    m_polygonPoints = addCommand(edit, tr("Polygo&n Points"), [](SheetBook& book) {
+        book.setEditingPolygonPoints(!book.isEditingPolygonPoints());
+    });
+    addCommand(edit, tr("Select All &Objects"), &SheetBook::selectAllObjects);
+    edit->addSeparator();
+    addCommand(edit, tr("So&rt..."), &SheetBook::sort);
+    QMenu* fill = edit->addMenu(tr("F&ill"));
+    addCommand(
+        fill, tr("&Down"),
+        [](SheetBook& book) { book.document().fillDown(book.currentSheet(), book.selection().ranges); },
+        QKeySequence(Qt::CTRL | Qt::Key_D));
+    addCommand(
+        fill, tr("&Right"),
+        [](SheetBook& book) { book.document().fillRight(book.currentSheet(), book.selection().ranges); },
+        QKeySequence(Qt::CTRL | Qt::Key_R));
+    QMenu* clear = edit->addMenu(tr("Cle&ar"));
+    addCommand(clear, tr("&All"), clearing(ClearKind::All));
+    addCommand(clear, tr("&Formats"), clearing(ClearKind::Formats));
+    m_clearContents = addCommand(clear, tr("&Contents"), clearing(ClearKind::Contents));
+    m_delete = addCommand(edit, tr("&Delete..."), deleteSelection);
+    addCommand(edit, tr("De&lete Sheet"),
+               [](SheetBook& book) { book.document().deleteSheet(book.currentSheet()); });
+    edit->addSeparator();
+    addCommand(edit, tr("&Find..."), &SheetBook::find, QKeySequence(Qt::CTRL | Qt::Key_F));
+    addCommand(edit, tr("R&eplace..."), &SheetBook::replace, QKeySequence(Qt::CTRL | Qt::Key_H));
+    addCommand(edit, tr("&Go To..."), &SheetBook::goTo, QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    m_formulaBar = addCommand(view, tr("&Formula Bar"),
+                              [](SheetBook& book) { book.setShowEditBar(!book.showEditBar()); });
+    QAction* statusBarToggle = view->addAction(tr("&Status Bar"));
+    statusBarToggle->setObjectName(QStringLiteral("statusBarToggle"));
+    statusBarToggle->setCheckable(true);
+    statusBarToggle->setChecked(true);
+    connect(statusBarToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+
+    QMenu* insert = menuBar()->addMenu(tr("&Insert"));
+    m_insertCells = addCommand(insert, tr("C&ells..."), &SheetBook::insertCells);
+    m_insertRows = addCommand(insert, tr("&Rows"), [](SheetBook& book) {
+        const CellRange range = book.view()->selection();
+        book.document().insertRows(book.currentSheet(), range.top, range.rowCount());
+    });
+    m_insertColumns = addCommand(insert, tr("&Columns"), [](SheetBook& book) {
+        const CellRange range = book.view()->selection();
+        book.document().insertColumns(book.currentSheet(), range.left, range.columnCount());
+    });
+    addCommand(insert, tr("&Worksheet"),
+               [](SheetBook& book) { book.document().insertSheet(book.currentSheet()); });
+    addDrawingMode(insert, tr("C&hart"), 5);
+    m_pageBreak = addCommand(insert, tr("Page &Break"), [](SheetBook& book) {
+        book.document().togglePageBreak(book.currentSheet(), book.view()->currentCell());
+    });
+    addCommand(insert, tr("&Name..."), &SheetBook::defineName);
+    QMenu* shapes = insert->addMenu(tr("&Drawing Object"));
+    for (const auto& [text, mode] :
+         {std::pair(tr("&Arc"), 4), std::pair(tr("&Line"), 1), std::pair(tr("&Oval"), 3),
+          std::pair(tr("&Polygon"), 8), std::pair(tr("&Rectangle"), 2)})
+        addDrawingMode(shapes, text, mode);
+    QMenu* forms = insert->addMenu(tr("&Forms Object"));
+    for (const auto& [text, mode] :
+         {std::pair(tr("&Button"), 7), std::pair(tr("&Checkbox"), 9), std::pair(tr("&Dropdown Listbox"), 10)})
+        addDrawingMode(forms, text, mode);
+    // Escape itself is the view's: a key bound here would take it from the cell editor too.
+    addCommand(insert, tr("C&ancel Insert Object") + QStringLiteral("\tEsc"),
+               [](SheetBook& book) { book.setDrawingMode(0); });
+
+    QMenu* format = menuBar()->addMenu(tr("F&ormat"));
+    addCommand(format, tr("C&ells..."), &SheetBook::formatCells);
+    QMenu* row = format->addMenu(tr("&Row"));
+    addCommand(row, tr("H&eight..."), &SheetBook::rowHeight);
+    addCommand(row, tr("&Hide"), forEachRange(true, [](SheetBook& book, int first, int last) {
+                   book.document().setRowsHidden(book.currentSheet(), first, last, true);
+               }));
+    addCommand(row, tr("&Unhide"), forEachRange(true, [](SheetBook& book, int first, int last) {
+                   book.document().setRowsHidden(book.currentSheet(), first, last, false);
+               }));
+    addCommand(row, tr("&Default Height..."), &SheetBook::defaultHeight);
+    QMenu* column = format->addMenu(tr("&Column"));
+    addCommand(column, tr("&Width..."), &SheetBook::columnWidth);
+    addCommand(column, tr("&AutoFit Selection"),
+               forEachRange(false, [](SheetBook& book, int first, int last) {
+                   book.document().autoFitColumns(book.currentSheet(), first, last);
+               }));
+    addCommand(column, tr("&Hide"), forEachRange(false, [](SheetBook& book, int first, int last) {
+                   book.document().setColumnsHidden(book.currentSheet(), first, last, true);
+               }));
+    addCommand(column, tr("&Unhide"), forEachRange(false, [](SheetBook& book, int first, int last) {
+                   book.document().setColumnsHidden(book.currentSheet(), first, last, false);
+               }));
+    addCommand(column, tr("&Default Width..."), &SheetBook::defaultWidth);
+    QMenu* sheet = format->addMenu(tr("S&heet"));
+    addCommand(sheet, tr("&Properties..."), &SheetBook::sheetProperties);
+    m_protection = addCommand(sheet, tr("P&rotection"), [](SheetBook& book) {
+        const int index = book.currentSheet();
+        book.document().setProtected(index, !book.workbook().sheet(index).isProtected());
+    });
+    m_freeze = addCommand(sheet, tr("&Freeze Panes"), [](SheetBook& book) {
+        const CellPos pos = book.view()->currentCell();
+        isFrozen(book) ? book.document().setFrozen(book.currentSheet(), 0, 0)
+                       : book.document().setFrozen(book.currentSheet(), pos.row - 1, pos.column - 1);
+    });
+    addCommand(format, tr("&Default Font..."), &SheetBook::defaultFont);
+    addCommand(format, tr("&Object..."), &SheetBook::formatObject);
+    addCommand(format, tr("&Bring To Front"), &SheetBook::bringToFront);
+    addCommand(format, tr("&Send to Back"), &SheetBook::sendToBack);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    // F9 itself is the component's, as in every window that shows a sheet.
+    addCommand(tools, tr("&Recalc") + QStringLiteral("\tF9"),
+               [](SheetBook& book) { book.document().recalculate(); });
+    addCommand(tools, tr("&Options..."), &SheetBook::options);
+
+    m_windowMenu = menuBar()->addMenu(tr("&Window"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, [this] {
+        m_windowMenu->clear();
+        addEntry(m_windowMenu, tr("&Cascade"), m_area, &QMdiArea::cascadeSubWindows);
+        addEntry(m_windowMenu, tr("&Tile"), m_area, &QMdiArea::tileSubWindows);
+        m_windowMenu->addSeparator();
+        const QList<QMdiSubWindow*> windows = m_area->subWindowList();
+        for (int i = 0; i < windows.size(); ++i) {
+            QAction* entry =
+                m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(windows[i]->windowTitle()));
+            entry->setCheckable(true);
+            entry->setChecked(windows[i] == m_area->activeSubWindow());
+            QMdiSubWindow* window = windows[i];
+            connect(entry, &QAction::triggered, this, [this, window] { m_area->setActiveSubWindow(window); });
+        }
+    });
+    m_documentMenus = {edit, insert, format, tools, m_windowMenu};
+    for (QAction* action : {m_formatPainter, m_polygonPoints, m_formulaBar, m_protection})
+        action->setCheckable(true);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &TabrixWindow::updateCommands);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addEntry(help, tr("&About Tabrix..."), this, &TabrixWindow::about);
+}
+
+void TabrixWindow::addDrawingMode(QMenu* menu, const QString& text, int mode) {
+    // Choosing the mode that is on switches drawing off.
+    QAction* action = addCommand(
+        menu, text, [mode](SheetBook& book) { book.setDrawingMode(book.drawingMode() == mode ? 0 : mode); });
+    action->setCheckable(true);
+    action->setData(mode);
+    m_drawingModes << action;
+}
+
+void TabrixWindow::closeActiveDocument() {
+    if (DesignerDocument* document = activeDocument(); document && document->mayClose())
+        m_area->activeSubWindow()->close();
+}
+
+void TabrixWindow::updateCommands() {
+    DesignerDocument* document = activeDocument();
+    for (QMenu* menu : m_documentMenus)
+        menu->menuAction()->setVisible(document != nullptr);
+    for (QAction* action : m_documentActions)
+        action->setVisible(document != nullptr);
+    if (!document)
+        return;
+    const SheetBook& book = document->book();
+    const int kind = kindOf(book);
+    const bool rows = kind == 3, columns = kind == 5, objects = kind == 9 || kind == 10;
+    m_delete->setText(rows      ? tr("&Delete Rows")
+                      : columns ? tr("&Delete Columns")
+                      : objects ? tr("&Delete Objects")
+                                : tr("&Delete..."));
+    m_delete->setEnabled(kind == 1 || rows || columns || objects);
+    // One action holds Del at a time, or the key would be ambiguous and do nothing.
+    const bool deleteHoldsDel = rows || columns || objects;
+    m_delete->setShortcut(deleteHoldsDel ? QKeySequence(Qt::Key_Delete) : QKeySequence());
+    m_clearContents->setShortcut(deleteHoldsDel ? QKeySequence() : QKeySequence(Qt::Key_Delete));
+    m_insertRows->setEnabled(kind >= 1 && kind <= 4);
+    m_insertColumns->setEnabled(kind == 1 || kind == 2 || kind == 5 || kind == 6);
+    m_insertCells->setEnabled(kind == 1 || kind == 2);
+    m_pageBreak->setText(carriesPageBreak(book) ? tr("Remove Page &Break") : tr("Page &Break"));
+    const bool frozen = isFrozen(book);
+    m_freeze->setText(frozen ? tr("Un&freeze Panes") : tr("&Freeze Panes"));
+    m_freeze->setEnabled(frozen || kind == 1);
+    m_protection->setChecked(book.workbook().sheet(book.currentSheet()).isProtected());
+    m_formulaBar->setChecked(book.showEditBar());
+    m_formatPainter->setChecked(book.isFormatPainterOn());
+    m_polygonPoints->setChecked(book.isEditingPolygonPoints());
+    const int mode = book.drawingMode();
+    for (QAction* action : m_drawingModes)
+        action->setChecked(action->data().toInt() == mode);
+}
+
+} // namespace tabrix

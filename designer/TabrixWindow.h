@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <QMainWindow>
+
+class QMdiArea;
+class QMenu;
+class QSettings;
+
+namespace velmora::sheet {
+class SheetBook;
+}
+
+namespace tabrix {
+
+class DesignerDocument;
+
+/// The designer's main window: its documents in a frame, the menus that call the component's operations
+/// on the active one, and the window layout and recent files kept in the settings.
+class TabrixWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int recentFileCount = 4;
+
+    /// Reads the window layout and the recent files from `settings`, which must outlive the window.
+    explicit TabrixWindow(QSettings& settings, QWidget* parent = nullptr);
+    ~TabrixWindow() override;
+
+    /// Shows the window maximised when it was closed so, with its normal rectangle kept for restoring.
+    void showAsLastTime();
+
+    /// A new document "Book" + number.
+    DesignerDocument* newDocument();
+    /// The file as a document; nullptr when it cannot be read (which is reported).
+    DesignerDocument* openDocument(const QString& path);
+    DesignerDocument* activeDocument() const;
+    QList<DesignerDocument*> documents() const;
+    const QStringList& recentFiles() const { return m_recent; }
+
+    /// "Tabrix 2.x" (`excel4` false) or "Excel 4": what the component's detector makes of a chosen file.
+    void importFile(bool excel4);
+    /// The About dialog.
+    void about();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    /// Adds an entry that works on the active document's workbook; errors are reported, a cancellation
+    /// is silent.
+    QAction* addCommand(QMenu* menu, const QString& text,
+                        const std::function<void(velmora::sheet::SheetBook&)>& command,
+                        const QKeySequence& key = {});
+    void runCommand(const std::function<void(velmora::sheet::SheetBook&)>& command);
+    /// Captions, marks and what is enabled, after the selection or the active document changed.
+    void updateCommands();
+    /// An entry of the drawing modes, marked while its mode is on.
+    void addDrawingMode(QMenu* menu, const QString& text, int mode);
+    void closeActiveDocument();
+    void updateTitle();
+    void addRecentFile(const QString& path);
+    void rebuildRecentMenu();
+    DesignerDocument* addDocument(DesignerDocument* document);
+    void readSettings();
+    void writeSettings();
+
+    QSettings& m_settings;
+    QMdiArea* m_area;
+    int m_untitled = 0;
+    QStringList m_recent;
+    bool m_startMaximized = false;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentEnd = nullptr; ///< the recent files stand above it
+    QList<QAction*> m_recentActions;
+    QList<QAction*> m_documentActions; ///< shown only while a document is open
+    QAction* m_delete = nullptr;
+    QAction* m_clearContents = nullptr;
+    QAction* m_pageBreak = nullptr;
+    QAction* m_freeze = nullptr;
+    QAction* m_protection = nullptr;
+    QAction* m_formulaBar = nullptr;
+    QAction* m_formatPainter = nullptr;
+    QAction* m_polygonPoints = nullptr;
+    QAction* m_insertCells = nullptr;
+    QAction* m_insertRows = nullptr;
+    QAction* m_insertColumns = nullptr;
+    QList<QAction*> m_drawingModes;
+    QMenu* m_windowMenu = nullptr;
+    QList<QMenu*> m_documentMenus; ///< shown only while a document is open
+};
+
+} // namespace tabrix

@@ -1,0 +1,242 @@
+#include "designer/TabrixWindow.h"
+
+#include "designer/DesignerDocument.h"
+#include "ScriptedDialogs.h"
+#include "sheet/formats/FileCode.h"
+#include "sheet/formats/WorkbookFile.h"
+#include "sheet/view/SheetBook.h"
+#include "sheet/view/SheetView.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tabrix;
+using namespace velmora::sheet;
+
+namespace {
+
+// The entry reached through the menu bar by the captions of `path`, as a user would open them.
+QAction* entry(const QMainWindow& window, const QStringList& path) {
+    QList<QAction*> actions = window.menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& caption : path) {
+        found = nullptr;
+        for (QAction* action : actions)
+            if (action->text() == caption)
+                found = action;
+        if (!found) {
+            ADD_FAILURE() << "no entry " << caption.toStdString();
+            return nullptr;
+        }
+        if (found->menu()) {
+            Q_EMIT found->menu()->aboutToShow();
+            actions = found->menu()->actions();
+        }
+    }
+    return found;
+}
+
+class TabrixWindowTest : public ::testing::Test {
+protected:
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    // A copy of a shipped template in the test's folder.
+    QString templateCopy(const QString& name) const {
+        const QString copy = file(name);
+        QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen/") + name, copy);
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return copy;
+    }
+
+    QTemporaryDir m_dir;
+    QSettings m_settings{m_dir.filePath(QStringLiteral("Tabrix.ini")), QSettings::IniFormat};
+    test::ScriptedDialogs m_dialogs;
+};
+
+} // namespace
+
+TEST_F(TabrixWindowTest, ANewBookIsSavedUnderTheNameAndFormatChosen) {
+    TabrixWindow window(m_settings);
+    window.show();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix"));
+    EXPECT_FALSE(entry(window, {QStringLiteral("&File"), QStringLiteral("&Save")})->isVisible());
+    entry(window, {QStringLiteral("&File"), QStringLiteral("&New")})->trigger();
+    DesignerDocument* document = window.activeDocument();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - Book1"));
+    EXPECT_EQ(document->book().title(), QStringLiteral("Book1.vts"));
+    EXPECT_TRUE(document->book().showEditBar());
+
+    document->book().document().setCellText(0, {1, 1}, QStringLiteral("Probe"));
+    m_dialogs.saves.push_back({file(QStringLiteral("neu")), Excel97Code});
+    entry(window, {QStringLiteral("&File"), QStringLiteral("&Save")})->trigger();
+    EXPECT_EQ(m_dialogs.proposals, QStringList{QStringLiteral("Book1")});
+    EXPECT_EQ(m_dialogs.proposedCodes, std::vector<int>{NativeCode});
+    EXPECT_EQ(document->path(), file(QStringLiteral("neu.xls")));
+    EXPECT_EQ(document->code(), Excel97Code);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - neu.xls"));
+    EXPECT_FALSE(document->isModified());
+    int code = 0;
+    EXPECT_EQ(readWorkbookFile(file(QStringLiteral("neu.xls")), code).sheet(0).text({1, 1}),
+              QStringLiteral("Probe"));
+    EXPECT_EQ(code, Excel97Code);
+    EXPECT_EQ(window.recentFiles(), QStringList{file(QStringLiteral("neu.xls"))});
+
+    // A second book is proposed under its own title; a failed write leaves no file behind.
+    window.newDocument();
+    m_dialogs.saves.push_back({file(QStringLiteral("fehlt/neu")), NativeCode});
+    EXPECT_FALSE(window.activeDocument()->save());
+    EXPECT_EQ(m_dialogs.proposals.last(), QStringLiteral("Book2"));
+    EXPECT_EQ(m_dialogs.told.size(), 1);
+    EXPECT_TRUE(window.activeDocument()->path().isEmpty());
+}
+
+TEST_F(TabrixWindowTest, AReadOnlyWorkbookIsSavedAsInTheNativeFormat) {
+    const QString path = templateCopy(QStringLiteral("WasserFenster.vts"));
+    QFile(path).setPermissions(QFile::ReadOwner);
+    TabrixWindow window(m_settings);
+    DesignerDocument* document = window.openDocument(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - WasserFenster.vts"));
+    EXPECT_EQ(window.openDocument(path), document); // the window it has already
+    document->book().document().setCellText(0, {40, 1}, QStringLiteral("geändert"));
+    EXPECT_FALSE(document->save());
+    EXPECT_EQ(m_dialogs.proposals, QStringList{file(QStringLiteral("WasserFenster"))});
+    EXPECT_EQ(m_dialogs.proposedCodes, std::vector<int>{NativeCode});
+    EXPECT_EQ(document->path(), path);
+}
+
+TEST_F(TabrixWindowTest, EveryTemplateKeepsAChangedCellAndEverythingElse) {
+    for (const QString& name :
+         QDir(QStringLiteral(VELMORA_SOURCE_DIR "/Vorlagen")).entryList({QStringLiteral("*.vts")})) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = templateCopy(name);
+        DesignerDocument document{QString()};
+        document.open(path);
+        document.book().document().setCellText(0, {60, 3}, QStringLiteral("Änderung 1,5"));
+        const Workbook changed = document.book().workbook();
+        ASSERT_TRUE(document.save());
+        DesignerDocument again{QString()};
+        again.open(path);
+        EXPECT_EQ(again.book().getCellText(60, 3), QStringLiteral("Änderung 1,5"));
+        EXPECT_TRUE(again.book().workbook() == changed);
+    }
+    EXPECT_TRUE(m_dialogs.told.isEmpty()) << m_dialogs.told.join(u'\n').toStdString();
+}
+
+TEST_F(TabrixWindowTest, TheLineToolTwiceTurnsDrawingOff) {
+    TabrixWindow window(m_settings);
+    window.show();
+    SheetBook& book = window.newDocument()->book();
+    QAction* line = entry(
+        window, {QStringLiteral("&Insert"), QStringLiteral("&Drawing Object"), QStringLiteral("&Line")});
+    line->trigger();
+    EXPECT_EQ(book.drawingMode(), 1);
+    EXPECT_TRUE(line->isChecked());
+    entry(window, {QStringLiteral("&Insert"), QStringLiteral("&Drawing Object"), QStringLiteral("&Line")})
+        ->trigger();
+    EXPECT_EQ(book.drawingMode(), 0);
+    EXPECT_FALSE(line->isChecked());
+    entry(window, {QStringLiteral("&Insert"), QStringLiteral("&Forms Object"), QStringLiteral("&Button")})
+        ->trigger();
+    entry(window, {QStringLiteral("&Insert"), QStringLiteral("C&ancel Insert Object\tEsc")})->trigger();
+    EXPECT_EQ(book.drawingMode(), 0);
+}
+
+TEST_F(TabrixWindowTest, DeleteFollowsTheSelection) {
+    TabrixWindow window(m_settings);
+    window.show();
+    SheetBook& book = window.newDocument()->book();
+    book.setDialogRunner([](QDialog&) {
+        ADD_FAILURE() << "no dialog expected";
+        return false;
+    });
+    for (int column = 1; column <= 4; ++column)
+        book.document().setCellText(0, {1, column}, QString::number(column));
+    const QStringList edit{QStringLiteral("&Edit")};
+    book.view()->select({1, 2, maxRows, 3}, SheetView::SelectionKind::Columns);
+    QAction* remove = entry(window, edit + QStringList{QStringLiteral("&Delete Columns")});
+    ASSERT_NE(remove, nullptr);
+    EXPECT_EQ(remove->shortcut(), QKeySequence(Qt::Key_Delete));
+    remove->trigger();
+    EXPECT_EQ(book.getCellText(1, 2), QStringLiteral("4"));
+
+    book.view()->select({2, 1, 3, maxColumns}, SheetView::SelectionKind::Rows);
+    EXPECT_NE(entry(window, edit + QStringList{QStringLiteral("&Delete Rows")}), nullptr);
+    book.view()->setCurrentCell({1, 1});
+    remove = entry(window, edit + QStringList{QStringLiteral("&Delete...")});
+    EXPECT_TRUE(remove->shortcut().isEmpty()); // Del clears the contents then
+    EXPECT_EQ(
+        entry(window, edit + QStringList{QStringLiteral("Cle&ar"), QStringLiteral("&Contents")})->shortcut(),
+        QKeySequence(Qt::Key_Delete));
+
+    // Freeze Panes and Page Break read as what they would do.
+    book.view()->setCurrentCell({3, 2});
+    const QStringList sheet{QStringLiteral("F&ormat"), QStringLiteral("S&heet")};
+    entry(window, sheet + QStringList{QStringLiteral("&Freeze Panes")})->trigger();
+    EXPECT_EQ(book.workbook().sheet(0).frozenRows(), 2);
+    entry(window, sheet + QStringList{QStringLiteral("Un&freeze Panes")})->trigger();
+    EXPECT_EQ(book.workbook().sheet(0).frozenColumns(), 0);
+    entry(window, {QStringLiteral("&Insert"), QStringLiteral("Page &Break")})->trigger();
+    entry(window, {QStringLiteral("&Insert"), QStringLiteral("Remove Page &Break")})->trigger();
+    EXPECT_TRUE(book.workbook().sheet(0).print().rowBreaks.empty());
+}
+
+TEST_F(TabrixWindowTest, AChangedDocumentAsksBeforeItCloses) {
+    TabrixWindow window(m_settings);
+    window.show();
+    window.newDocument()->book().document().setCellText(0, {1, 1}, QStringLiteral("x"));
+    m_dialogs.answers = {DesignerDialogs::Answer::Cancel, DesignerDialogs::Answer::No};
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(m_dialogs.asked, QStringList{QStringLiteral("Save changes to Book1?")});
+    EXPECT_EQ(window.documents().size(), 1);
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(TabrixWindowTest, AMaximisedStartKeepsTheNormalRectangle) {
+    const QRect normal(120, 80, 700, 500);
+    {
+        TabrixWindow window(m_settings);
+        window.setGeometry(normal);
+        window.show();
+        window.close();
+    }
+    {
+        TabrixWindow window(m_settings);
+        EXPECT_EQ(window.geometry(), normal);
+        window.showMaximized();
+        window.close();
+    }
+    m_settings.sync();
+    EXPECT_EQ(m_settings.value(QStringLiteral("Designer/MDI/Settings/ParentMaximize")).toInt(), 1);
+    EXPECT_EQ(m_settings.value(QStringLiteral("Designer/MDI/Settings/ParentRect")).toByteArray().size(), 16);
+    TabrixWindow window(m_settings);
+    window.showAsLastTime();
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_EQ(window.normalGeometry(), normal);
+
+    // A rectangle that is not 16 bytes is passed over.
+    m_settings.setValue(QStringLiteral("Designer/MDI/Settings/ParentRect"), QByteArray("kaputt"));
+    TabrixWindow fresh(m_settings);
+    EXPECT_NE(fresh.geometry(), normal);
+}
+
+TEST_F(TabrixWindowTest, ImportsSayWhatTheDetectorFindsAndAboutNamesTheVersion) {
+    TabrixWindow window(m_settings);
+    m_dialogs.paths = {templateCopy(QStringLiteral("WasserFenster.vts")), file(QStringLiteral("x.xls"))};
+    entry(window, {QStringLiteral("&File"), QStringLiteral("&Import"), QStringLiteral("&Tabrix 2.x")})
+        ->trigger();
+    entry(window, {QStringLiteral("&File"), QStringLiteral("&Import"), QStringLiteral("&Excel 4")})
+        ->trigger();
+    EXPECT_EQ(m_dialogs.captions, (QStringList{QStringLiteral("Import"), QStringLiteral("Import")}));
+    entry(window, {QStringLiteral("&Help"), QStringLiteral("&About Tabrix...")})->trigger();
+    EXPECT_EQ(m_dialogs.told,
+              (QStringList{QStringLiteral("Not a Tabrix 2.x file."), QStringLiteral("Not an Excel 4 file."),
+                           QStringLiteral("Quillmark Tabrix\nVersion 6.0.2 Build 5\n"
+                                          "Copyright © Quillmark. All rights reserved.")}));
+    EXPECT_TRUE(window.documents().isEmpty());
+}
