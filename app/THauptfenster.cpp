@@ -28,6 +28,7 @@
 #include "variations/TGraphikF.h"
 #include "variations/TMischdaten.h"
 #include "variations/TTemperaturdaten.h"
+#include "windows/SheetTemplates.h"
 #include "windows/TEingabeform.h"
 #include "windows/TMDIChild.h"
 #include "windows/WaterSource.h"
@@ -676,7 +677,11 @@ void THauptfenster::openBook() {
 
 void THauptfenster::startDesigner() {
     try {
-        m_designerBook->startDesigner();
+        // The template of the active result window opens with the designer.
+        const TMDIChild* window = activeResultWindow();
+        m_designerBook->startDesigner(window ? programDirectory() + QString::fromUtf16(templateDirectory) +
+                                                   QString::fromUtf16(window->type().templateFile)
+                                             : QString());
     } catch (const sheet::SheetError& error) {
         dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"), error.message());
     }

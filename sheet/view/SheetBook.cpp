@@ -642,11 +642,11 @@ void SheetBook::copyCellFormat() {
     Q_EMIT formatPainterChanged(isFormatPainterOn());
 }
 
-void SheetBook::startDesigner() const {
-    const QString program = designerPath();
+void SheetBook::startDesigner(const QString& path) const {
+    const QString program = m_designerProgram.isEmpty() ? designerPath() : m_designerProgram;
     if (!QFileInfo(program).isExecutable())
         throw SheetError(QStringLiteral("Der Formular-Designer „%1“ wurde nicht gefunden.").arg(program));
-    if (!QProcess::startDetached(program, {}))
+    if (!QProcess::startDetached(program, path.isEmpty() ? QStringList() : QStringList{path}))
         throw SheetError(
             QStringLiteral("Der Formular-Designer „%1“ konnte nicht gestartet werden.").arg(program));
 }

@@ -123,8 +123,10 @@ public:
     void cutSelection();
     void pasteClipboard();
 
-    /// Starts the workbook designer from the program directory as its own process.
-    void startDesigner() const;
+    /// Starts the workbook designer as its own process, with the workbook at `path` where one is given.
+    void startDesigner(const QString& path = {}) const;
+    /// The designer's program: "tabrix" in the program directory unless set (tests give their own).
+    void setDesignerProgram(const QString& program) { m_designerProgram = program; }
 
     int viewScale() const;
     void setViewScale(int percent);
@@ -207,6 +209,7 @@ private:
     std::optional<CellBlock> m_formatSource; ///< the styles the format painter carries
     EditingOptions m_options;
     QPrinter* m_printer = nullptr;
+    QString m_designerProgram;
 };
 
 } // namespace velmora::sheet

@@ -971,6 +971,29 @@ TEST_F(SheetBookTest, ReadsFilesAndReportsFailures) {
     EXPECT_EQ(m_book.getCellText(1, 1), QStringLiteral("Wasseranalyse Brunnen Süd"));
 }
 
-TEST_F(SheetBookTest, StartingAMissingDesignerFails) {
-    EXPECT_THROW(m_book.startDesigner(), SheetError);
+TEST_F(SheetBookTest, TheDesignerStartsWithTheWorkbookGivenAndAMissingOneFails) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("designer"));
+    const QString arguments = dir.filePath(QStringLiteral("arguments"));
+    m_book.setDesignerProgram(program);
+    try {
+        m_book.startDesigner();
+        FAIL() << "a missing designer was started";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Der Formular-Designer „%1“ wurde nicht gefunden.").arg(program));
+    }
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$#:$1\" > '%1.part' && mv '%1.part' '%1'\n")
+                     .arg(arguments)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_book.startDesigner(QStringLiteral("/t/Mein Blatt.vts"));
+    for (int waited = 0; waited < 5000 && !QFile::exists(arguments); waited += 10)
+        QTest::qWait(10);
+    QFile written(arguments);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("1:/t/Mein Blatt.vts\n"));
 }
