@@ -2,12 +2,14 @@
 
 #include "designer/DesignerDialogs.h"
 #include "designer/DesignerDocument.h"
+#include "designer/FormatCommands.h"
 #include "sheet/edit/WorkbookDocument.h"
 #include "sheet/model/SheetError.h"
 #include "sheet/view/SheetBook.h"
 #include "sheet/view/SheetView.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -20,13 +22,15 @@ namespace tabrix {
 
 using velmora::sheet::CellPos;
 using velmora::sheet::CellRange;
+using velmora::sheet::CellStyle;
 using velmora::sheet::ClearKind;
+using velmora::sheet::HorizontalAlignment;
 using velmora::sheet::SheetBook;
 using velmora::sheet::SheetError;
 
 namespace {
 
-using Command = std::function<void(SheetBook&)>;
+using Command = BookCommand;
 
 // An entry of a menu that calls `triggered`.
 template <typename Receiver, typename Slot>
@@ -126,6 +130,7 @@ TabrixWindow::TabrixWindow(QSettings& settings, QWidget* parent)
     setAcceptDrops(true);
     statusBar()->showMessage(tr("Ready"));
     buildMenus();
+    buildToolBars();
     readSettings();
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
         updateTitle();
@@ -300,7 +305,7 @@ void TabrixWindow::about() {
                                       tr("Copyright © Quillmark. All rights reserved."));
 }
 
-void TabrixWindow::runCommand(const std::function<void(SheetBook&)>& command) {
+void TabrixWindow::runCommand(const BookCommand& command) {
     DesignerDocument* document = activeDocument();
     if (!document)
         return;
@@ -318,7 +323,8 @@ QAction* TabrixWindow::addCommand(QMenu* menu, const QString& text,
     QAction* action = menu->addAction(text);
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-    m_documentActions << action;
+    m_commands << action;
+    m_documentEntries << action;
     return action;
 }
 
@@ -326,33 +332,19 @@ void TabrixWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     addEntry(
         file, tr("&New"), this, [this] { newDocument(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-    addEntry(
-        file, tr("&Open..."), this,
-        [this] {
-            const QString path = designerDialogs().openPath(
-                this, tr("Open"),
-                tr("Quillmark Tabrix 6.0 Workbook (*.vts);;Excel Workbooks (*.xls *.xlsx);;All Files (*)"));
-            if (!path.isEmpty())
-                openDocument(path);
-        },
-        QKeySequence(Qt::CTRL | Qt::Key_O));
+    addEntry(file, tr("&Open..."), this, &TabrixWindow::askAndOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* close = addEntry(file, tr("&Close"), this, [this] { closeActiveDocument(); });
-    QAction* save = addEntry(
-        file, tr("&Save"), this,
-        [this] {
-            if (DesignerDocument* document = activeDocument(); document && document->save())
-                addRecentFile(canonical(document->path()));
-        },
-        QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* save =
+        addEntry(file, tr("&Save"), this, &TabrixWindow::saveActive, QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* saveAs = addEntry(file, tr("Save &As..."), this, [this] {
         if (DesignerDocument* document = activeDocument(); document && document->saveAs())
             addRecentFile(canonical(document->path()));
     });
-    m_documentActions << close << save << saveAs;
+    m_documentEntries << close << save << saveAs;
     QMenu* import = file->addMenu(tr("&Import"));
     addEntry(import, tr("&Tabrix 2.x"), this, [this] { importFile(false); });
     addEntry(import, tr("&Excel 4"), this, [this] { importFile(true); });
-    m_documentActions << file->addSeparator();
+    m_documentEntries << file->addSeparator();
     addCommand(file, tr("Page Set&up..."), &SheetBook::pageSetup);
     QMenu* printArea = file->addMenu(tr("Prin&t Area"));
     addCommand(printArea, tr("&Set Print Area"), &SheetBook::setPrintArea);
@@ -360,7 +352,7 @@ void TabrixWindow::buildMenus() {
     QMenu* printTitles = file->addMenu(tr("Print Tit&les"));
     addCommand(printTitles, tr("&Set Print Titles"), &SheetBook::setPrintTitles);
     addCommand(printTitles, tr("&Clear Print Titles"), &SheetBook::clearPrintTitles);
-    m_documentActions << printArea->menuAction() << printTitles->menuAction();
+    m_documentEntries << printArea->menuAction() << printTitles->menuAction();
     addCommand(file, tr("Print Pre&view"), &SheetBook::printPreview);
     addCommand(
         file, tr("&Print..."), [](SheetBook& book) { book.printBook(true); },
@@ -403,6 +395,7 @@ void TabrixWindow::buildMenus() {
     addCommand(edit, tr("&Go To..."), &SheetBook::goTo, QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    m_toolBarsMenu = view->addMenu(tr("&Toolbars"));
     m_formulaBar = addCommand(view, tr("&Formula Bar"),
                               [](SheetBook& book) { book.setShowEditBar(!book.showEditBar()); });
     QAction* statusBarToggle = view->addAction(tr("&Status Bar"));
@@ -522,6 +515,19 @@ void TabrixWindow::addDrawingMode(QMenu* menu, const QString& text, int mode) {
     m_drawingModes << action;
 }
 
+void TabrixWindow::askAndOpen() {
+    const QString path = designerDialogs().openPath(
+        this, tr("Open"),
+        tr("Quillmark Tabrix 6.0 Workbook (*.vts);;Excel Workbooks (*.xls *.xlsx);;All Files (*)"));
+    if (!path.isEmpty())
+        openDocument(path);
+}
+
+void TabrixWindow::saveActive() {
+    if (DesignerDocument* document = activeDocument(); document && document->save())
+        addRecentFile(canonical(document->path()));
+}
+
 void TabrixWindow::closeActiveDocument() {
     if (DesignerDocument* document = activeDocument(); document && document->mayClose())
         m_area->activeSubWindow()->close();
@@ -531,8 +537,10 @@ void TabrixWindow::updateCommands() {
     DesignerDocument* document = activeDocument();
     for (QMenu* menu : m_documentMenus)
         menu->menuAction()->setVisible(document != nullptr);
-    for (QAction* action : m_documentActions)
+    for (QAction* action : m_documentEntries)
         action->setVisible(document != nullptr);
+    for (QAction* action : m_commands + m_toolActions)
+        action->setEnabled(document != nullptr);
     if (!document)
         return;
     const SheetBook& book = document->book();
@@ -561,6 +569,23 @@ void TabrixWindow::updateCommands() {
     const int mode = book.drawingMode();
     for (QAction* action : m_drawingModes)
         action->setChecked(action->data().toInt() == mode);
+    const bool cells = (kind >= 1 && kind <= 8) || kind == 11;
+    const CellStyle& style = activeStyle(book);
+    for (const auto& [action, on] :
+         {std::pair(m_bold, style.bold), std::pair(m_italic, style.italic),
+          std::pair(m_underline, style.underline),
+          std::pair(m_alignLeft, style.horizontal == HorizontalAlignment::Left),
+          std::pair(m_alignCentre, style.horizontal == HorizontalAlignment::Centre),
+          std::pair(m_alignRight, style.horizontal == HorizontalAlignment::Right)}) {
+        action->setChecked(on);
+        action->setEnabled(cells);
+    }
+    m_mergeAndCentre->setEnabled(kind >= 1 && kind <= 8);
+    // The boxes show the current cell's font unless the user is typing into them.
+    if (!m_fontName->hasFocus())
+        m_fontName->setEditText(style.fontFamily);
+    if (!m_fontSize->hasFocus())
+        m_fontSize->setEditText(QLocale::c().toString(style.fontSize));
 }
 
 } // namespace tabrix

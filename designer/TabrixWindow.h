@@ -1,11 +1,15 @@
 #pragma once
 
-#include <functional>
+#include "designer/FormatCommands.h"
+
 #include <QMainWindow>
 
+class QComboBox;
 class QMdiArea;
 class QMenu;
 class QSettings;
+class QToolBar;
+class QToolButton;
 
 namespace velmora::sheet {
 class SheetBook;
@@ -14,6 +18,7 @@ class SheetBook;
 namespace tabrix {
 
 class DesignerDocument;
+enum class ToolGlyph;
 
 /// The designer's main window: its documents in a frame, the menus that call the component's operations
 /// on the active one, and the window layout and recent files kept in the settings.
@@ -47,12 +52,19 @@ protected:
 
 private:
     void buildMenus();
+    void buildToolBars();
+    /// A tool-bar button that works on the active document's workbook.
+    QAction* addTool(QToolBar* bar, ToolGlyph glyph, const QString& tip, const BookCommand& command);
+    QToolButton* addListButton(QToolBar* bar, ToolGlyph glyph, const QString& tip, QMenu* list);
+    /// The list of a number-format category with samples.
+    QMenu* numberFormatList(velmora::sheet::NumberCategory category);
+    void askAndOpen();
+    void saveActive();
     /// Adds an entry that works on the active document's workbook; errors are reported, a cancellation
     /// is silent.
-    QAction* addCommand(QMenu* menu, const QString& text,
-                        const std::function<void(velmora::sheet::SheetBook&)>& command,
+    QAction* addCommand(QMenu* menu, const QString& text, const BookCommand& command,
                         const QKeySequence& key = {});
-    void runCommand(const std::function<void(velmora::sheet::SheetBook&)>& command);
+    void runCommand(const BookCommand& command);
     /// Captions, marks and what is enabled, after the selection or the active document changed.
     void updateCommands();
     /// An entry of the drawing modes, marked while its mode is on.
@@ -73,7 +85,19 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentEnd = nullptr; ///< the recent files stand above it
     QList<QAction*> m_recentActions;
-    QList<QAction*> m_documentActions; ///< shown only while a document is open
+    QList<QAction*> m_documentEntries; ///< menu entries shown only while a document is open
+    QList<QAction*> m_commands;        ///< enabled only while a document is open
+    QList<QAction*> m_toolActions;     ///< tool-bar buttons, enabled only while a document is open
+    QMenu* m_toolBarsMenu = nullptr;
+    QComboBox* m_fontName = nullptr;
+    QComboBox* m_fontSize = nullptr;
+    QAction* m_bold = nullptr;
+    QAction* m_italic = nullptr;
+    QAction* m_underline = nullptr;
+    QAction* m_alignLeft = nullptr;
+    QAction* m_alignCentre = nullptr;
+    QAction* m_alignRight = nullptr;
+    QAction* m_mergeAndCentre = nullptr;
     QAction* m_delete = nullptr;
     QAction* m_clearContents = nullptr;
     QAction* m_pageBreak = nullptr;

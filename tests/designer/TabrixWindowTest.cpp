@@ -1,6 +1,7 @@
 #include "designer/TabrixWindow.h"
 
 #include "designer/DesignerDocument.h"
+#include "designer/FormatCommands.h"
 #include "ScriptedDialogs.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/formats/WorkbookFile.h"
@@ -8,12 +9,16 @@
 #include "sheet/view/SheetView.h"
 
 #include <gtest/gtest.h>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace tabrix;
 using namespace velmora::sheet;
@@ -239,4 +244,112 @@ TEST_F(TabrixWindowTest, ImportsSayWhatTheDetectorFindsAndAboutNamesTheVersion) 
                            QStringLiteral("Quillmark Tabrix\nVersion 6.0.2 Build 5\n"
                                           "Copyright © Quillmark. All rights reserved.")}));
     EXPECT_TRUE(window.documents().isEmpty());
+}
+
+namespace {
+
+QAction* tool(const QMainWindow& window, const char* bar, const QString& text) {
+    for (QAction* action : window.findChild<QToolBar*>(QString::fromLatin1(bar))->actions())
+        if (action->text() == text)
+            return action;
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+// The entries of a button's drop-down list, as it shows them when opened.
+QList<QAction*> listOf(const QMainWindow& window, const QString& tip) {
+    for (const QToolButton* button : window.findChildren<QToolButton*>())
+        if (button->toolTip() == tip && button->menu()) {
+            Q_EMIT button->menu()->aboutToShow();
+            return button->menu()->actions();
+        }
+    ADD_FAILURE() << "no list " << tip.toStdString();
+    return {};
+}
+
+} // namespace
+
+TEST_F(TabrixWindowTest, FormattingButtonsWorkOnTheSelectionAndMarkTheCurrentCell) {
+    TabrixWindow window(m_settings);
+    window.show();
+    EXPECT_FALSE(tool(window, "Formatting", QStringLiteral("Bold"))->isEnabled()); // no document yet
+    SheetBook& book = window.newDocument()->book();
+    book.document().setCellText(0, {1, 1}, QStringLiteral("=1/4")); // a result shows in its format
+    book.view()->select({1, 1, 2, 2});
+    const auto style = [&](CellPos pos) {
+        return book.workbook().sheet(0).style(pos);
+    };
+
+    QAction* bold = tool(window, "Formatting", QStringLiteral("Bold"));
+    bold->trigger();
+    EXPECT_TRUE(style({2, 2}).bold);
+    EXPECT_TRUE(bold->isChecked());
+    bold->trigger();
+    EXPECT_FALSE(style({1, 1}).bold);
+    QAction* centre = tool(window, "Formatting", QStringLiteral("Center"));
+    centre->trigger();
+    EXPECT_EQ(style({1, 1}).horizontal, HorizontalAlignment::Centre);
+    centre->trigger(); // set already: back to general
+    EXPECT_EQ(style({1, 1}).horizontal, HorizontalAlignment::General);
+
+    const QList<QAction*> colours = listOf(window, QStringLiteral("Text Color"));
+    ASSERT_EQ(colours.size(), 16);
+    EXPECT_EQ(colours[9]->text(), QStringLiteral("Red"));
+    colours[9]->trigger();
+    EXPECT_EQ(style({2, 1}).textColour, QColor(Qt::red));
+
+    const QList<QAction*> percents = listOf(window, QStringLiteral("Percent"));
+    ASSERT_FALSE(percents.isEmpty());
+    percents.constLast()->trigger();
+    EXPECT_FALSE(style({1, 1}).numberFormat.isEmpty());
+    EXPECT_TRUE(book.getCellText(1, 1).endsWith(u'%')) << book.getCellText(1, 1).toStdString();
+    EXPECT_EQ(listOf(window, QStringLiteral("Date and Time")).size(),
+              numberFormatsOf(NumberCategory::DateAndTime).size());
+
+    // Sizes and families typed and entered; one the display does not have changes nothing.
+    auto* size = window.findChild<QComboBox*>(QStringLiteral("fontSize"));
+    size->setEditText(QStringLiteral("14"));
+    QTest::keyClick(size, Qt::Key_Return);
+    EXPECT_EQ(style({2, 2}).fontSize, 14.0);
+    EXPECT_EQ(size->lineEdit()->maxLength(), 4);
+    size->setEditText(QStringLiteral("999"));
+    QTest::keyClick(size, Qt::Key_Return);
+    EXPECT_EQ(style({2, 2}).fontSize, 14.0);
+    auto* name = window.findChild<QComboBox*>(QStringLiteral("fontName"));
+    ASSERT_GT(name->count(), 0);
+    const QString family = familyOfEntry(name->itemText(0));
+    name->setEditText(name->itemText(0));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(style({1, 2}).fontFamily, family);
+    name->setEditText(QStringLiteral("Keine solche Schrift"));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(style({1, 2}).fontFamily, family);
+    EXPECT_TRUE(m_dialogs.told.isEmpty());
+}
+
+TEST_F(TabrixWindowTest, ThreeToolBarsTheDrawingOneHiddenAtFirst) {
+    TabrixWindow window(m_settings);
+    window.show();
+    EXPECT_TRUE(window.findChild<QToolBar*>(QStringLiteral("Standard"))->isVisible());
+    EXPECT_TRUE(window.findChild<QToolBar*>(QStringLiteral("Formatting"))->isVisible());
+    auto* drawing = window.findChild<QToolBar*>(QStringLiteral("Drawing and Forms"));
+    EXPECT_FALSE(drawing->isVisible());
+    entry(window, {QStringLiteral("&View"), QStringLiteral("&Toolbars"), QStringLiteral("Drawing and Forms")})
+        ->trigger();
+    EXPECT_TRUE(drawing->isVisible());
+    QStringList tips;
+    for (QAction* action : drawing->actions())
+        if (!action->isSeparator())
+            tips << action->text();
+    EXPECT_EQ(tips,
+              (QStringList{QStringLiteral("Polygo&n Points"), QStringLiteral("&Line"),
+                           QStringLiteral("&Rectangle"), QStringLiteral("&Oval"), QStringLiteral("&Arc"),
+                           QStringLiteral("&Polygon"), QStringLiteral("&Button"), QStringLiteral("&Checkbox"),
+                           QStringLiteral("&Dropdown Listbox"), QStringLiteral("C&hart")}));
+    for (QAction* action : drawing->actions())
+        EXPECT_TRUE(action->isSeparator() || !action->icon().isNull());
+    window.close();
+    TabrixWindow again(m_settings);
+    again.show();
+    EXPECT_TRUE(again.findChild<QToolBar*>(QStringLiteral("Drawing and Forms"))->isVisible()); // kept
 }
