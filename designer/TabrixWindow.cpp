@@ -8,15 +8,19 @@
 #include "sheet/view/SheetBook.h"
 #include "sheet/view/SheetView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDataStream>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QWindow>
 
 namespace tabrix {
 
@@ -62,14 +66,34 @@ Command clearing(ClearKind kind) {
     };
 }
 
+// Rows or columns as many as the active range spans, at its start.
+void insertRows(SheetBook& book) {
+    const CellRange range = book.view()->selection();
+    book.document().insertRows(book.currentSheet(), range.top, range.rowCount());
+}
+
+void insertColumns(SheetBook& book) {
+    const CellRange range = book.view()->selection();
+    book.document().insertColumns(book.currentSheet(), range.left, range.columnCount());
+}
+
+void deleteRows(SheetBook& book) {
+    const CellRange range = book.view()->selection();
+    book.document().deleteRows(book.currentSheet(), range.top, range.rowCount());
+}
+
+void deleteColumns(SheetBook& book) {
+    const CellRange range = book.view()->selection();
+    book.document().deleteColumns(book.currentSheet(), range.left, range.columnCount());
+}
+
 // Rows, columns or objects as the Delete command takes them, or the component's dialog.
 void deleteSelection(SheetBook& book) {
-    const CellRange range = book.view()->selection();
     switch (kindOf(book)) {
     case 3:
-        return book.document().deleteRows(book.currentSheet(), range.top, range.rowCount());
+        return deleteRows(book);
     case 5:
-        return book.document().deleteColumns(book.currentSheet(), range.left, range.columnCount());
+        return deleteColumns(book);
     case 9:
     case 10:
         return book.deleteObjects();
@@ -129,6 +153,16 @@ TabrixWindow::TabrixWindow(QSettings& settings, QWidget* parent)
     setCentralWidget(m_area);
     setAcceptDrops(true);
     statusBar()->showMessage(tr("Ready"));
+    // The desktop does not tell a program the state of the lock keys, so the panes follow the presses
+    // seen while the designer runs, starting off.
+    for (const QString& text : {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+        auto* pane = new QLabel(text, statusBar());
+        pane->setObjectName(text);
+        pane->setEnabled(false);
+        statusBar()->addPermanentWidget(pane);
+        m_lockPanes << pane;
+    }
+    qApp->installEventFilter(this);
     buildMenus();
     buildToolBars();
     readSettings();
@@ -214,6 +248,9 @@ DesignerDocument* TabrixWindow::addDocument(DesignerDocument* document) {
     connect(document->book().view(), &velmora::sheet::SheetView::selectionChanged, this,
             &TabrixWindow::updateCommands);
     connect(&document->book(), &SheetBook::drawingModeChanged, this, &TabrixWindow::updateCommands);
+    document->book().view()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(document->book().view(), &QWidget::customContextMenuRequested, this,
+            [this, document](const QPoint& at) { showContextMenu(*document, at); });
     connect(&document->book(), &SheetBook::modified, this, &TabrixWindow::updateCommands);
     if (childMaximized)
         window->showMaximized();
@@ -406,14 +443,8 @@ void TabrixWindow::buildMenus() {
 
     QMenu* insert = menuBar()->addMenu(tr("&Insert"));
     m_insertCells = addCommand(insert, tr("C&ells..."), &SheetBook::insertCells);
-    m_insertRows = addCommand(insert, tr("&Rows"), [](SheetBook& book) {
-        const CellRange range = book.view()->selection();
-        book.document().insertRows(book.currentSheet(), range.top, range.rowCount());
-    });
-    m_insertColumns = addCommand(insert, tr("&Columns"), [](SheetBook& book) {
-        const CellRange range = book.view()->selection();
-        book.document().insertColumns(book.currentSheet(), range.left, range.columnCount());
-    });
+    m_insertRows = addCommand(insert, tr("&Rows"), insertRows);
+    m_insertColumns = addCommand(insert, tr("&Columns"), insertColumns);
     addCommand(insert, tr("&Worksheet"),
                [](SheetBook& book) { book.document().insertSheet(book.currentSheet()); });
     addDrawingMode(insert, tr("C&hart"), 5);
@@ -513,6 +544,58 @@ void TabrixWindow::addDrawingMode(QMenu* menu, const QString& text, int mode) {
     action->setCheckable(true);
     action->setData(mode);
     m_drawingModes << action;
+}
+
+bool TabrixWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A key reaches its window first and then each widget it passes: it counts at the window.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QWindow*>(watched) &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int pane = key == Qt::Key_CapsLock     ? 0
+                         : key == Qt::Key_NumLock    ? 1
+                         : key == Qt::Key_ScrollLock ? 2
+                                                     : -1;
+        if (pane >= 0)
+            m_lockPanes[pane]->setEnabled(!m_lockPanes[pane]->isEnabled());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TabrixWindow::showContextMenu(DesignerDocument& document, const QPoint& at) {
+    delete m_contextMenu;
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->setObjectName(QStringLiteral("contextMenu"));
+    const auto add = [this](const QString& text, const Command& command) {
+        connect(m_contextMenu->addAction(text), &QAction::triggered, this,
+                [this, command] { runCommand(command); });
+    };
+    add(tr("Cu&t"), &SheetBook::cutSelection);
+    add(tr("&Copy"), &SheetBook::copySelection);
+    add(tr("&Paste"), &SheetBook::pasteClipboard);
+    const int kind = kindOf(document.book());
+    if (kind == 9 || kind == 10) {
+        add(tr("&Bring To Front"), &SheetBook::bringToFront);
+        add(tr("&Send to Back"), &SheetBook::sendToBack);
+        add(tr("&Format Object..."), &SheetBook::formatObject);
+    } else {
+        add(tr("Paste &Special..."), &SheetBook::pasteContents);
+        add(tr("Cop&y Cell Format"), &SheetBook::copyCellFormat);
+        m_contextMenu->addSeparator();
+        if (kind == 3) {
+            add(tr("&Insert Rows"), insertRows);
+            add(tr("&Delete Rows"), deleteRows);
+        } else if (kind == 5) {
+            add(tr("&Insert Columns"), insertColumns);
+            add(tr("&Delete Columns"), deleteColumns);
+        } else {
+            add(tr("&Insert..."), &SheetBook::insertCells);
+            add(tr("&Delete..."), &SheetBook::deleteCells);
+        }
+        add(tr("Clear Co&ntents"), clearing(ClearKind::Contents));
+        m_contextMenu->addSeparator();
+        add(tr("&Format Cells..."), &SheetBook::formatCells);
+    }
+    m_contextMenu->popup(document.book().view()->mapToGlobal(at));
 }
 
 void TabrixWindow::askAndOpen() {

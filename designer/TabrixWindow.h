@@ -49,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -59,6 +60,8 @@ private:
     /// The list of a number-format category with samples.
     QMenu* numberFormatList(velmora::sheet::NumberCategory category);
     void askAndOpen();
+    /// The entries for what is selected: rows, columns, drawing objects or other cells.
+    void showContextMenu(DesignerDocument& document, const QPoint& at);
     void saveActive();
     /// Adds an entry that works on the active document's workbook; errors are reported, a cancellation
     /// is silent.
@@ -89,6 +92,8 @@ private:
     QList<QAction*> m_commands;        ///< enabled only while a document is open
     QList<QAction*> m_toolActions;     ///< tool-bar buttons, enabled only while a document is open
     QMenu* m_toolBarsMenu = nullptr;
+    QMenu* m_contextMenu = nullptr;
+    QList<QWidget*> m_lockPanes; ///< "CAP", "NUM", "SCRL"
     QComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;
     QAction* m_bold = nullptr;

@@ -139,6 +139,7 @@ bool SheetView::isEditing() const {
 
 void SheetView::select(const CellRange& range, SelectionKind kind) {
     m_earlierRanges.clear();
+    m_tool.select({}); // cells selected by keys as well as the mouse deselect the objects
     m_kind = kind;
     m_selection = range;
     m_anchor = m_current = {range.top, range.left};

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -352,4 +353,57 @@ TEST_F(TabrixWindowTest, ThreeToolBarsTheDrawingOneHiddenAtFirst) {
     TabrixWindow again(m_settings);
     again.show();
     EXPECT_TRUE(again.findChild<QToolBar*>(QStringLiteral("Drawing and Forms"))->isVisible()); // kept
+}
+
+TEST_F(TabrixWindowTest, TheContextMenuFollowsTheSelectionKind) {
+    TabrixWindow window(m_settings);
+    window.show();
+    SheetBook& book = window.newDocument()->book();
+    const auto entries = [&] {
+        Q_EMIT book.view()->customContextMenuRequested({50, 50});
+        QStringList texts;
+        for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("contextMenu"))->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        return texts.join(u'|');
+    };
+    book.view()->select({1, 2, maxRows, 2}, SheetView::SelectionKind::Columns);
+    EXPECT_EQ(entries(),
+              QStringLiteral("Cu&t|&Copy|&Paste|Paste &Special...|Cop&y Cell Format|&Insert Columns|"
+                             "&Delete Columns|Clear Co&ntents|&Format Cells..."));
+    book.view()->select({2, 1, 2, maxColumns}, SheetView::SelectionKind::Rows);
+    EXPECT_EQ(entries(), QStringLiteral("Cu&t|&Copy|&Paste|Paste &Special...|Cop&y Cell Format|&Insert Rows|"
+                                        "&Delete Rows|Clear Co&ntents|&Format Cells..."));
+    book.view()->setCurrentCell({3, 3});
+    EXPECT_EQ(entries(), QStringLiteral("Cu&t|&Copy|&Paste|Paste &Special...|Cop&y Cell Format|&Insert...|"
+                                        "&Delete...|Clear Co&ntents|&Format Cells..."));
+    DrawingObject box;
+    box.bounds = {10, 10, 40, 20};
+    book.document().addObject(0, box);
+    book.view()->selectObjects({0});
+    EXPECT_EQ(entries(), QStringLiteral("Cu&t|&Copy|&Paste|&Bring To Front|&Send to Back|&Format Object..."));
+
+    // The entries act: rows inserted from the menu of whole rows.
+    book.document().setCellText(0, {2, 1}, QStringLiteral("zwei"));
+    book.view()->select({2, 1, 2, maxColumns}, SheetView::SelectionKind::Rows);
+    entries();
+    for (QAction* action : window.findChild<QMenu*>(QStringLiteral("contextMenu"))->actions())
+        if (action->text() == QStringLiteral("&Insert Rows"))
+            action->trigger();
+    EXPECT_EQ(book.getCellText(3, 1), QStringLiteral("zwei"));
+}
+
+TEST_F(TabrixWindowTest, TheStatusBarFollowsTheLockKeys) {
+    TabrixWindow window(m_settings);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* caps = window.findChild<QWidget*>(QStringLiteral("CAP"));
+    ASSERT_NE(caps, nullptr);
+    EXPECT_NE(window.findChild<QWidget*>(QStringLiteral("NUM")), nullptr);
+    EXPECT_NE(window.findChild<QWidget*>(QStringLiteral("SCRL")), nullptr);
+    EXPECT_FALSE(caps->isEnabled());
+    QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
+    EXPECT_TRUE(caps->isEnabled());
+    QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
+    EXPECT_FALSE(caps->isEnabled());
 }

@@ -913,6 +913,13 @@ TEST_F(SheetBookTest, ObjectTextsAreEditedWhereTheyStand) {
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, {500, 400});
     EXPECT_EQ(text(1), QStringLiteral("Rechnen"));
 
+    // Moving on with the keys leaves the objects: Delete then clears a cell, not them.
+    m_book.view()->selectObjects({0});
+    QTest::keyClick(m_book.view(), Qt::Key_Right);
+    EXPECT_TRUE(m_book.selection().objects.empty());
+    QTest::keyClick(m_book.view(), Qt::Key_Delete);
+    EXPECT_EQ(m_book.workbook().sheet(0).drawings().size(), 3u);
+
     // A rectangle shows no text, and a read-only sheet keeps its objects as they are.
     EXPECT_EQ(editorAfterDoubleClick({40 + 120, 20 + 220}), nullptr);
     m_book.setReadOnly(true);
