@@ -40,18 +40,16 @@ public:
         QStringList filters;
         QString chosen;
         for (const SaveFormat& format : saveFormats()) {
-            filters << format.filter;
+            filters << QCoreApplication::translate("tabrix", format.filter.toUtf8().constData());
             if (format.code == code)
-                chosen = format.filter;
+                chosen = filters.constLast();
         }
         const QString path = QFileDialog::getSaveFileName(
             parent, QCoreApplication::translate("tabrix", "Save As"), proposal, filters.join(u";;"), &chosen);
         if (path.isEmpty())
             return std::nullopt;
-        for (const SaveFormat& format : saveFormats())
-            if (format.filter == chosen)
-                return SaveChoice{path, format.code};
-        return SaveChoice{path, code};
+        const qsizetype index = filters.indexOf(chosen);
+        return SaveChoice{path, index >= 0 ? saveFormats()[std::size_t(index)].code : code};
     }
 
 private:

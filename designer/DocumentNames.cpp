@@ -2,6 +2,7 @@
 
 #include "sheet/formats/FileCode.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace tabrix {
@@ -31,12 +32,12 @@ QString extensionOfCode(int code) {
 
 const std::vector<SaveFormat>& saveFormats() {
     static const std::vector<SaveFormat> formats{
-        {NativeCode, QStringLiteral("Quillmark Tabrix 6.0 Workbook (*.vts)")},
-        {Excel97Code, QStringLiteral("Excel 97 Workbook (*.xls)")},
-        {Excel5Code, QStringLiteral("Excel 5.0/95 Workbook (*.xls)")},
-        {XlsxCode, QStringLiteral("Excel Workbook (*.xlsx)")},
-        {HtmlCode, QStringLiteral("HTML Document (*.htm)")},
-        {TextCode, QStringLiteral("Tab Delimited Text (*.txt)")},
+        {NativeCode, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "Quillmark Tabrix 6.0 Workbook (*.vts)"))},
+        {Excel97Code, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "Excel 97 Workbook (*.xls)"))},
+        {Excel5Code, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "Excel 5.0/95 Workbook (*.xls)"))},
+        {XlsxCode, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "Excel Workbook (*.xlsx)"))},
+        {HtmlCode, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "HTML Document (*.htm)"))},
+        {TextCode, QStringLiteral(QT_TRANSLATE_NOOP("tabrix", "Tab Delimited Text (*.txt)"))},
     };
     return formats;
 }

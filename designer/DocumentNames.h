@@ -12,7 +12,7 @@ QString extensionOfCode(int code);
 /// The formats a document can be saved in, as the save dialog offers them.
 struct SaveFormat {
     int code;
-    QString filter; ///< "Quillmark Tabrix 6.0 Workbook (*.vts)"
+    QString filter; ///< "Quillmark Tabrix 6.0 Workbook (*.vts)", translated where it is shown
 };
 const std::vector<SaveFormat>& saveFormats();
 

@@ -1,6 +1,7 @@
 #include "designer/TabrixWindow.h"
 
 #include "designer/DesignerDocument.h"
+#include "designer/DesignerLanguage.h"
 #include "designer/FormatCommands.h"
 #include "ScriptedDialogs.h"
 #include "sheet/formats/FileCode.h"
@@ -15,11 +16,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 using namespace tabrix;
 using namespace velmora::sheet;
@@ -406,4 +409,46 @@ TEST_F(TabrixWindowTest, TheStatusBarFollowsTheLockKeys) {
     EXPECT_TRUE(caps->isEnabled());
     QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
     EXPECT_FALSE(caps->isEnabled());
+}
+
+TEST_F(TabrixWindowTest, AGermanSystemGetsTheGermanTexts) {
+    QTranslator german;
+    const QString directory = QCoreApplication::applicationDirPath();
+    EXPECT_EQ(loadDesignerLanguage(german, QLocale(QLocale::German, QLocale::Austria), directory),
+              QDir(directory).filePath(QStringLiteral("TabrixAPDEU.qm")));
+    QTranslator french;
+    EXPECT_TRUE(loadDesignerLanguage(french, QLocale(QLocale::French), directory).isEmpty());
+    QTranslator twoLetters; // a file named by the two-letter code is found too
+    QFile::copy(QDir(directory).filePath(QStringLiteral("TabrixAPDEU.qm")),
+                file(QStringLiteral("TabrixAPDE.qm")));
+    EXPECT_EQ(loadDesignerLanguage(twoLetters, QLocale(QLocale::German), m_dir.path()),
+              file(QStringLiteral("TabrixAPDE.qm")));
+
+    QCoreApplication::installTranslator(&german);
+    {
+        TabrixWindow window(m_settings);
+        window.show();
+        window.newDocument()->book().document().setCellText(0, {1, 1}, QStringLiteral("x"));
+        QStringList menus;
+        for (const QAction* action : window.menuBar()->actions())
+            if (action->isVisible())
+                menus << action->text();
+        EXPECT_EQ(menus.join(u'|'),
+                  QStringLiteral("&Datei|&Bearbeiten|&Ansicht|&Einfügen|F&ormat|E&xtras|&Fenster|&Hilfe"));
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - Mappe1"));
+        m_dialogs.answers = {DesignerDialogs::Answer::No};
+        window.close();
+        EXPECT_EQ(m_dialogs.asked, QStringList{QStringLiteral("Änderungen in Mappe1 speichern?")});
+    }
+    QCoreApplication::removeTranslator(&german);
+}
+
+TEST(DesignerTranslation, EveryTextHasItsGermanOne) {
+    QFile ts(QStringLiteral(VELMORA_SOURCE_DIR "/designer/TabrixAPDEU.ts"));
+    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(ts.readAll());
+    EXPECT_GT(text.count(QStringLiteral("<message>")), 150);
+    EXPECT_EQ(text.count(QStringLiteral("<message>")),
+              text.count(QRegularExpression(QStringLiteral("<translation>[^<]+</translation>"))));
+    EXPECT_FALSE(text.contains(QStringLiteral("unfinished")));
 }
