@@ -12,12 +12,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDataStream>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QWindow>
@@ -544,6 +547,19 @@ void TabrixWindow::addDrawingMode(QMenu* menu, const QString& text, int mode) {
     action->setCheckable(true);
     action->setData(mode);
     m_drawingModes << action;
+}
+
+void TabrixWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void TabrixWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            openDocument(url.toLocalFile());
+    event->acceptProposedAction();
 }
 
 bool TabrixWindow::eventFilter(QObject* watched, QEvent* event) {

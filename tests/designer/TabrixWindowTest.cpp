@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -451,4 +452,19 @@ TEST(DesignerTranslation, EveryTextHasItsGermanOne) {
     EXPECT_EQ(text.count(QStringLiteral("<message>")),
               text.count(QRegularExpression(QStringLiteral("<translation>[^<]+</translation>"))));
     EXPECT_FALSE(text.contains(QStringLiteral("unfinished")));
+}
+
+TEST_F(TabrixWindowTest, FilesDroppedOntoTheWindowOpen) {
+    TabrixWindow window(m_settings);
+    window.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(templateCopy(QStringLiteral("FeFenster.vts"))),
+                  QUrl(QStringLiteral("https://x.invalid/a.vts"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    ASSERT_EQ(window.documents().size(), 1);
+    EXPECT_EQ(window.documents().front()->title(), QStringLiteral("FeFenster.vts"));
 }
