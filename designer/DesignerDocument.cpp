@@ -2,49 +2,45 @@
 
 #include "designer/DesignerDialogs.h"
 #include "designer/DocumentNames.h"
+#include "sheet/edit/WorkbookDocument.h"
 #include "sheet/formats/FileCode.h"
+#include "sheet/formats/WorkbookFile.h"
 #include "sheet/model/SheetError.h"
-#include "sheet/view/SheetBook.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QVBoxLayout>
 
 namespace tabrix {
 
-using velmora::sheet::SheetBook;
 using velmora::sheet::SheetError;
+using velmora::sheet::Workbook;
+using velmora::sheet::WorkbookDocument;
 
-DesignerDocument::DesignerDocument(const QString& title, QWidget* parent)
-    : QWidget(parent), m_book(new SheetBook(this)), m_code(velmora::sheet::NativeCode), m_title(title) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_book);
-    setFocusProxy(m_book);
-    m_book->setTitle(title + extensionOfCode(m_code));
-    m_book->setShowEditBar(true);
-    m_book->setShowEditBarCellRef(true);
-    connect(&m_book->document().undoStack(), &QUndoStack::cleanChanged, this,
-            &DesignerDocument::titleChanged);
+DesignerDocument::DesignerDocument(const QString& title, QObject* parent)
+    : QObject(parent), m_content(std::make_shared<WorkbookDocument>()), m_code(velmora::sheet::NativeCode),
+      m_title(title) {
+    setWorkbookTitle(title + extensionOfCode(m_code));
+    connect(&m_content->undoStack(), &QUndoStack::cleanChanged, this, &DesignerDocument::titleChanged);
 }
 
 DesignerDocument::~DesignerDocument() = default;
 
 bool DesignerDocument::isModified() const {
-    return m_book->document().isModified();
+    return m_content->isModified();
+}
+
+void DesignerDocument::setWorkbookTitle(const QString& title) {
+    m_content->unrecordedWorkbook().setTitle(title);
 }
 
 void DesignerDocument::open(const QString& path) {
-    m_code = m_book->readWorkbook(path);
-    setPathAndTitle(path);
-    m_book->setTitle(QFileInfo(path).fileName());
-}
-
-void DesignerDocument::adopt(const QString& path, int code) {
-    m_book->readWorkbook(path);
+    int code = 0;
+    Workbook read = velmora::sheet::readWorkbookFile(path, code);
+    read.setTitle(QFileInfo(path).fileName());
+    m_content->reset(std::move(read));
     m_code = code;
-    m_book->setTitle(m_title + extensionOfCode(m_code));
+    setPathAndTitle(path);
 }
 
 void DesignerDocument::setPathAndTitle(const QString& path) {
@@ -53,59 +49,59 @@ void DesignerDocument::setPathAndTitle(const QString& path) {
     Q_EMIT titleChanged();
 }
 
-bool DesignerDocument::save() {
+bool DesignerDocument::save(QWidget* window) {
     if (m_path.isEmpty())
-        return saveAs();
+        return saveAs(window);
     // A file marked read-only counts as one even for a user who could write it anyway.
     const QFileInfo file(m_path);
     if (file.exists() && (!file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner)))
-        return saveAsIn(velmora::sheet::NativeCode);
-    if (!write(m_path, m_code, true))
+        return saveAsIn(window, velmora::sheet::NativeCode);
+    if (!write(window, m_path, m_code, true))
         return false;
-    m_book->document().markSaved();
+    m_content->markSaved();
     return true;
 }
 
-bool DesignerDocument::saveAs() {
-    return saveAsIn(m_code);
+bool DesignerDocument::saveAs(QWidget* window) {
+    return saveAsIn(window, m_code);
 }
 
-bool DesignerDocument::saveAsIn(int code) {
-    const auto choice = designerDialogs().savePath(this, proposedSaveName(m_path, m_title, code), code);
+bool DesignerDocument::saveAsIn(QWidget* window, int code) {
+    const auto choice = designerDialogs().savePath(window, proposedSaveName(m_path, m_title, code), code);
     if (!choice)
         return false;
     // The extension is part of the name written, so that the file and the document agree.
     const QString path = savedPath(choice->path, choice->code);
-    if (!write(path, choice->code, !m_path.isEmpty()))
+    if (!write(window, path, choice->code, !m_path.isEmpty()))
         return false;
     m_code = choice->code;
     setPathAndTitle(path);
-    m_book->setTitle(path);
-    m_book->document().markSaved();
+    setWorkbookTitle(path);
+    m_content->markSaved();
     return true;
 }
 
-bool DesignerDocument::write(const QString& path, int code, bool hadPath) {
+bool DesignerDocument::write(QWidget* window, const QString& path, int code, bool hadPath) {
     const bool existed = QFileInfo::exists(path);
     try {
-        m_book->writeWorkbook(path, code);
+        velmora::sheet::writeWorkbookFile(m_content->workbook(), path, code);
         return true;
     } catch (const SheetError& error) {
         // Only a file this write began goes: an earlier one of that name is the user's.
         if (!hadPath && !existed)
             QFile::remove(path);
-        designerDialogs().tell(this, error.message());
+        designerDialogs().tell(window, error.message());
         return false;
     }
 }
 
-bool DesignerDocument::mayClose() {
+bool DesignerDocument::mayClose(QWidget* window) {
     if (!isModified())
         return true;
     switch (designerDialogs().ask(
-        this, QCoreApplication::translate("tabrix", "Save changes to %1?").arg(m_title))) {
+        window, QCoreApplication::translate("tabrix", "Save changes to %1?").arg(m_title))) {
     case DesignerDialogs::Answer::Yes:
-        return save();
+        return save(window);
     case DesignerDialogs::Answer::No:
         return true;
     case DesignerDialogs::Answer::Cancel:

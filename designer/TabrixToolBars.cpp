@@ -1,5 +1,5 @@
 // The designer's three tool bars and their buttons.
-#include "designer/DesignerDocument.h"
+#include "designer/DocumentWindow.h"
 #include "designer/FormatCommands.h"
 #include "designer/TabrixWindow.h"
 #include "designer/ToolIcons.h"
@@ -89,15 +89,15 @@ void TabrixWindow::buildToolBars() {
     m_toolActions << formatting->addWidget(m_fontSize);
     // Chosen or typed (Enter): the selection gets it and the document the focus; a refused one beeps.
     const auto fontChosen = [this](void (*set)(SheetBook&, const QString&), QComboBox* box) {
-        DesignerDocument* document = activeDocument();
-        if (!document)
+        DocumentWindow* window = activeWindow();
+        if (!window)
             return;
         try {
-            set(document->book(), box->currentText());
+            set(window->book(), box->currentText());
         } catch (const SheetError&) {
             QApplication::beep();
         }
-        document->setFocus();
+        window->setFocus();
         updateCommands();
     };
     connect(m_fontName, &QComboBox::activated, this,

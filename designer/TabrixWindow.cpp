@@ -2,6 +2,7 @@
 
 #include "designer/DesignerDialogs.h"
 #include "designer/DesignerDocument.h"
+#include "designer/DocumentWindow.h"
 #include "designer/FormatCommands.h"
 #include "sheet/edit/WorkbookDocument.h"
 #include "sheet/model/SheetError.h"
@@ -21,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QWindow>
@@ -177,14 +179,16 @@ TabrixWindow::TabrixWindow(QSettings& settings, QWidget* parent)
     updateCommands();
 }
 
-// The frame and the documents report while QWidget's destructor takes them down, after the menus went.
+// The frame and the windows report while QWidget's destructor takes them down, after the menus went.
 TabrixWindow::~TabrixWindow() {
     m_area->disconnect(this);
-    for (DesignerDocument* document : documents()) {
-        document->disconnect(this);
-        document->book().disconnect(this);
-        document->book().view()->disconnect(this);
+    for (DocumentWindow* window : windows()) {
+        window->disconnect(this);
+        window->book().disconnect(this);
+        window->book().view()->disconnect(this);
     }
+    for (DesignerDocument* document : documents())
+        document->disconnect(this);
 }
 
 void TabrixWindow::readSettings() {
@@ -229,54 +233,82 @@ void TabrixWindow::showAsLastTime() {
 
 void TabrixWindow::closeEvent(QCloseEvent* event) {
     for (DesignerDocument* document : documents())
-        if (!document->mayClose()) {
+        if (!document->mayClose(this)) {
             event->ignore();
             return;
         }
+    m_closing = true; // every document has been asked about
     writeSettings();
     event->accept();
 }
 
-DesignerDocument* TabrixWindow::addDocument(DesignerDocument* document) {
-    QMdiSubWindow* window = m_area->addSubWindow(document);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(document->title());
-    const bool childMaximized =
-        m_settings.value(settingsGroup + QStringLiteral("/ChildMaximize")).toInt() == 1;
-    connect(document, &DesignerDocument::titleChanged, this, [this, window, document] {
-        window->setWindowTitle(document->title() +
-                               (document->isModified() ? QStringLiteral(" *") : QString()));
+DocumentWindow* TabrixWindow::addWindow(DesignerDocument& document) {
+    auto* window = new DocumentWindow(document);
+    QMdiSubWindow* frame = m_area->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    SheetBook& book = window->book();
+    connect(book.view(), &velmora::sheet::SheetView::selectionChanged, this, &TabrixWindow::updateCommands);
+    connect(&book, &SheetBook::drawingModeChanged, this, &TabrixWindow::updateCommands);
+    connect(&book, &SheetBook::modified, this, &TabrixWindow::updateCommands);
+    book.view()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(book.view(), &QWidget::customContextMenuRequested, this,
+            [this, window](const QPoint& at) { showContextMenu(*window, at); });
+    // The document goes with its last window; windows closed together may all report it gone.
+    connect(window, &QObject::destroyed, this, [this, document = QPointer<DesignerDocument>(&document)] {
+        if (document && windowsOf(*document).isEmpty())
+            delete document;
+        else if (document)
+            updateWindowTitles(*document);
         updateTitle();
+        updateCommands();
     });
-    connect(document->book().view(), &velmora::sheet::SheetView::selectionChanged, this,
-            &TabrixWindow::updateCommands);
-    connect(&document->book(), &SheetBook::drawingModeChanged, this, &TabrixWindow::updateCommands);
-    document->book().view()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(document->book().view(), &QWidget::customContextMenuRequested, this,
-            [this, document](const QPoint& at) { showContextMenu(*document, at); });
-    connect(&document->book(), &SheetBook::modified, this, &TabrixWindow::updateCommands);
-    if (childMaximized)
-        window->showMaximized();
+    if (m_settings.value(settingsGroup + QStringLiteral("/ChildMaximize")).toInt() == 1)
+        frame->showMaximized();
     else
-        window->show();
-    document->setFocus();
+        frame->show();
+    window->setFocus();
+    updateWindowTitles(document);
     updateTitle();
     updateCommands();
-    return document;
+    return window;
+}
+
+DesignerDocument* TabrixWindow::addDocument(std::unique_ptr<DesignerDocument> document) {
+    DesignerDocument* added = document.release();
+    added->setParent(this);
+    connect(added, &DesignerDocument::titleChanged, this, [this, added] {
+        updateWindowTitles(*added);
+        updateTitle();
+    });
+    addWindow(*added);
+    return added;
+}
+
+void TabrixWindow::updateWindowTitles(const DesignerDocument& document) {
+    const QList<DocumentWindow*> shown = windowsOf(document);
+    const QString modified = document.isModified() ? QStringLiteral(" *") : QString();
+    for (int i = 0; i < shown.size(); ++i)
+        shown[i]->parentWidget()->setWindowTitle(
+            (shown.size() > 1 ? QStringLiteral("%1:%2").arg(document.title()).arg(i + 1) : document.title()) +
+            modified);
 }
 
 DesignerDocument* TabrixWindow::newDocument() {
-    return addDocument(new DesignerDocument(tr("Book") + QString::number(++m_untitled)));
+    return addDocument(std::make_unique<DesignerDocument>(tr("Book") + QString::number(++m_untitled)));
+}
+
+DocumentWindow* TabrixWindow::newWindow() {
+    DesignerDocument* document = activeDocument();
+    return document ? addWindow(*document) : nullptr;
 }
 
 DesignerDocument* TabrixWindow::openDocument(const QString& path) {
-    for (QMdiSubWindow* window : m_area->subWindowList()) {
-        auto* document = qobject_cast<DesignerDocument*>(window->widget());
-        if (document && !document->path().isEmpty() && canonical(document->path()) == canonical(path)) {
-            m_area->setActiveSubWindow(window);
+    for (DesignerDocument* document : documents())
+        if (!document->path().isEmpty() && canonical(document->path()) == canonical(path)) {
+            m_area->setActiveSubWindow(
+                qobject_cast<QMdiSubWindow*>(windowsOf(*document).front()->parentWidget()));
             return document;
         }
-    }
     auto document = std::make_unique<DesignerDocument>(QString());
     try {
         document->open(path);
@@ -285,22 +317,39 @@ DesignerDocument* TabrixWindow::openDocument(const QString& path) {
         return nullptr;
     }
     addRecentFile(canonical(path));
-    return addDocument(document.release());
+    return addDocument(std::move(document));
+}
+
+DocumentWindow* TabrixWindow::activeWindow() const {
+    const QMdiSubWindow* frame = m_area->activeSubWindow();
+    if (!frame && !m_area->subWindowList().isEmpty())
+        frame = m_area->subWindowList().constLast();
+    return frame ? qobject_cast<DocumentWindow*>(frame->widget()) : nullptr;
 }
 
 DesignerDocument* TabrixWindow::activeDocument() const {
-    const QMdiSubWindow* window = m_area->activeSubWindow();
-    if (!window && !m_area->subWindowList().isEmpty())
-        window = m_area->subWindowList().constLast();
-    return window ? qobject_cast<DesignerDocument*>(window->widget()) : nullptr;
+    const DocumentWindow* window = activeWindow();
+    return window ? &window->document() : nullptr;
+}
+
+QList<DocumentWindow*> TabrixWindow::windows() const {
+    QList<DocumentWindow*> all;
+    for (QMdiSubWindow* frame : m_area->subWindowList())
+        if (auto* window = qobject_cast<DocumentWindow*>(frame->widget()))
+            all << window;
+    return all;
+}
+
+QList<DocumentWindow*> TabrixWindow::windowsOf(const DesignerDocument& document) const {
+    QList<DocumentWindow*> shown;
+    for (DocumentWindow* window : windows())
+        if (&window->document() == &document)
+            shown << window;
+    return shown;
 }
 
 QList<DesignerDocument*> TabrixWindow::documents() const {
-    QList<DesignerDocument*> all;
-    for (QMdiSubWindow* window : m_area->subWindowList())
-        if (auto* document = qobject_cast<DesignerDocument*>(window->widget()))
-            all << document;
-    return all;
+    return findChildren<DesignerDocument*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void TabrixWindow::addRecentFile(const QString& path) {
@@ -346,11 +395,11 @@ void TabrixWindow::about() {
 }
 
 void TabrixWindow::runCommand(const BookCommand& command) {
-    DesignerDocument* document = activeDocument();
-    if (!document)
+    DocumentWindow* window = activeWindow();
+    if (!window)
         return;
     try {
-        command(document->book());
+        command(window->book());
     } catch (const SheetError& error) {
         if (!error.isCancelled())
             designerDialogs().tell(this, error.message());
@@ -377,7 +426,7 @@ void TabrixWindow::buildMenus() {
     QAction* save =
         addEntry(file, tr("&Save"), this, &TabrixWindow::saveActive, QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* saveAs = addEntry(file, tr("Save &As..."), this, [this] {
-        if (DesignerDocument* document = activeDocument(); document && document->saveAs())
+        if (DesignerDocument* document = activeDocument(); document && document->saveAs(this))
             addRecentFile(canonical(document->path()));
     });
     m_documentEntries << close << save << saveAs;
@@ -517,6 +566,7 @@ void TabrixWindow::buildMenus() {
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, [this] {
         m_windowMenu->clear();
+        addEntry(m_windowMenu, tr("&New Window"), this, &TabrixWindow::newWindow);
         addEntry(m_windowMenu, tr("&Cascade"), m_area, &QMdiArea::cascadeSubWindows);
         addEntry(m_windowMenu, tr("&Tile"), m_area, &QMdiArea::tileSubWindows);
         m_windowMenu->addSeparator();
@@ -563,6 +613,16 @@ void TabrixWindow::dropEvent(QDropEvent* event) {
 }
 
 bool TabrixWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The last window of a changed document asks before it closes (this filter sees every object's events).
+    if (event->type() == QEvent::Close && !m_closing) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(watched))
+            if (auto* window = qobject_cast<DocumentWindow*>(frame->widget());
+                window && !m_asked.remove(window) && windowsOf(window->document()).size() == 1 &&
+                !window->document().mayClose(this)) {
+                event->ignore();
+                return true;
+            }
+    }
     // A key reaches its window first and then each widget it passes: it counts at the window.
     if (event->type() == QEvent::KeyPress && qobject_cast<QWindow*>(watched) &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
@@ -577,7 +637,7 @@ bool TabrixWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TabrixWindow::showContextMenu(DesignerDocument& document, const QPoint& at) {
+void TabrixWindow::showContextMenu(DocumentWindow& window, const QPoint& at) {
     delete m_contextMenu;
     m_contextMenu = new QMenu(this);
     m_contextMenu->setObjectName(QStringLiteral("contextMenu"));
@@ -588,7 +648,7 @@ void TabrixWindow::showContextMenu(DesignerDocument& document, const QPoint& at)
     add(tr("Cu&t"), &SheetBook::cutSelection);
     add(tr("&Copy"), &SheetBook::copySelection);
     add(tr("&Paste"), &SheetBook::pasteClipboard);
-    const int kind = kindOf(document.book());
+    const int kind = kindOf(window.book());
     if (kind == 9 || kind == 10) {
         add(tr("&Bring To Front"), &SheetBook::bringToFront);
         add(tr("&Send to Back"), &SheetBook::sendToBack);
@@ -611,7 +671,7 @@ void TabrixWindow::showContextMenu(DesignerDocument& document, const QPoint& at)
         m_contextMenu->addSeparator();
         add(tr("&Format Cells..."), &SheetBook::formatCells);
     }
-    m_contextMenu->popup(document.book().view()->mapToGlobal(at));
+    m_contextMenu->popup(window.book().view()->mapToGlobal(at));
 }
 
 void TabrixWindow::askAndOpen() {
@@ -623,26 +683,33 @@ void TabrixWindow::askAndOpen() {
 }
 
 void TabrixWindow::saveActive() {
-    if (DesignerDocument* document = activeDocument(); document && document->save())
+    if (DesignerDocument* document = activeDocument(); document && document->save(this))
         addRecentFile(canonical(document->path()));
 }
 
 void TabrixWindow::closeActiveDocument() {
-    if (DesignerDocument* document = activeDocument(); document && document->mayClose())
-        m_area->activeSubWindow()->close();
+    // Close closes the document with every window it has.
+    DesignerDocument* document = activeDocument();
+    if (!document || !document->mayClose(this))
+        return;
+    for (DocumentWindow* window : windowsOf(*document)) {
+        m_asked.insert(window);
+        window->parentWidget()->close();
+    }
 }
 
 void TabrixWindow::updateCommands() {
-    DesignerDocument* document = activeDocument();
+    DocumentWindow* window = activeWindow();
+    const bool document = window != nullptr;
     for (QMenu* menu : m_documentMenus)
-        menu->menuAction()->setVisible(document != nullptr);
+        menu->menuAction()->setVisible(document);
     for (QAction* action : m_documentEntries)
-        action->setVisible(document != nullptr);
+        action->setVisible(document);
     for (QAction* action : m_commands + m_toolActions)
-        action->setEnabled(document != nullptr);
+        action->setEnabled(document);
     if (!document)
         return;
-    const SheetBook& book = document->book();
+    const SheetBook& book = window->book();
     const int kind = kindOf(book);
     const bool rows = kind == 3, columns = kind == 5, objects = kind == 9 || kind == 10;
     m_delete->setText(rows      ? tr("&Delete Rows")

@@ -2,7 +2,9 @@
 
 #include "designer/FormatCommands.h"
 
+#include <memory>
 #include <QMainWindow>
+#include <QSet>
 
 class QComboBox;
 class QMdiArea;
@@ -18,6 +20,7 @@ class SheetBook;
 namespace tabrix {
 
 class DesignerDocument;
+class DocumentWindow;
 enum class ToolGlyph;
 
 /// The designer's main window: its documents in a frame, the menus that call the component's operations
@@ -34,11 +37,17 @@ public:
     /// Shows the window maximised when it was closed so, with its normal rectangle kept for restoring.
     void showAsLastTime();
 
-    /// A new document "Book" + number.
+    /// A new document "Book" + number, in a window of its own.
     DesignerDocument* newDocument();
-    /// The file as a document; nullptr when it cannot be read (which is reported).
+    /// The file as a document; nullptr when it cannot be read (which is reported). A file already open
+    /// brings its window to the front.
     DesignerDocument* openDocument(const QString& path);
+    /// Another window onto the active document ("New Window").
+    DocumentWindow* newWindow();
+    DocumentWindow* activeWindow() const;
     DesignerDocument* activeDocument() const;
+    QList<DocumentWindow*> windows() const;
+    QList<DocumentWindow*> windowsOf(const DesignerDocument& document) const;
     QList<DesignerDocument*> documents() const;
     const QStringList& recentFiles() const { return m_recent; }
 
@@ -64,7 +73,7 @@ private:
     QMenu* numberFormatList(velmora::sheet::NumberCategory category);
     void askAndOpen();
     /// The entries for what is selected: rows, columns, drawing objects or other cells.
-    void showContextMenu(DesignerDocument& document, const QPoint& at);
+    void showContextMenu(DocumentWindow& window, const QPoint& at);
     void saveActive();
     /// Adds an entry that works on the active document's workbook; errors are reported, a cancellation
     /// is silent.
@@ -79,7 +88,11 @@ private:
     void updateTitle();
     void addRecentFile(const QString& path);
     void rebuildRecentMenu();
-    DesignerDocument* addDocument(DesignerDocument* document);
+    /// The document kept by the main window and shown in a first window.
+    DesignerDocument* addDocument(std::unique_ptr<DesignerDocument> document);
+    DocumentWindow* addWindow(DesignerDocument& document);
+    /// "Book1", or "Book1:1", "Book1:2" for a document in several windows; " *" while it is changed.
+    void updateWindowTitles(const DesignerDocument& document);
     void readSettings();
     void writeSettings();
 
@@ -96,7 +109,9 @@ private:
     QList<QAction*> m_toolActions;     ///< tool-bar buttons, enabled only while a document is open
     QMenu* m_toolBarsMenu = nullptr;
     QMenu* m_contextMenu = nullptr;
-    QList<QWidget*> m_lockPanes; ///< "CAP", "NUM", "SCRL"
+    QList<QWidget*> m_lockPanes;   ///< "CAP", "NUM", "SCRL"
+    bool m_closing = false;        ///< the program ends: its documents have been asked about
+    QSet<DocumentWindow*> m_asked; ///< windows closing with their document, already asked about
     QComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;
     QAction* m_bold = nullptr;

@@ -46,8 +46,10 @@ QString designerPath() {
 
 } // namespace
 
-SheetBook::SheetBook(QWidget* parent)
-    : QWidget(parent), m_view(new SheetView(this)), m_tabs(new QTabBar(this)), m_editBar(new QWidget(this)),
+SheetBook::SheetBook(QWidget* parent) : SheetBook(std::make_shared<WorkbookDocument>(), parent) {}
+
+SheetBook::SheetBook(std::shared_ptr<WorkbookDocument> document, QWidget* parent)
+    : QWidget(parent), m_shared(std::move(document)), m_document(*m_shared), m_view(new SheetView(this)), m_tabs(new QTabBar(this)), m_editBar(new QWidget(this)),
       m_cellReference(new QLineEdit(m_editBar)), m_editLine(new QLineEdit(m_editBar)) {
     auto* bar = new QHBoxLayout(m_editBar);
     bar->setContentsMargins(2, 2, 2, 2);

@@ -5,6 +5,7 @@
 #include "sheet/view/EditingOptions.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QWidget>
 
@@ -34,7 +35,11 @@ public:
     /// Runs one of the component's dialogs modally; false when the user cancels. Tests fill it in instead.
     using DialogRunner = std::function<bool(QDialog& dialog)>;
 
+    /// A book with a workbook of its own.
     explicit SheetBook(QWidget* parent = nullptr);
+    /// Another window onto `document`: the books that share it show and edit the same workbook, each
+    /// with its own shown sheet and selection.
+    explicit SheetBook(std::shared_ptr<WorkbookDocument> document, QWidget* parent = nullptr);
     ~SheetBook() override;
 
     /// The text of a cell of the shown sheet as shown; empty for an empty cell. Rows and columns from 1.
@@ -156,6 +161,7 @@ public:
     void setWorkbook(Workbook workbook);
     /// The workbook with its undo history: every edit of the designer goes through it.
     WorkbookDocument& document() { return m_document; }
+    std::shared_ptr<WorkbookDocument> sharedDocument() const { return m_shared; }
     int currentSheet() const { return m_current; }
     void setCurrentSheet(int index);
     SheetView* view() const { return m_view; }
@@ -196,7 +202,8 @@ private:
     /// What the clipboard holds as a block of cells; empty when nothing fits.
     CellBlock clipboardBlock() const;
 
-    WorkbookDocument m_document;
+    std::shared_ptr<WorkbookDocument> m_shared;
+    WorkbookDocument& m_document;
     int m_current = 0;
     bool m_allowDesigner = true;
     SheetView* m_view;

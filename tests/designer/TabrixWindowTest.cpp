@@ -2,6 +2,7 @@
 
 #include "designer/DesignerDocument.h"
 #include "designer/DesignerLanguage.h"
+#include "designer/DocumentWindow.h"
 #include "designer/FormatCommands.h"
 #include "ScriptedDialogs.h"
 #include "sheet/formats/FileCode.h"
@@ -51,6 +52,11 @@ QAction* entry(const QMainWindow& window, const QStringList& path) {
     return found;
 }
 
+// Windows closed go at the next turn of the event loop, which a test takes itself.
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 class TabrixWindowTest : public ::testing::Test {
 protected:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -78,10 +84,10 @@ TEST_F(TabrixWindowTest, ANewBookIsSavedUnderTheNameAndFormatChosen) {
     DesignerDocument* document = window.activeDocument();
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - Book1"));
-    EXPECT_EQ(document->book().title(), QStringLiteral("Book1.vts"));
-    EXPECT_TRUE(document->book().showEditBar());
+    EXPECT_EQ(window.activeWindow()->book().title(), QStringLiteral("Book1.vts"));
+    EXPECT_TRUE(window.activeWindow()->book().showEditBar());
 
-    document->book().document().setCellText(0, {1, 1}, QStringLiteral("Probe"));
+    document->content().setCellText(0, {1, 1}, QStringLiteral("Probe"));
     m_dialogs.saves.push_back({file(QStringLiteral("neu")), Excel97Code});
     entry(window, {QStringLiteral("&File"), QStringLiteral("&Save")})->trigger();
     EXPECT_EQ(m_dialogs.proposals, QStringList{QStringLiteral("Book1")});
@@ -99,7 +105,7 @@ TEST_F(TabrixWindowTest, ANewBookIsSavedUnderTheNameAndFormatChosen) {
     // A second book is proposed under its own title; a failed write leaves no file behind.
     window.newDocument();
     m_dialogs.saves.push_back({file(QStringLiteral("fehlt/neu")), NativeCode});
-    EXPECT_FALSE(window.activeDocument()->save());
+    EXPECT_FALSE(window.activeDocument()->save(&window));
     EXPECT_EQ(m_dialogs.proposals.last(), QStringLiteral("Book2"));
     EXPECT_EQ(m_dialogs.told.size(), 1);
     EXPECT_TRUE(window.activeDocument()->path().isEmpty());
@@ -113,8 +119,8 @@ TEST_F(TabrixWindowTest, AReadOnlyWorkbookIsSavedAsInTheNativeFormat) {
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix - WasserFenster.vts"));
     EXPECT_EQ(window.openDocument(path), document); // the window it has already
-    document->book().document().setCellText(0, {40, 1}, QStringLiteral("geändert"));
-    EXPECT_FALSE(document->save());
+    document->content().setCellText(0, {40, 1}, QStringLiteral("geändert"));
+    EXPECT_FALSE(document->save(&window));
     EXPECT_EQ(m_dialogs.proposals, QStringList{file(QStringLiteral("WasserFenster"))});
     EXPECT_EQ(m_dialogs.proposedCodes, std::vector<int>{NativeCode});
     EXPECT_EQ(document->path(), path);
@@ -127,13 +133,13 @@ TEST_F(TabrixWindowTest, EveryTemplateKeepsAChangedCellAndEverythingElse) {
         const QString path = templateCopy(name);
         DesignerDocument document{QString()};
         document.open(path);
-        document.book().document().setCellText(0, {60, 3}, QStringLiteral("Änderung 1,5"));
-        const Workbook changed = document.book().workbook();
-        ASSERT_TRUE(document.save());
+        document.content().setCellText(0, {60, 3}, QStringLiteral("Änderung 1,5"));
+        const Workbook changed = document.content().workbook();
+        ASSERT_TRUE(document.save(nullptr));
         DesignerDocument again{QString()};
         again.open(path);
-        EXPECT_EQ(again.book().getCellText(60, 3), QStringLiteral("Änderung 1,5"));
-        EXPECT_TRUE(again.book().workbook() == changed);
+        EXPECT_EQ(again.content().workbook().sheet(0).text({60, 3}), QStringLiteral("Änderung 1,5"));
+        EXPECT_TRUE(again.content().workbook() == changed);
     }
     EXPECT_TRUE(m_dialogs.told.isEmpty()) << m_dialogs.told.join(u'\n').toStdString();
 }
@@ -141,7 +147,8 @@ TEST_F(TabrixWindowTest, EveryTemplateKeepsAChangedCellAndEverythingElse) {
 TEST_F(TabrixWindowTest, TheLineToolTwiceTurnsDrawingOff) {
     TabrixWindow window(m_settings);
     window.show();
-    SheetBook& book = window.newDocument()->book();
+    window.newDocument();
+    SheetBook& book = window.activeWindow()->book();
     QAction* line = entry(
         window, {QStringLiteral("&Insert"), QStringLiteral("&Drawing Object"), QStringLiteral("&Line")});
     line->trigger();
@@ -160,7 +167,8 @@ TEST_F(TabrixWindowTest, TheLineToolTwiceTurnsDrawingOff) {
 TEST_F(TabrixWindowTest, DeleteFollowsTheSelection) {
     TabrixWindow window(m_settings);
     window.show();
-    SheetBook& book = window.newDocument()->book();
+    window.newDocument();
+    SheetBook& book = window.activeWindow()->book();
     book.setDialogRunner([](QDialog&) {
         ADD_FAILURE() << "no dialog expected";
         return false;
@@ -199,7 +207,7 @@ TEST_F(TabrixWindowTest, DeleteFollowsTheSelection) {
 TEST_F(TabrixWindowTest, AChangedDocumentAsksBeforeItCloses) {
     TabrixWindow window(m_settings);
     window.show();
-    window.newDocument()->book().document().setCellText(0, {1, 1}, QStringLiteral("x"));
+    window.newDocument()->content().setCellText(0, {1, 1}, QStringLiteral("x"));
     m_dialogs.answers = {DesignerDialogs::Answer::Cancel, DesignerDialogs::Answer::No};
     EXPECT_FALSE(window.close());
     EXPECT_EQ(m_dialogs.asked, QStringList{QStringLiteral("Save changes to Book1?")});
@@ -278,7 +286,8 @@ TEST_F(TabrixWindowTest, FormattingButtonsWorkOnTheSelectionAndMarkTheCurrentCel
     TabrixWindow window(m_settings);
     window.show();
     EXPECT_FALSE(tool(window, "Formatting", QStringLiteral("Bold"))->isEnabled()); // no document yet
-    SheetBook& book = window.newDocument()->book();
+    window.newDocument();
+    SheetBook& book = window.activeWindow()->book();
     book.document().setCellText(0, {1, 1}, QStringLiteral("=1/4")); // a result shows in its format
     book.view()->select({1, 1, 2, 2});
     const auto style = [&](CellPos pos) {
@@ -362,7 +371,8 @@ TEST_F(TabrixWindowTest, ThreeToolBarsTheDrawingOneHiddenAtFirst) {
 TEST_F(TabrixWindowTest, TheContextMenuFollowsTheSelectionKind) {
     TabrixWindow window(m_settings);
     window.show();
-    SheetBook& book = window.newDocument()->book();
+    window.newDocument();
+    SheetBook& book = window.activeWindow()->book();
     const auto entries = [&] {
         Q_EMIT book.view()->customContextMenuRequested({50, 50});
         QStringList texts;
@@ -429,7 +439,7 @@ TEST_F(TabrixWindowTest, AGermanSystemGetsTheGermanTexts) {
     {
         TabrixWindow window(m_settings);
         window.show();
-        window.newDocument()->book().document().setCellText(0, {1, 1}, QStringLiteral("x"));
+        window.newDocument()->content().setCellText(0, {1, 1}, QStringLiteral("x"));
         QStringList menus;
         for (const QAction* action : window.menuBar()->actions())
             if (action->isVisible())
@@ -467,4 +477,50 @@ TEST_F(TabrixWindowTest, FilesDroppedOntoTheWindowOpen) {
     QCoreApplication::sendEvent(&window, &drop);
     ASSERT_EQ(window.documents().size(), 1);
     EXPECT_EQ(window.documents().front()->title(), QStringLiteral("FeFenster.vts"));
+}
+
+TEST_F(TabrixWindowTest, ADocumentInTwoWindowsAsksOnceWhenItsLastWindowCloses) {
+    TabrixWindow window(m_settings);
+    window.show();
+    DesignerDocument* document = window.newDocument();
+    DocumentWindow* first = window.activeWindow();
+    entry(window, {QStringLiteral("&Window"), QStringLiteral("&New Window")})->trigger();
+    DocumentWindow* second = window.activeWindow();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(&second->document(), document);
+    EXPECT_EQ(first->parentWidget()->windowTitle(), QStringLiteral("Book1:1"));
+    EXPECT_EQ(second->parentWidget()->windowTitle(), QStringLiteral("Book1:2"));
+
+    // Each window shows its own sheet of the one workbook; an edit in one is undone in the other.
+    second->book().document().insertSheet(1, QStringLiteral("Zweite"));
+    second->book().setCurrentSheet(1);
+    first->book().document().setCellText(0, {1, 1}, QStringLiteral("gemeinsam"));
+    EXPECT_EQ(second->book().workbook().sheet(0).text({1, 1}), QStringLiteral("gemeinsam"));
+    EXPECT_EQ(first->book().currentSheet(), 0);
+    EXPECT_EQ(second->book().currentSheet(), 1);
+    second->book().document().undoStack().undo();
+    EXPECT_EQ(first->book().getCellText(1, 1), QString());
+    first->book().document().setCellText(0, {1, 1}, QStringLiteral("x"));
+    EXPECT_EQ(first->parentWidget()->windowTitle(), QStringLiteral("Book1:1 *"));
+
+    // The first window goes without a question, the last one asks.
+    first->parentWidget()->close();
+    flushDeletes();
+    EXPECT_TRUE(m_dialogs.asked.isEmpty());
+    ASSERT_EQ(window.windows().size(), 1);
+    EXPECT_EQ(window.activeWindow()->parentWidget()->windowTitle(), QStringLiteral("Book1 *"));
+    m_dialogs.answers = {DesignerDialogs::Answer::Cancel};
+    window.activeWindow()->parentWidget()->close();
+    EXPECT_EQ(m_dialogs.asked.size(), 1);
+    EXPECT_EQ(window.windows().size(), 1);
+
+    // Close takes the document with all its windows after one question.
+    window.newWindow();
+    m_dialogs.answers = {DesignerDialogs::Answer::No};
+    entry(window, {QStringLiteral("&File"), QStringLiteral("&Close")})->trigger();
+    flushDeletes();
+    EXPECT_EQ(m_dialogs.asked.size(), 2);
+    EXPECT_TRUE(window.windows().isEmpty());
+    EXPECT_TRUE(window.documents().isEmpty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix"));
 }
