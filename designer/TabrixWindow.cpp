@@ -224,6 +224,29 @@ void TabrixWindow::writeSettings() {
     m_settings.sync();
 }
 
+void TabrixWindow::openCommandLine(const QStringList& arguments) {
+    bool print = false;
+    bool opened = false;
+    for (const QString& argument : arguments) {
+        if (argument.compare(QStringLiteral("/dde"), Qt::CaseInsensitive) == 0)
+            continue; // the shell's request on another platform; here a path comes as an argument
+        if (argument.compare(QStringLiteral("/p"), Qt::CaseInsensitive) == 0) {
+            print = true;
+            continue;
+        }
+        opened = true;
+        DesignerDocument* document = openDocument(argument);
+        if (print && document) {
+            runCommand([](SheetBook& book) { book.printBook(false); });
+            for (DocumentWindow* window : windowsOf(*document))
+                delete window->parentWidget();
+        }
+        print = false;
+    }
+    if (!opened)
+        newDocument();
+}
+
 void TabrixWindow::showAsLastTime() {
     if (m_startMaximized)
         showMaximized();

@@ -34,6 +34,9 @@ public:
     explicit TabrixWindow(QSettings& settings, QWidget* parent = nullptr);
     ~TabrixWindow() override;
 
+    /// No argument: a new document; paths: those files; "/p" before a path prints that file on the
+    /// default printer instead of keeping it open; "/dde" is passed over.
+    void openCommandLine(const QStringList& arguments);
     /// Shows the window maximised when it was closed so, with its normal rectangle kept for restoring.
     void showAsLastTime();
 

@@ -19,13 +19,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     QSettings settings;
     tabrix::TabrixWindow window(settings);
-    // "/dde" asked the shell's open request on another platform; a path opens that file.
-    QStringList paths = QApplication::arguments().mid(1);
-    paths.removeAll(QStringLiteral("/dde"));
-    if (paths.isEmpty())
-        window.newDocument();
-    for (const QString& path : paths)
-        window.openDocument(path);
+    window.openCommandLine(QApplication::arguments().mid(1));
     window.showAsLastTime();
     return QApplication::exec();
 }

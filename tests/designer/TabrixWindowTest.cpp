@@ -524,3 +524,49 @@ TEST_F(TabrixWindowTest, ADocumentInTwoWindowsAsksOnceWhenItsLastWindowCloses) {
     EXPECT_TRUE(window.documents().isEmpty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark Tabrix"));
 }
+
+// The pictures of the README: `VELMORA_SCREENSHOT_DIR=docs build/bin/designer_tests
+// --gtest_filter='*Pictures*'`.
+TEST_F(TabrixWindowTest, PicturesOfATemplateInBothLanguages) {
+    const QString directory = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    if (directory.isEmpty())
+        GTEST_SKIP() << "VELMORA_SCREENSHOT_DIR names where the pictures go";
+    QTranslator german;
+    ASSERT_FALSE(
+        loadDesignerLanguage(german, QLocale(QLocale::German), QCoreApplication::applicationDirPath())
+            .isEmpty());
+    for (const bool inGerman : {false, true}) {
+        if (inGerman)
+            QCoreApplication::installTranslator(&german);
+        m_settings.setValue(QStringLiteral("Designer/MDI/Settings/ChildMaximize"), 1);
+        TabrixWindow window(m_settings);
+        window.resize(1100, 700);
+        window.show();
+        window.openDocument(templateCopy(QStringLiteral("WasserFenster.vts")));
+        window.activeWindow()->book().view()->setCurrentCell({5, 2});
+        QTest::qWait(50);
+        EXPECT_TRUE(window.grab().save(QDir(directory).filePath(inGerman ? QStringLiteral("tabrix-de.png")
+                                                                         : QStringLiteral("tabrix-en.png"))));
+        window.close();
+        flushDeletes();
+    }
+    QCoreApplication::removeTranslator(&german);
+}
+
+TEST_F(TabrixWindowTest, TheCommandLineOpensItsPathsOrANewBook) {
+    {
+        TabrixWindow window(m_settings);
+        window.openCommandLine({QStringLiteral("/dde")});
+        ASSERT_EQ(window.documents().size(), 1);
+        EXPECT_EQ(window.activeDocument()->title(), QStringLiteral("Book1"));
+    }
+    TabrixWindow window(m_settings);
+    window.openCommandLine({QStringLiteral("/dde"), templateCopy(QStringLiteral("KorrFenster.vts")),
+                            templateCopy(QStringLiteral("SandFenster.vts")),
+                            file(QStringLiteral("fehlt.vts"))});
+    QStringList titles;
+    for (const DesignerDocument* document : window.documents())
+        titles << document->title();
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("KorrFenster.vts"), QStringLiteral("SandFenster.vts")}));
+    EXPECT_EQ(m_dialogs.told.size(), 1); // the missing file
+}
