@@ -4,6 +4,14 @@
 <context>
     <name>tabrix::TabrixWindow</name>
     <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Neues Fenster</translation>
+    </message>
+    <message>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>

@@ -224,6 +224,23 @@ void TabrixWindow::writeSettings() {
     m_settings.sync();
 }
 
+void TabrixWindow::arrangeIcons() {
+    // Minimised windows in a row along the bottom of the frame, left to right, wrapping upwards.
+    int left = 0;
+    int bottom = m_area->viewport()->height();
+    for (QMdiSubWindow* frame : m_area->subWindowList()) {
+        if (!frame->isMinimized())
+            continue;
+        const QSize size = frame->size();
+        if (left > 0 && left + size.width() > m_area->viewport()->width()) {
+            left = 0;
+            bottom -= size.height();
+        }
+        frame->move(left, bottom - size.height());
+        left += size.width();
+    }
+}
+
 void TabrixWindow::openCommandLine(const QStringList& arguments) {
     bool print = false;
     bool opened = false;
@@ -592,6 +609,7 @@ void TabrixWindow::buildMenus() {
         addEntry(m_windowMenu, tr("&New Window"), this, &TabrixWindow::newWindow);
         addEntry(m_windowMenu, tr("&Cascade"), m_area, &QMdiArea::cascadeSubWindows);
         addEntry(m_windowMenu, tr("&Tile"), m_area, &QMdiArea::tileSubWindows);
+        addEntry(m_windowMenu, tr("&Arrange Icons"), this, &TabrixWindow::arrangeIcons);
         m_windowMenu->addSeparator();
         const QList<QMdiSubWindow*> windows = m_area->subWindowList();
         for (int i = 0; i < windows.size(); ++i) {

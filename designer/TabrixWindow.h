@@ -47,6 +47,8 @@ public:
     DesignerDocument* openDocument(const QString& path);
     /// Another window onto the active document ("New Window").
     DocumentWindow* newWindow();
+    /// The minimised windows lined up along the bottom of the frame.
+    void arrangeIcons();
     DocumentWindow* activeWindow() const;
     DesignerDocument* activeDocument() const;
     QList<DocumentWindow*> windows() const;

@@ -570,3 +570,21 @@ TEST_F(TabrixWindowTest, TheCommandLineOpensItsPathsOrANewBook) {
     EXPECT_EQ(titles, (QStringList{QStringLiteral("KorrFenster.vts"), QStringLiteral("SandFenster.vts")}));
     EXPECT_EQ(m_dialogs.told.size(), 1); // the missing file
 }
+
+TEST_F(TabrixWindowTest, ArrangeIconsLinesUpTheMinimisedWindowsAtTheBottom) {
+    TabrixWindow window(m_settings);
+    window.resize(900, 600);
+    window.show();
+    window.newDocument();
+    window.newDocument();
+    const QList<DocumentWindow*> shown = window.windows();
+    for (DocumentWindow* document : shown)
+        document->parentWidget()->showMinimized();
+    entry(window, {QStringLiteral("&Window"), QStringLiteral("&Arrange Icons")})->trigger();
+    const QWidget* first = shown[0]->parentWidget();
+    const QWidget* second = shown[1]->parentWidget();
+    EXPECT_EQ(first->x(), 0);
+    EXPECT_EQ(second->x(), first->width());
+    EXPECT_EQ(first->geometry().bottom() + 1, first->parentWidget()->height());
+    EXPECT_EQ(second->y(), first->y());
+}
