@@ -39,8 +39,6 @@ using velmora::sheet::SheetError;
 
 namespace {
 
-using Command = BookCommand;
-
 // An entry of a menu that calls `triggered`.
 template <typename Receiver, typename Slot>
 QAction* addEntry(QMenu* menu, const QString& text, Receiver* context, Slot triggered,
@@ -57,7 +55,7 @@ int kindOf(const SheetBook& book) {
 }
 
 // Applies `change` to the first and last line of every selected range in turn, the last range first.
-Command forEachRange(bool rows, const std::function<void(SheetBook&, int, int)>& change) {
+BookCommand forEachRange(bool rows, const std::function<void(SheetBook&, int, int)>& change) {
     return [rows, change](SheetBook& book) {
         const std::vector<CellRange> ranges = book.selection().ranges;
         for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
@@ -65,7 +63,7 @@ Command forEachRange(bool rows, const std::function<void(SheetBook&, int, int)>&
     };
 }
 
-Command clearing(ClearKind kind) {
+BookCommand clearing(ClearKind kind) {
     return [kind](SheetBook& book) {
         book.document().clear(book.currentSheet(), book.selection().ranges, kind);
     };
@@ -682,7 +680,7 @@ void TabrixWindow::showContextMenu(DocumentWindow& window, const QPoint& at) {
     delete m_contextMenu;
     m_contextMenu = new QMenu(this);
     m_contextMenu->setObjectName(QStringLiteral("contextMenu"));
-    const auto add = [this](const QString& text, const Command& command) {
+    const auto add = [this](const QString& text, const BookCommand& command) {
         connect(m_contextMenu->addAction(text), &QAction::triggered, this,
                 [this, command] { runCommand(command); });
     };
