@@ -106,6 +106,7 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     // Only there to start the designer.
     m_designerBook = new sheet::SheetBook(this);
     m_designerBook->hide();
+    m_designerBook->setDesignerProgram(programDirectory() + QStringLiteral("tabrix"));
     connectCommands();
     // What needs a result window or a chosen project starts disabled.
     m_actions.apply(commandsAtStart());

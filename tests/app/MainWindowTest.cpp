@@ -486,3 +486,30 @@ TEST_F(MainWindowTest, EveryWindowTypeHasItsWindowAndRecord) {
         EXPECT_EQ(child->KindName, type.name());
     }
 }
+
+TEST_F(MainWindowTest, TheDesignerOpensTheActiveWindowsTemplate) {
+    // A designer that writes down what it was given.
+    const QString arguments = data.filePath(QStringLiteral("arguments"));
+    QFile designer(program.path() + QStringLiteral("tabrix"));
+    ASSERT_TRUE(designer.open(QIODevice::WriteOnly));
+    designer.write(QStringLiteral("#!/bin/sh\necho \"$#:$1\" >> '%1'\n").arg(arguments).toUtf8());
+    designer.close();
+    designer.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto lines = [&](int count) {
+        for (int waited = 0; waited < 5000; waited += 10) {
+            QFile written(arguments);
+            if (written.open(QIODevice::ReadOnly) && written.readAll().count('\n') >= count)
+                break;
+            QTest::qWait(10);
+        }
+        QFile written(arguments);
+        written.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(written.readAll());
+    };
+    actions().formulardesigner->trigger();
+    EXPECT_EQ(lines(1), QStringLiteral("0:\n"));
+    window->OpenDataFile(waterFile(QStringLiteral("Brunnen.was")));
+    actions().formulardesigner->trigger();
+    EXPECT_EQ(lines(2), QStringLiteral("0:\n1:%1Vorlagen/WasserFenster.vts\n").arg(program.path()));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
