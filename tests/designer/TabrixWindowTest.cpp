@@ -141,6 +141,24 @@ TEST_F(TabrixWindowTest, EveryTemplateKeepsAChangedCellAndEverythingElse) {
         EXPECT_EQ(again.content().workbook().sheet(0).text({60, 3}), QStringLiteral("Änderung 1,5"));
         EXPECT_TRUE(again.content().workbook() == changed);
     }
+    // The import template, an Excel 97 workbook, stays one with every text it holds.
+    const QString path = templateCopy(QStringLiteral("ExcelImport.xls"));
+    DesignerDocument document{QString()};
+    document.open(path);
+    EXPECT_EQ(document.code(), Excel97Code);
+    document.content().setCellText(0, {60, 3}, QStringLiteral("Änderung"));
+    ASSERT_TRUE(document.save(nullptr));
+    DesignerDocument again{QString()};
+    again.open(path);
+    EXPECT_EQ(again.code(), Excel97Code);
+    const auto texts = [](const Workbook& book) {
+        std::map<CellPos, QString> all;
+        for (const auto& [pos, cell] : book.sheet(0).cells())
+            if (!cell.text.isEmpty())
+                all[pos] = cell.text;
+        return all;
+    };
+    EXPECT_EQ(texts(again.content().workbook()), texts(document.content().workbook()));
     EXPECT_TRUE(m_dialogs.told.isEmpty()) << m_dialogs.told.join(u'\n').toStdString();
 }
 
