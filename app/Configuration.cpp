@@ -25,15 +25,24 @@ QString withoutTrailingSlash(QString path) {
     return path;
 }
 
-QString resolveDirectory(const IniFile& profile, const QString& key, const QString& programDirectory,
-                         const QString& subdirectory) {
-    const QString fallback = programDirectory + subdirectory;
+// `base` is the program directory, or the user's directory standing in for it (`makeFallback`).
+QString resolveDirectory(const IniFile& profile, const QString& key, const QString& base,
+                         const QString& subdirectory, bool makeFallback) {
+    const QString fallback = base + subdirectory;
     const QString configured = withoutTrailingSlash(profile.read(directories, key, fallback));
     if (!configured.trimmed().isEmpty() && QFileInfo(configured).isDir())
         return configured;
-    const QString resolved = QFileInfo(fallback).isDir() ? fallback : programDirectory;
+    if (makeFallback)
+        QDir().mkpath(fallback);
+    const QString resolved = QFileInfo(fallback).isDir() ? fallback : base;
     profile.write(directories, key, resolved);
     return resolved;
+}
+
+// A folder without its owner's write permission counts as not writable even for root, who could.
+bool isWritableDirectory(const QString& path) {
+    const QFileInfo directory(path);
+    return directory.isWritable() && (directory.permissions() & QFileDevice::WriteOwner);
 }
 
 int tolerantInteger(const IniFile& profile, const QString& section, const QString& key, int fallback) {
@@ -50,13 +59,16 @@ IniFile recentFilesProfile() {
     return IniFile(configurationFile(QStringLiteral("mru.ini")));
 }
 
-Directories resolveDirectories(const IniFile& profile, const QString& programDirectory) {
+Directories resolveDirectories(const IniFile& profile, const QString& programDirectory,
+                               const QString& userDirectory) {
+    const bool installed = !userDirectory.isEmpty() && !isWritableDirectory(programDirectory);
+    const QString base = installed ? userDirectory : programDirectory;
     Directories result;
     result.program = programDirectory;
-    result.projects = resolveDirectory(profile, QStringLiteral("Projektverzeichnis"), programDirectory,
-                                       QStringLiteral("Projekte"));
-    result.data = resolveDirectory(profile, QStringLiteral("Datenverzeichnis"), programDirectory,
-                                   QStringLiteral("Daten"));
+    result.projects = resolveDirectory(profile, QStringLiteral("Projektverzeichnis"), base,
+                                       QStringLiteral("Projekte"), installed);
+    result.data = resolveDirectory(profile, QStringLiteral("Datenverzeichnis"), base, QStringLiteral("Daten"),
+                                   installed);
     return result;
 }
 

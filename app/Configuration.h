@@ -20,8 +20,11 @@ struct Directories {
 
 /// Reads the data and project directories; one that is blank or missing falls back to "Daten" or
 /// "Projekte" below the program directory if that exists, else to the program directory, and the
-/// fallback is written back.
-Directories resolveDirectories(const IniFile& profile, const QString& programDirectory);
+/// fallback is written back. An installed program's directory is not the user's to write: then
+/// `userDirectory` (with a trailing "/", e.g. ~/Velmora/) stands in for it, and its "Daten" and "Projekte"
+/// are made. An empty `userDirectory` keeps the program directory in any case.
+Directories resolveDirectories(const IniFile& profile, const QString& programDirectory,
+                               const QString& userDirectory = {});
 
 /// Window and explorer placement as stored in [Fenster], [Explorer] and [System].
 struct Placement {

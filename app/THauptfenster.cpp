@@ -77,7 +77,8 @@ THauptfenster::THauptfenster(Settings settings, QWidget* parent)
     resize(905, 645);
     setAcceptDrops(true);
 
-    m_directories = resolveDirectories(m_settings.profile, m_settings.programDirectory);
+    m_directories =
+        resolveDirectories(m_settings.profile, m_settings.programDirectory, m_settings.userDirectory);
     if (!ensureFileTypesRegistered(m_settings.profile, m_settings.dataHome, m_directories.program))
         dialogs().message(this, DialogSeam::Icon::Error, QStringLiteral("Velmora"),
                           QStringLiteral("Die Dateitypen konnten nicht beim Desktop angemeldet werden."));

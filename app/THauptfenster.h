@@ -59,6 +59,9 @@ public:
         QString dataHome;         ///< where the desktop keeps MIME types and application entries
         bool trayAvailable;
         EngineState* engine; ///< the records the calculations work on
+        /// Where the user's "Daten" and "Projekte" go when the program directory is not writable, with a
+        /// trailing "/"; empty to keep them in the program directory.
+        QString userDirectory = {};
     };
 
     explicit THauptfenster(Settings settings, QWidget* parent = nullptr);

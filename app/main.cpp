@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
 
     THauptfenster window({QApplication::applicationDirPath() + u'/', programProfile(), recentFilesProfile(),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QSystemTrayIcon::isSystemTrayAvailable(), &programEngine()});
+                          QSystemTrayIcon::isSystemTrayAvailable(), &programEngine(),
+                          QDir::homePath() + QStringLiteral("/Velmora/")});
     window.setCommandLinePath(arguments.join(QString()));
 
     QObject::connect(&server, &InstanceServer::pathReceived, &window, &THauptfenster::pathFromSecondInstance);

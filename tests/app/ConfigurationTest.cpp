@@ -124,6 +124,26 @@ TEST_F(ConfigurationTest, MissingDirectoriesFallBackAndAreWrittenBack) {
     EXPECT_EQ(resolveDirectories(profile, programDirectory()).data, dir.filePath(QStringLiteral("Labor")));
 }
 
+TEST_F(ConfigurationTest, AnInstalledProgramKeepsTheUsersFoldersUnderTheHome) {
+    QDir(dir.path()).mkpath(QStringLiteral("Daten")); // as an installation ships it
+    QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QTemporaryDir home;
+    const QString user = home.filePath(QStringLiteral("Velmora/"));
+    const Directories resolved = resolveDirectories(profile, programDirectory(), user);
+    QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(resolved.program, programDirectory());
+    EXPECT_EQ(resolved.data, user + QStringLiteral("Daten"));
+    EXPECT_EQ(resolved.projects, user + QStringLiteral("Projekte"));
+    EXPECT_TRUE(QFileInfo(resolved.data).isDir());
+    EXPECT_TRUE(QFileInfo(resolved.projects).isDir());
+    EXPECT_EQ(profile.read(QStringLiteral("Verzeichnisse"), QStringLiteral("Datenverzeichnis")),
+              resolved.data);
+    // A writable program directory keeps them, the user's directory or not.
+    profile.write(QStringLiteral("Verzeichnisse"), QStringLiteral("Datenverzeichnis"), QString());
+    EXPECT_EQ(resolveDirectories(profile, programDirectory(), user).data,
+              programDirectory() + QStringLiteral("Daten"));
+}
+
 TEST_F(ConfigurationTest, RecentFilesKeepNineMostRecentFirst) {
     RecentFiles recent;
     for (int i = 1; i <= 11; ++i)
