@@ -159,18 +159,19 @@ void SheetBook::rebuildTabs() {
 void SheetBook::showDocument() {
     const Workbook& book = workbook();
     m_current = std::clamp(m_current, 0, book.sheetCount() - 1);
+    // Inserting or deleting a sheet moves the others in memory: the view takes its sheet again before
+    // the tabs below can lay it out anew.
+    Sheet* shown = &m_document.unrecordedWorkbook().sheet(m_current);
+    if (m_view->sheet() != shown)
+        m_view->setSheet(shown);
+    else
+        m_view->sheetChanged();
     bool sameTabs = m_tabs->count() == book.sheetCount();
     for (int i = 0; sameTabs && i < book.sheetCount(); ++i)
         sameTabs = m_tabs->tabText(i) == book.sheet(i).name();
     if (!sameTabs)
         rebuildTabs();
     m_tabs->setVisible(book.sheetCount() > 1 && book.showTabs());
-    // Inserting or deleting a sheet moves the others in memory.
-    Sheet* shown = &m_document.unrecordedWorkbook().sheet(m_current);
-    if (m_view->sheet() != shown)
-        m_view->setSheet(shown);
-    else
-        m_view->sheetChanged();
     showCurrentCell();
 }
 
