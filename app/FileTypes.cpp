@@ -28,6 +28,8 @@ bool writeFile(const QString& path, const QByteArray& content) {
     return tryWriteFileSafely(path, content);
 }
 
+} // namespace
+
 QByteArray mimePackage() {
     QByteArray xml;
     QXmlStreamWriter writer(&xml);
@@ -48,18 +50,22 @@ QByteArray mimePackage() {
     return xml;
 }
 
-QByteArray desktopEntry(const QString& name, const QString& comment, const QString& executable,
-                        bool designer) {
+QByteArray desktopEntry(bool designer, const QString& executable) {
     QStringList types;
     for (const FileType& type : fileTypes())
         if (type.openedByDesigner == designer)
             types << mimeType(type);
+    const QString name = designer ? QStringLiteral("Tabrix") : QStringLiteral("Velmora");
+    const QString comment = designer ? QStringLiteral("Vorlagen für Velmora bearbeiten")
+                                     : QStringLiteral("Kalk-Kohlensäure-Gleichgewicht von Wässern");
     // Exec takes the path quoted, so that a program directory with blanks works.
     return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%2\nExec=\"%3\" %f\n"
-                          "Terminal=false\nCategories=Science;Chemistry;\nMimeType=%4;\n")
-        .arg(name, comment, executable, types.join(u';'))
+                          "Icon=%4\nTerminal=false\nCategories=Science;Chemistry;\nMimeType=%5;\n")
+        .arg(name, comment, executable, name.toLower(), types.join(u';'))
         .toUtf8();
 }
+
+namespace {
 
 void refreshDatabase(const QString& tool, const QString& directory) {
     const QString program = QStandardPaths::findExecutable(tool);
@@ -88,8 +94,8 @@ QString openDialogFilters() {
 }
 
 QStringList saveDialogFilters(const WindowType& type) {
-    return {QString::fromUtf16(type.saveFilter), QStringLiteral("Excel 5 und 7/95 (*.xls)"),
-            QStringLiteral("Excel 97/Excel 8 (*.xls)"), QStringLiteral("HTML Dateien (*.htm)"),
+    return {QString::fromUtf16(type.saveFilter),          QStringLiteral("Excel 5 und 7/95 (*.xls)"),
+            QStringLiteral("Excel 97/Excel 8 (*.xls)"),   QStringLiteral("HTML Dateien (*.htm)"),
             QStringLiteral("Text mit Tabulator (*.txt)"), QStringLiteral("Excel 2007-365 Dateien (*.xlsx)")};
 }
 
@@ -116,15 +122,11 @@ QString mimeType(const FileType& type) {
 bool registerFileTypes(const QString& dataHome, const QString& programDirectory) {
     const QString mimeDirectory = dataHome + QStringLiteral("/mime");
     const QString applications = dataHome + QStringLiteral("/applications");
-    const bool written =
-        writeFile(mimeDirectory + QStringLiteral("/packages/velmora.xml"), mimePackage()) &&
-        writeFile(applications + QStringLiteral("/velmora.desktop"),
-                  desktopEntry(QStringLiteral("Velmora"),
-                               QStringLiteral("Kalk-Kohlensäure-Gleichgewicht von Wässern"),
-                               programDirectory + QStringLiteral("velmora"), false)) &&
-        writeFile(applications + QStringLiteral("/tabrix.desktop"),
-                  desktopEntry(QStringLiteral("Tabrix"), QStringLiteral("Vorlagen für Velmora bearbeiten"),
-                               programDirectory + QStringLiteral("tabrix"), true));
+    const bool written = writeFile(mimeDirectory + QStringLiteral("/packages/velmora.xml"), mimePackage()) &&
+                         writeFile(applications + QStringLiteral("/velmora.desktop"),
+                                   desktopEntry(false, programDirectory + QStringLiteral("velmora"))) &&
+                         writeFile(applications + QStringLiteral("/tabrix.desktop"),
+                                   desktopEntry(true, programDirectory + QStringLiteral("tabrix")));
     if (!written)
         return false;
     refreshDatabase(QStringLiteral("update-mime-database"), mimeDirectory);

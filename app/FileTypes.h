@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -31,6 +32,12 @@ QString saveFilterExtension(const WindowType& type, int filterIndex);
 
 /// The MIME type of a file type, e.g. "application/x-velmora-gleichgewicht".
 QString mimeType(const FileType& type);
+
+/// The shared-mime-info package: one MIME type per file type, with its description and glob.
+QByteArray mimePackage();
+/// The application entry of Velmora or (`designer`) Tabrix, which the desktop starts as `executable`
+/// with the file to open.
+QByteArray desktopEntry(bool designer, const QString& executable);
 
 /// Writes the desktop's MIME package and application entries for both programs below `dataHome`
 /// ($XDG_DATA_HOME) and refreshes the desktop's databases where their tools exist. False when a file

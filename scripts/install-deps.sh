@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev
     libgsf-1-dev liborcus-dev libxlsxwriter-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time
-    adwaita-icon-theme shared-mime-info desktop-file-utils
+    adwaita-icon-theme shared-mime-info desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
