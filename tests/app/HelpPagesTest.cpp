@@ -1,3 +1,5 @@
+#include "windows/WindowType.h"
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -21,4 +23,12 @@ TEST(HelpPages, EveryLinkLeadsToAShippedFile) {
                 << page.toStdString() << " → " << target.toStdString();
         }
     }
+}
+
+// F1 in a result window opens its type's page.
+TEST(HelpPages, EveryWindowTypeHasItsPage) {
+    for (const velmora::WindowType& type : velmora::windowTypes)
+        EXPECT_TRUE(
+            QFile::exists(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + QString::fromUtf16(type.helpPage)))
+            << QString::fromUtf16(type.helpPage).toStdString();
 }
