@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 package=$(ls "$out"/velmora_*.deb)
 [ -f "$package" ] || fail "no package"
 files=$(dpkg-deb -c "$package")
-for entry in ./usr/lib/velmora/velmora ./usr/lib/velmora/tabrix ./usr/lib/velmora/Vorlagen/WasserFenster.vts \
+for entry in ./usr/lib/velmora/velmora ./usr/lib/velmora/tabrix ./usr/lib/velmora/Vorlagen/WasserFenster.vts ./usr/lib/velmora/Dokumentation/Dokumentation.pdf \
              ./usr/share/applications/velmora.desktop ./usr/share/applications/tabrix.desktop \
              ./usr/share/mime/packages/velmora.xml ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml \
              ./usr/share/man/man1/velmora.1; do

@@ -15,11 +15,12 @@ for program in velmora velmora-batch sheetconv tabrix; do
     [ -x "$prefix/lib/velmora/$program" ] || fail "$program is not in lib/velmora"
     [ "$(readlink "$prefix/bin/$program")" = "../lib/velmora/$program" ] || fail "bin/$program is no link to it"
 done
-for folder in Vorlagen Hilfe Daten Projekte; do
+for folder in Vorlagen Hilfe Dokumentation Daten Projekte; do
     [ -d "$prefix/lib/velmora/$folder" ] || fail "lib/velmora/$folder is missing"
 done
 [ -f "$prefix/lib/velmora/Vorlagen/WasserFenster.vts" ] || fail "the templates are missing"
 [ -f "$prefix/lib/velmora/Hilfe/index.htm" ] || fail "the help is missing"
+[ -f "$prefix/lib/velmora/Dokumentation/Dokumentation.pdf" ] || fail "the documentation is missing"
 [ -f "$prefix/lib/velmora/TabrixAPDEU.qm" ] || fail "the designer's German texts are missing"
 for page in velmora velmora-batch sheetconv tabrix; do
     [ -f "$prefix/share/man/man1/$page.1" ] || fail "man page $page.1 is missing"
