@@ -32,3 +32,24 @@ TEST(HelpPages, EveryWindowTypeHasItsPage) {
             QFile::exists(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + QString::fromUtf16(type.helpPage)))
             << QString::fromUtf16(type.helpPage).toStdString();
 }
+
+// A dialog's help button opens the page its form names in "hilfedatei".
+TEST(HelpPages, EveryDialogsPageIsShipped) {
+    static const QRegularExpression named(QStringLiteral("name=\"hilfedatei\">.*?<string>([^<]*)</string>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    int dialogs = 0;
+    for (const char* folder : {"filters", "treatment", "variations", "windows", "app"}) {
+        const QDir forms(QStringLiteral(VELMORA_SOURCE_DIR "/") + QString::fromLatin1(folder));
+        for (const QString& form : forms.entryList({QStringLiteral("*.ui")})) {
+            QFile file(forms.filePath(form));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QRegularExpressionMatch match = named.match(QString::fromUtf8(file.readAll()));
+            if (!match.hasMatch())
+                continue;
+            ++dialogs;
+            EXPECT_TRUE(QFile::exists(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + match.captured(1)))
+                << form.toStdString() << ": " << match.captured(1).toStdString();
+        }
+    }
+    EXPECT_GE(dialogs, 11);
+}
