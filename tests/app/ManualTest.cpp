@@ -1,4 +1,5 @@
 #include "app/ManualBuilder.h"
+#include "PdfPages.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -10,14 +11,7 @@ using namespace velmora;
 
 namespace {
 
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray pdf = file.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
-               pdf.count("/Type /Page>") + pdf.count("/Type /Page/"));
-}
+using velmora::test::pdfPageCount;
 
 const QString help = QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe");
 

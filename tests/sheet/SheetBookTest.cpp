@@ -1,5 +1,6 @@
 #include "sheet/view/SheetBook.h"
 
+#include "PdfPages.h"
 #include "SampleWorkbooks.h"
 #include "sheet/formats/FileCode.h"
 #include "sheet/model/SheetError.h"
@@ -39,14 +40,7 @@ void typeChar(QWidget* widget, QChar c) {
     QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray pdf = file.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
-               pdf.count("/Type /Page>") + pdf.count("/Type /Page/"));
-}
+using velmora::test::pdfPageCount;
 
 template <typename Widget>
 Widget* child(const QWidget& parent, const char* name) {
