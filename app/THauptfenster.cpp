@@ -35,6 +35,7 @@
 #include "windows/WindowType.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -654,7 +655,11 @@ void THauptfenster::showAbout() {
 }
 
 void THauptfenster::openHelp() {
-    openHelpPage(QStringLiteral("index.htm"));
+    // Help asked inside a result window is about that window; anywhere else it starts at the start page.
+    const TMDIChild* window = activeResultWindow();
+    const QWidget* focus = QApplication::focusWidget();
+    openHelpPage(window && focus && window->isAncestorOf(focus) ? QString::fromUtf16(window->type().helpPage)
+                                                                : QStringLiteral("index.htm"));
 }
 
 void THauptfenster::openDocumentation() {

@@ -165,3 +165,18 @@ TEST_F(ActivationTest, TheFolderBrowserOfTheOptionsShowsItsPrompt) {
               std::vector<QString>{
                   QStringLiteral("Verzeichnis auswählen|Bitte wählen Sie das gewünschte Verzeichnis")});
 }
+
+TEST_F(ActivationTest, F1InAResultWindowOpensItsPageAndElsewhereTheStartPage) {
+    TMDIChild* water = compute(QStringLiteral("Brunnen"));
+    ASSERT_NE(water, nullptr);
+    water->Book()->view()->setFocus();
+    press(Qt::Key_F1, Qt::NoModifier);
+    ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs.openedUrls[0].toLocalFile(),
+              program.path() + QStringLiteral("Hilfe/wasserfenster.htm"));
+    water->close();
+    window->setFocus();
+    press(Qt::Key_F1, Qt::NoModifier);
+    ASSERT_EQ(dialogs.openedUrls.size(), 2u);
+    EXPECT_EQ(dialogs.openedUrls[1].toLocalFile(), program.path() + QStringLiteral("Hilfe/index.htm"));
+}
