@@ -25,12 +25,15 @@ TEST(HelpPages, EveryLinkLeadsToAShippedFile) {
     }
 }
 
-// F1 in a result window opens its type's page.
-TEST(HelpPages, EveryWindowTypeHasItsPage) {
-    for (const velmora::WindowType& type : velmora::windowTypes)
-        EXPECT_TRUE(
-            QFile::exists(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + QString::fromUtf16(type.helpPage)))
-            << QString::fromUtf16(type.helpPage).toStdString();
+// F1 in a result window opens its type's page, which shows the window (HelpPicturesTest makes the pictures).
+TEST(HelpPages, EveryWindowTypeHasItsPageWithItsPicture) {
+    for (const velmora::WindowType& type : velmora::windowTypes) {
+        const QString page = QString::fromUtf16(type.helpPage);
+        QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/Hilfe/") + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("src=\"bilder/")))
+            << page.toStdString();
+    }
 }
 
 // A dialog's help button opens the page its form names in "hilfedatei".
