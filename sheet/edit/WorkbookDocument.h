@@ -54,7 +54,6 @@ public:
     bool hasFormulas() const { return m_formulaCount > 0; }
     /// Whether each change computes the formulas it concerns (the default); otherwise only recalculate()
     /// computes, everything, and switching this on again does so at once.
-    bool recalculatesAutomatically() const { return m_automatic; }
     void setRecalculatesAutomatically(bool on);
     bool isModified() const { return !m_undo.isClean(); }
     void markSaved() { m_undo.setClean(); }

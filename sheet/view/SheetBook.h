@@ -161,7 +161,6 @@ public:
     void setWorkbook(Workbook workbook);
     /// The workbook with its undo history: every edit of the designer goes through it.
     WorkbookDocument& document() { return m_document; }
-    std::shared_ptr<WorkbookDocument> sharedDocument() const { return m_shared; }
     int currentSheet() const { return m_current; }
     void setCurrentSheet(int index);
     SheetView* view() const { return m_view; }

@@ -42,7 +42,6 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
     /// Where Enter moves and whether cells are edited in place; the view leaves recalculation to others.
-    const EditingOptions& editingOptions() const { return m_options; }
     void setEditingOptions(const EditingOptions& options) { m_options = options; }
 
     CellPos currentCell() const { return m_current; }
