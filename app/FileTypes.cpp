@@ -1,13 +1,10 @@
 #include "app/FileTypes.h"
 
-#include "common/SafeFile.h"
+#include "common/DesktopDatabase.h"
+#include "designer/ShellRegistration.h"
 #include "windows/WindowType.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
-#include <QXmlStreamWriter>
 
 namespace velmora {
 
@@ -21,65 +18,23 @@ QList<FileType> fileTypes() {
     return types;
 }
 
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return tryWriteFileSafely(path, content);
-}
-
-} // namespace
-
 QByteArray mimePackage() {
-    QByteArray xml;
-    QXmlStreamWriter writer(&xml);
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    writer.writeDefaultNamespace(QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info"));
-    writer.writeStartElement(QStringLiteral("mime-info"));
-    for (const FileType& type : fileTypes()) {
-        writer.writeStartElement(QStringLiteral("mime-type"));
-        writer.writeAttribute(QStringLiteral("type"), mimeType(type));
-        writer.writeTextElement(QStringLiteral("comment"), QString::fromUtf16(type.description));
-        writer.writeEmptyElement(QStringLiteral("glob"));
-        writer.writeAttribute(QStringLiteral("pattern"), u'*' + QString::fromUtf16(type.extension));
-        writer.writeEndElement();
-    }
-    writer.writeEndElement();
-    writer.writeEndDocument();
-    return xml;
+    QList<MimeTypeEntry> types;
+    for (const FileType& type : fileTypes())
+        types.append({mimeType(type), QString::fromUtf16(type.description),
+                      u'*' + QString::fromUtf16(type.extension)});
+    return velmora::mimePackage(types);
 }
 
-QByteArray desktopEntry(bool designer, const QString& executable) {
+QByteArray desktopEntry(const QString& executable) {
     QStringList types;
     for (const FileType& type : fileTypes())
-        if (type.openedByDesigner == designer)
+        if (!type.openedByDesigner)
             types << mimeType(type);
-    const QString name = designer ? QStringLiteral("Tabrix") : QStringLiteral("Velmora");
-    const QString comment = designer ? QStringLiteral("Vorlagen für Velmora bearbeiten")
-                                     : QStringLiteral("Kalk-Kohlensäure-Gleichgewicht von Wässern");
-    // Exec takes the path quoted, so that a program directory with blanks works.
-    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%2\nExec=\"%3\" %f\n"
-                          "Icon=%4\nTerminal=false\nCategories=Science;Chemistry;\nMimeType=%5;\n")
-        .arg(name, comment, executable, name.toLower(), types.join(u';'))
-        .toUtf8();
+    return applicationEntry(
+        {QStringLiteral("Velmora"), QStringLiteral("Kalk-Kohlensäure-Gleichgewicht von Wässern"), QString(),
+         executable, QStringLiteral("velmora"), QStringLiteral("Science;Chemistry;"), types});
 }
-
-namespace {
-
-void refreshDatabase(const QString& tool, const QString& directory) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
-        return;
-    // The tools print advice about search paths that is of no use to the user.
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(program, {directory});
-    process.waitForFinished(30000);
-}
-
-} // namespace
 
 QString openDialogFilters() {
     QStringList patterns;
@@ -120,18 +75,12 @@ QString mimeType(const FileType& type) {
 }
 
 bool registerFileTypes(const QString& dataHome, const QString& programDirectory) {
-    const QString mimeDirectory = dataHome + QStringLiteral("/mime");
-    const QString applications = dataHome + QStringLiteral("/applications");
-    const bool written = writeFile(mimeDirectory + QStringLiteral("/packages/velmora.xml"), mimePackage()) &&
-                         writeFile(applications + QStringLiteral("/velmora.desktop"),
-                                   desktopEntry(false, programDirectory + QStringLiteral("velmora"))) &&
-                         writeFile(applications + QStringLiteral("/tabrix.desktop"),
-                                   desktopEntry(true, programDirectory + QStringLiteral("tabrix")));
-    if (!written)
-        return false;
-    refreshDatabase(QStringLiteral("update-mime-database"), mimeDirectory);
-    refreshDatabase(QStringLiteral("update-desktop-database"), applications);
-    return true;
+    return updateDesktopFiles(dataHome,
+                              {{QStringLiteral("mime/packages/velmora.xml"), mimePackage()},
+                               {QStringLiteral("applications/velmora.desktop"),
+                                desktopEntry(programDirectory + QStringLiteral("velmora"))},
+                               {QStringLiteral("applications/tabrix.desktop"),
+                                tabrix::desktopEntry(programDirectory + QStringLiteral("tabrix"))}});
 }
 
 bool ensureFileTypesRegistered(const IniFile& profile, const QString& dataHome,

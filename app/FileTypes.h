@@ -35,13 +35,12 @@ QString mimeType(const FileType& type);
 
 /// The shared-mime-info package: one MIME type per file type, with its description and glob.
 QByteArray mimePackage();
-/// The application entry of Velmora or (`designer`) Tabrix, which the desktop starts as `executable`
-/// with the file to open.
-QByteArray desktopEntry(bool designer, const QString& executable);
+/// Velmora's application entry, which the desktop starts as `executable` with the file to open.
+QByteArray desktopEntry(const QString& executable);
 
-/// Writes the desktop's MIME package and application entries for both programs below `dataHome`
-/// ($XDG_DATA_HOME) and refreshes the desktop's databases where their tools exist. False when a file
-/// could not be written.
+/// Writes the desktop's MIME package and the application entries of Velmora and of the designer beside
+/// it below `dataHome` ($XDG_DATA_HOME) and refreshes the desktop's databases where their tools exist.
+/// False when a file could not be written.
 bool registerFileTypes(const QString& dataHome, const QString& programDirectory);
 
 /// Registers the file types unless [Registrierung] "Wert" is "1", then sets it. False on failure, which

@@ -3,6 +3,7 @@
 //   velmora-desktop-files OUTDIR DOCUMENT-ICON
 #include "app/FileTypes.h"
 #include "common/SafeFile.h"
+#include "designer/ShellRegistration.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -27,9 +28,9 @@ int main(int argc, char** argv) {
     // Installed programs are on the PATH, so the entries name them without a folder.
     bool written = tryWriteFileSafely(out.filePath(QStringLiteral("velmora.xml")), mimePackage()) &&
                    tryWriteFileSafely(out.filePath(QStringLiteral("velmora.desktop")),
-                                      desktopEntry(false, QStringLiteral("velmora"))) &&
+                                      desktopEntry(QStringLiteral("velmora"))) &&
                    tryWriteFileSafely(out.filePath(QStringLiteral("tabrix.desktop")),
-                                      desktopEntry(true, QStringLiteral("tabrix")));
+                                      tabrix::desktopEntry(QStringLiteral("tabrix")));
     // Each MIME type's icon is looked up by its name with "-" for "/".
     for (const FileType& type : fileTypes())
         written = written && tryWriteFileSafely(out.filePath(QStringLiteral("mimetypes/") +

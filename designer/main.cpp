@@ -1,9 +1,11 @@
 #include "designer/DesignerLanguage.h"
+#include "designer/ShellRegistration.h"
 #include "designer/TabrixWindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
@@ -17,6 +19,9 @@ int main(int argc, char** argv) {
     if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    // Every start, so that ".vts" files open with this copy of the program wherever it was moved.
+    tabrix::registerDocumentType(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                 QApplication::applicationFilePath());
     QSettings settings;
     tabrix::TabrixWindow window(settings);
     window.openCommandLine(QApplication::arguments().mid(1));

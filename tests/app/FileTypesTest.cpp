@@ -1,6 +1,7 @@
 #include "app/FileTypes.h"
 
 #include "app/IniFile.h"
+#include "designer/ShellRegistration.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -42,6 +43,22 @@ TEST(FileTypes, TheDesktopKnowsEveryTypeAfterTheFirstStart) {
         const QString globs = fileText(dataHome.filePath(QStringLiteral("mime/globs2")));
         EXPECT_TRUE(globs.contains(QStringLiteral("application/x-velmoragleichgewicht:*.was")));
         EXPECT_TRUE(globs.contains(QStringLiteral("application/x-tabrix-document:*.vts")));
+    }
+}
+
+TEST(FileTypes, VelmoraAndTheDesignerRegisterWorkbooksAlike) {
+    QTemporaryDir dataHome;
+    QTemporaryDir config;
+    ASSERT_TRUE(ensureFileTypesRegistered(IniFile(config.filePath(QStringLiteral("velmora.ini"))),
+                                          dataHome.path(), QStringLiteral("/opt/Velmora/")));
+    const QString entry = dataHome.filePath(QStringLiteral("applications/tabrix.desktop"));
+    const QString written = fileText(entry);
+    ASSERT_TRUE(tabrix::registerDocumentType(dataHome.path(), QStringLiteral("/opt/Velmora/tabrix")));
+    EXPECT_EQ(fileText(entry), written);
+    for (const FileType& type : fileTypes()) {
+        if (type.openedByDesigner) {
+            EXPECT_EQ(mimeType(type), tabrix::documentMimeType());
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and runs what was installed: the batch evaluator on the
-# examples (the same results as the build tree's), Velmora offscreen as a user whose program folder is
-# not writable, and the desktop's validators on the freedesktop files.
+# examples (the same results as the build tree's), Velmora and Tabrix offscreen as a user whose program
+# folder is not writable, and the desktop's validators on the freedesktop files.
 set -euo pipefail
 build=$1
 source=$2
@@ -44,6 +44,17 @@ HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" 
     QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/velmora" 2> /dev/null || status=$?
 [ "$status" -eq 124 ] || fail "the installed velmora ended with $status instead of running"
 [ -d "$home/Velmora/Daten" ] && [ -d "$home/Velmora/Projekte" ] || fail "no Daten and Projekte at home"
+
+# Each start of the designer registers its workbooks, as Velmora's first start did for it.
+registered="$home/.local/share/applications/tabrix.desktop"
+grep -qxF "Exec=\"$prefix/lib/velmora/tabrix\" %f" "$registered" || fail "Velmora did not register the designer"
+cp "$registered" "$prefix/by-velmora.desktop"
+status=0
+HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/tabrix" 2> /dev/null || status=$?
+[ "$status" -eq 124 ] || fail "the installed tabrix ended with $status instead of running"
+[ -f "$home/.local/share/mime/packages/tabrix.xml" ] || fail "the designer did not register its workbooks"
+cmp -s "$registered" "$prefix/by-velmora.desktop" || fail "Velmora and the designer register it differently"
 
 if command -v desktop-file-validate > /dev/null; then
     desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop-file-validate"

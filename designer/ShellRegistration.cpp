@@ -1,0 +1,32 @@
+#include "designer/ShellRegistration.h"
+
+#include "common/DesktopDatabase.h"
+
+namespace tabrix {
+
+QString documentMimeType() {
+    return QStringLiteral("application/x-tabrix-document");
+}
+
+QByteArray documentTypePackage() {
+    return velmora::mimePackage(
+        {{documentMimeType(), QStringLiteral("Quillmark Tabrix Workbook"), QStringLiteral("*.vts")}});
+}
+
+QByteArray desktopEntry(const QString& executable) {
+    return velmora::applicationEntry({QStringLiteral("Tabrix"),
+                                      QStringLiteral("Create and edit workbooks"),
+                                      QStringLiteral("Arbeitsmappen erstellen und bearbeiten"),
+                                      executable,
+                                      QStringLiteral("tabrix"),
+                                      QStringLiteral("Office;Spreadsheet;"),
+                                      {documentMimeType()}});
+}
+
+bool registerDocumentType(const QString& dataHome, const QString& executable) {
+    return velmora::updateDesktopFiles(
+        dataHome, {{QStringLiteral("mime/packages/tabrix.xml"), documentTypePackage()},
+                   {QStringLiteral("applications/tabrix.desktop"), desktopEntry(executable)}});
+}
+
+} // namespace tabrix
