@@ -19,7 +19,7 @@ FilterDialog::FilterDialog(CalculationHost& host, QWidget* parent) : QDialog(par
 
 void FilterDialog::connectCloseAndHelp(QPushButton* close, QPushButton* help, const QString& helpPage) {
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this, helpPage] { m_host.openHelpPage(helpPage); });
+    connectHelp(help, m_host, helpPage);
 }
 
 void FilterDialog::tell(const FormMessage& message) {

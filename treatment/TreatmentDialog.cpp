@@ -37,7 +37,7 @@ void TreatmentDialog::connectButtons(QPushButton* ok, QPushButton* cancel, QPush
 void TreatmentDialog::connectCancelAndHelp(QPushButton* cancel, QPushButton* help,
                                            const QLineEdit* helpPage) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this, helpPage] { m_host.openHelpPage(helpPage->text()); });
+    connectHelp(help, m_host, helpPage->text());
 }
 
 void TreatmentDialog::openResultWindow(TMDIChild* window, const QString& name) {

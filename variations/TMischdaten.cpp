@@ -73,8 +73,7 @@ TMischdaten::TMischdaten(CalculationHost& host, EngineState& engine, QWidget* pa
     });
     connect(m_ui.ok, &QPushButton::clicked, this, &TMischdaten::okClick);
     connect(m_ui.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ui.hilfe, &QPushButton::clicked, this,
-            [this] { m_host.openHelpPage(m_ui.hilfedatei->text()); });
+    connectHelp(m_ui.hilfe, m_host, m_ui.hilfedatei->text());
 }
 
 void TMischdaten::prepare() {

@@ -21,8 +21,7 @@ TTemperaturdaten::TTemperaturdaten(CalculationHost& host, EngineState& engine, Q
     NumericKeyFilter::install(m_ui.Tend, NumericKeyFilter::Mode::WholeNumber);
     connect(m_ui.ok, &QPushButton::clicked, this, &TTemperaturdaten::okClick);
     connect(m_ui.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ui.hilfe, &QPushButton::clicked, this,
-            [this] { m_host.openHelpPage(m_ui.hilfedatei->text()); });
+    connectHelp(m_ui.hilfe, m_host, m_ui.hilfedatei->text());
 }
 
 void TTemperaturdaten::takeWater(const WaterSource& water) {

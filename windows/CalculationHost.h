@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QAbstractButton;
+
 namespace velmora {
 
 class MdiHost;
@@ -37,5 +39,8 @@ public:
 
 /// Shows a result window a dialog built, titled `name` made unique among the open windows.
 void showTitledResultWindow(CalculationHost& host, TMDIChild* window, const QString& name);
+
+/// Makes a dialog's help button, and F1 anywhere in the dialog, open its help `page`.
+void connectHelp(QAbstractButton* help, CalculationHost& host, const QString& page);
 
 } // namespace velmora

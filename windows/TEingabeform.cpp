@@ -59,8 +59,7 @@ TEingabeform::TEingabeform(CalculationHost& host, EngineState& engine, QWidget* 
     connect(&m_methods, &QButtonGroup::idClicked, this, &TEingabeform::showEditsOfItem);
     connect(m_ui.BitBtn1, &QPushButton::clicked, this, &TEingabeform::BitBtn1Click);
     connect(m_ui.BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ui.BitBtn3, &QPushButton::clicked, this,
-            [this] { m_host.openHelpPage(QStringLiteral("eingabe.htm")); });
+    connectHelp(m_ui.BitBtn3, m_host, QStringLiteral("eingabe.htm"));
 }
 
 int TEingabeform::method() const {

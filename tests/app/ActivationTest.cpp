@@ -166,6 +166,24 @@ TEST_F(ActivationTest, TheFolderBrowserOfTheOptionsShowsItsPrompt) {
                   QStringLiteral("Verzeichnis auswählen|Bitte wählen Sie das gewünschte Verzeichnis")});
 }
 
+TEST_F(ActivationTest, F1InEveryDialogOpensItsPage) {
+    ASSERT_NE(compute(QStringLiteral("Brunnen")), nullptr);
+    for (const auto& [command, page] : dialogCommands()) {
+        command->trigger();
+        QDialog* dialog = shownDialog();
+        ASSERT_NE(dialog, nullptr) << page.toStdString();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        const std::size_t opened = dialogs.openedUrls.size();
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        ASSERT_EQ(dialogs.openedUrls.size(), opened + 1) << page.toStdString();
+        EXPECT_EQ(dialogs.openedUrls.back().toLocalFile(), program.path() + QStringLiteral("Hilfe/") + page);
+        dialog->reject();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+}
+
 TEST_F(ActivationTest, F1InAResultWindowOpensItsPageAndElsewhereTheStartPage) {
     TMDIChild* water = compute(QStringLiteral("Brunnen"));
     ASSERT_NE(water, nullptr);

@@ -61,30 +61,11 @@ TEST_F(HelpPictures, OfEveryWindowType) {
 
 TEST_F(HelpPictures, OfEveryDialog) {
     open("windows/data/brunnen-sued.was");
-    const MainActions& a = window->actions();
-    const std::pair<QAction*, const char*> dialogs[] = {
-        {a.neu, "eingabe"},
-        {a.mischwasser, "mischwasser"},
-        {a.temperatur, "temperatur"},
-        {a.zugabe, "saeurelauge"},
-        {a.korrosion, "korrosion"},
-        {a.entsaeuerung, "entsaeuerung"},
-        {a.entcarbonisierung, "entcarbonisierung"},
-        {a.schnellentcarbonisierung, "schnellentcarbonisierung"},
-        {a.hEntcarbonisierung, "h-entcarbonisierung"},
-        {a.enthaertung, "enthaertung"},
-        {a.aktivkohlefilter, "aktivkohlefilter"},
-        {a.enteisenungsfilter, "enteisenungsfilter"},
-        {a.sandfilter, "sandfilter"},
-    };
-    for (const auto& [command, page] : dialogs) {
+    for (const auto& [command, page] : dialogCommands()) {
         command->trigger();
-        QWidget* shown = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget != window.get() && widget->isVisible() && widget->inherits("QDialog"))
-                shown = widget;
-        ASSERT_NE(shown, nullptr) << page;
-        save(*shown, QString::fromLatin1(page));
+        QDialog* shown = shownDialog();
+        ASSERT_NE(shown, nullptr) << page.toStdString();
+        save(*shown, page);
         shown->hide();
         window->centralWidget()->setEnabled(true);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainActions.h"
 #include "app/THauptfenster.h"
 #include "engine/Engine.h"
 #include "ScriptedDialogs.h"
@@ -8,10 +9,14 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <utility>
+#include <vector>
 
 namespace velmora::test {
 
@@ -39,6 +44,39 @@ protected:
         file.open(QIODevice::WriteOnly);
         file.write(content);
         return path;
+    }
+
+    /// Every calculation dialog: the command that shows it and the help page it names.
+    std::vector<std::pair<QAction*, QString>> dialogCommands() const {
+        const MainActions& a = window->actions();
+        const std::pair<QAction*, const char*> commands[] = {
+            {a.neu, "eingabe.htm"},
+            {a.mischwasser, "mischwasser.htm"},
+            {a.temperatur, "temperatur.htm"},
+            {a.zugabe, "saeurelauge.htm"},
+            {a.korrosion, "korrosion.htm"},
+            {a.entsaeuerung, "entsaeuerung.htm"},
+            {a.entcarbonisierung, "entcarbonisierung.htm"},
+            {a.schnellentcarbonisierung, "schnellentcarbonisierung.htm"},
+            {a.hEntcarbonisierung, "h-entcarbonisierung.htm"},
+            {a.enthaertung, "enthaertung.htm"},
+            {a.aktivkohlefilter, "aktivkohlefilter.htm"},
+            {a.enteisenungsfilter, "enteisenungsfilter.htm"},
+            {a.sandfilter, "sandfilter.htm"},
+        };
+        std::vector<std::pair<QAction*, QString>> list;
+        for (const auto& [command, page] : commands)
+            list.emplace_back(command, QString::fromLatin1(page));
+        return list;
+    }
+
+    /// The dialog a command has shown; nullptr when none is.
+    QDialog* shownDialog() const {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget != window.get() && widget->isVisible())
+                if (auto* dialog = qobject_cast<QDialog*>(widget))
+                    return dialog;
+        return nullptr;
     }
 
     /// A water file named `name` in the data folder whose analysis is called `analysis`.
