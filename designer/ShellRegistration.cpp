@@ -8,11 +8,6 @@ QString documentMimeType() {
     return QStringLiteral("application/x-tabrix-document");
 }
 
-QByteArray documentTypePackage() {
-    return velmora::mimePackage(
-        {{documentMimeType(), QStringLiteral("Quillmark Tabrix Workbook"), QStringLiteral("*.vts")}});
-}
-
 QByteArray desktopEntry(const QString& executable) {
     return velmora::applicationEntry({QStringLiteral("Tabrix"),
                                       QStringLiteral("Create and edit workbooks"),
@@ -24,8 +19,10 @@ QByteArray desktopEntry(const QString& executable) {
 }
 
 bool registerDocumentType(const QString& dataHome, const QString& executable) {
+    const QByteArray package = velmora::mimePackage(
+        {{documentMimeType(), QStringLiteral("Quillmark Tabrix Workbook"), QStringLiteral("*.vts")}});
     return velmora::updateDesktopFiles(
-        dataHome, {{QStringLiteral("mime/packages/tabrix.xml"), documentTypePackage()},
+        dataHome, {{QStringLiteral("mime/packages/tabrix.xml"), package},
                    {QStringLiteral("applications/tabrix.desktop"), desktopEntry(executable)}});
 }
 

@@ -8,8 +8,6 @@ namespace tabrix {
 /// The MIME type of the designer's own workbooks (".vts").
 QString documentMimeType();
 
-/// The shared-mime-info package of that type.
-QByteArray documentTypePackage();
 /// The designer's application entry, which the desktop starts as `executable` with the file to open.
 QByteArray desktopEntry(const QString& executable);
 
