@@ -1,6 +1,7 @@
 #include "batch/BatchAnalysis.h"
 
 #include "engine/EngineError.h"
+#include "engine/Lockstep.h"
 #include "windows/AnalysisForm.h"
 
 #include <atomic>
@@ -9,25 +10,6 @@
 namespace velmora {
 
 namespace {
-
-BatchResult evaluateAnalysis(const BatchAnalysis& analysis) {
-    BatchResult result;
-    result.header = analysis.header;
-    if (!analysis.readError.isEmpty()) {
-        result.error = analysis.readError;
-        return result;
-    }
-    EngineState engine;
-    storeAnalysisInput(engine.water, analysis.input, analysis.method);
-    try {
-        result.converged = runEngine(engine, analysis.method).converged;
-        result.engine = engine;
-    } catch (const EngineError&) {
-        // What the dialog says when the engine fails; the fault's own text names internal operations.
-        result.error = QString::fromUtf16(invalidValuesMessage);
-    }
-    return result;
-}
 
 // A count with its thousands apart: "100 000".
 QString groupedCount(std::size_t count) {
@@ -43,7 +25,7 @@ namespace {
 
 // The evaluation of one block: the helper threads start at once, the calling thread joins in with finish()
 // when it has done what else it had to. Each evaluation has records of its own, so the threads share
-// nothing but the next index.
+// nothing but the next index; each thread runs its evaluations in lockstep.
 class BlockEvaluation {
 public:
     BlockEvaluation(const std::vector<BatchAnalysis>& analyses, int threads)
@@ -63,8 +45,41 @@ public:
 
 private:
     void work() {
-        for (std::size_t i = next++; i < analyses.size(); i = next++)
-            results[i] = evaluateAnalysis(analyses[i]);
+        runEnginesInLockstep([this](EngineJob& job) { return handOut(job); },
+                             [this](const EngineJob& job, const SearchResult& search,
+                                    std::exception_ptr error) { take(job, search, error); });
+    }
+    // The next analysis that has numbers to evaluate, in fresh records; those without go straight to
+    // their results.
+    bool handOut(EngineJob& job) {
+        for (std::size_t i = next++; i < analyses.size(); i = next++) {
+            const BatchAnalysis& analysis = analyses[i];
+            BatchResult& result = results[i];
+            result.header = analysis.header;
+            if (!analysis.readError.isEmpty()) {
+                result.error = analysis.readError;
+                continue;
+            }
+            EngineState& engine = result.engine.emplace();
+            storeAnalysisInput(engine.water, analysis.input, analysis.method);
+            job = {&engine, analysis.method, i};
+            return true;
+        }
+        return false;
+    }
+    void take(const EngineJob& job, const SearchResult& search, std::exception_ptr error) {
+        BatchResult& result = results[job.index];
+        result.converged = search.converged;
+        if (!error)
+            return;
+        result.engine.reset();
+        result.converged = false;
+        try {
+            std::rethrow_exception(error);
+        } catch (const EngineError&) {
+            // What the dialog says when the engine fails; the fault's own text names internal operations.
+            result.error = QString::fromUtf16(invalidValuesMessage);
+        }
     }
     void joinHelpers() {
         for (std::thread& helper : helpers)

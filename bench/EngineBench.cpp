@@ -1,9 +1,12 @@
 #include "engine/AnalysisInput.h"
 #include "engine/Calcite.h"
 #include "engine/Engine.h"
+#include "engine/EngineSteps.h"
+#include "engine/Lockstep.h"
 #include "engine/Solver.h"
 
 #include <benchmark/benchmark.h>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,34 @@ void runEngineByMethod(benchmark::State& state) {
     }
 }
 BENCHMARK(runEngineByMethod)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
+
+// The same evaluations sixteen at a time in lockstep, as the batch evaluator runs them: "per water" is the
+// time of one.
+void runEnginesInLockstepByMethod(benchmark::State& state) {
+    constexpr std::size_t waters = 16;
+    const int method = int(state.range(0));
+    const EngineState start = evaluated(method);
+    std::vector<EngineState> engines(waters);
+    for (auto _ : state) {
+        std::size_t handedOut = 0;
+        runEnginesInLockstep(
+            [&](EngineJob& job) {
+                if (handedOut == waters)
+                    return false;
+                engines[handedOut] = start;
+                job = {&engines[handedOut], method, handedOut};
+                ++handedOut;
+                return true;
+            },
+            [](const EngineJob&, const SearchResult& result, std::exception_ptr) {
+                benchmark::DoNotOptimize(result);
+            });
+        benchmark::DoNotOptimize(engines.data());
+    }
+    state.counters["per water"] = benchmark::Counter(
+        double(waters), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(runEnginesInLockstepByMethod)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
 
 void solvePhAtTb(benchmark::State& state) {
     const WaterState start = evaluated(1).water;
@@ -58,7 +89,7 @@ void calciteEquilibriumAtTb(benchmark::State& state) {
     loadSlot(start.water, start.results, 1);
     for (auto _ : state) {
         EngineState engine = start;
-        benchmark::DoNotOptimize(findCalciteEquilibrium(engine.water, engine.results));
+        benchmark::DoNotOptimize(runAlone(findCalciteEquilibriumSteps(engine.water, engine.results)));
         benchmark::DoNotOptimize(engine.results);
     }
 }

@@ -43,4 +43,12 @@ void throwOnArithmeticFault(const char* operation, double value) {
     throw EngineError(std::string("Rechenfehler in ") + operation + ": " + faultName(raised));
 }
 
+bool arithmeticFaultRaised() {
+    return std::fetestexcept(watchedFaults) != 0;
+}
+
+void clearArithmeticFaults() {
+    std::feclearexcept(watchedFaults);
+}
+
 } // namespace velmora

@@ -17,4 +17,8 @@ public:
 /// overflow has been raised, or when `value` is not finite.
 void throwOnArithmeticFault(const char* operation, double value = 0.0);
 
+/// Whether one of those faults has been raised since the flags were last cleared.
+bool arithmeticFaultRaised();
+void clearArithmeticFaults();
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArithmeticFaults.h"
+#include "engine/EngineSteps.h"
 #include "engine/Solver.h"
 #include "engine/WaterState.h"
 
@@ -8,12 +9,13 @@
 
 namespace velmora {
 
-/// Bisection on the pH between lo and hi. `residual` evaluates the water at water.pH; a positive
-/// residual means the root lies above. Stops when |residual| < tolerance, or when the bracket can no
-/// longer shrink, keeping the last midpoint in either case.
-template <typename Residual>
-SearchResult bisectPh(WaterState& water, double lo, double hi, double tolerance, const char* operation,
-                      Residual residual) {
+/// Bisection on the pH between lo and hi. At each midpoint (water.pH) `prepare` runs, the water is
+/// speciated and `residual` evaluates it; a positive residual means the root lies above. Stops when
+/// |residual| < tolerance, or when the bracket can no longer shrink, keeping the last midpoint in either
+/// case.
+template <typename Prepare, typename Residual>
+Steps<SearchResult> bisectPh(WaterState& water, double lo, double hi, double tolerance, const char* operation,
+                             Prepare prepare, Residual residual) {
     // A double bracket stops shrinking after about 60 halvings; the bound only guards against a bracket
     // that oscillates between two representable values.
     constexpr int maxHalvings = 200;
@@ -23,6 +25,8 @@ SearchResult bisectPh(WaterState& water, double lo, double hi, double tolerance,
         if (mid == lo || mid == hi)
             break;
         water.pH = mid;
+        prepare();
+        co_await speciation(water);
         const double r = residual();
         ++result.halvings;
         throwOnArithmeticFault(operation, r);
@@ -35,7 +39,7 @@ SearchResult bisectPh(WaterState& water, double lo, double hi, double tolerance,
         else
             hi = mid;
     }
-    return result;
+    co_return result;
 }
 
 } // namespace velmora

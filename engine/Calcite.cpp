@@ -4,6 +4,7 @@
 #include "engine/Bisection.h"
 #include "engine/Constants.h"
 #include "engine/EngineMath.h"
+#include "engine/EngineSteps.h"
 #include "engine/ResultArea.h"
 #include "engine/WaterState.h"
 
@@ -29,19 +30,20 @@ void computeSi(WaterState& w) {
     throwOnArithmeticFault("computeSi", w.si);
 }
 
-SearchResult findSaturationPh(WaterState& w) {
+Steps<SearchResult> findSaturationPhSteps(WaterState& w) {
     ArithmeticFaultScope faults;
     w.temp = w.tEval;
     computeConstants(w);
     // No setPh before the speciation: the new pH takes effect inside its first round.
-    return bisectPh(w, 2.0, 13.0, saturationTolerance, "findSaturationPh", [&w] {
-        speciate(w);
-        computeSi(w);
-        return w.siTarget - w.si;
-    });
+    co_return co_await bisectPh(
+        w, 2.0, 13.0, saturationTolerance, "findSaturationPh", [] {},
+        [&w] {
+            computeSi(w);
+            return w.siTarget - w.si;
+        });
 }
 
-SearchResult findCalciteEquilibrium(WaterState& w, ResultArea& area) {
+Steps<SearchResult> findCalciteEquilibriumSteps(WaterState& w, ResultArea& area) {
     ArithmeticFaultScope faults;
     w.caStep = firstCalciumStep;
     w.caEq = w.caTotal;
@@ -56,7 +58,7 @@ SearchResult findCalciteEquilibrium(WaterState& w, ResultArea& area) {
         const double dissolved = w.caTotal - w.caEq;
         w.mValue = 2.0 * dissolved + w.mValueEq;
         w.dic = w.dicEq + dissolved;
-        result.add(solvePh(w));
+        result.add(co_await solvePhSteps(w));
         computeSi(w);
         if ((w.si < 0.0 && w.si < siPrev) || (w.si > 0.0 && w.si > siPrev))
             w.caStep *= stepReversal;
@@ -69,7 +71,7 @@ SearchResult findCalciteEquilibrium(WaterState& w, ResultArea& area) {
     std::swap(w.mValue, w.mValueEq);
     std::swap(w.dic, w.dicEq);
     w.pHEq = w.pH;
-    return result;
+    co_return result;
 }
 
 CalciteAssessment assessCalcite(const ResultArea& area) {

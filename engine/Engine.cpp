@@ -2,6 +2,7 @@
 
 #include "engine/ArithmeticFaults.h"
 #include "engine/Calcite.h"
+#include "engine/EngineSteps.h"
 
 namespace velmora {
 
@@ -10,27 +11,31 @@ EngineState& programEngine() {
     return state;
 }
 
-SearchResult runEngine(EngineState& engine, int method) {
+Steps<SearchResult> runEngineSteps(EngineState& engine, int method) {
     ArithmeticFaultScope faults;
     WaterState& w = engine.water;
-    SearchResult result = solveMethod(w, method);
+    SearchResult result = co_await solveMethodSteps(w, method);
     engine.lastMethod = method;
 
     w.temp = w.tEval;
-    result.add(solvePh(w));
+    result.add(co_await solvePhSteps(w));
     computeSi(w);
     saveSlot(w, engine.results, 1);
 
-    result.add(findSaturationPh(w));
+    result.add(co_await findSaturationPhSteps(w));
     saveSlot(w, engine.results, 2);
 
-    result.add(findCalciteEquilibrium(w, engine.results));
+    result.add(co_await findCalciteEquilibriumSteps(w, engine.results));
     loadSlot(w, engine.results, 1);
 
     for (int number = 1; number <= 3; ++number)
         for (double value : engine.results[number])
             throwOnArithmeticFault("runEngine", value);
-    return result;
+    co_return result;
+}
+
+SearchResult runEngine(EngineState& engine, int method) {
+    return runAlone(runEngineSteps(engine, method));
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 namespace velmora {
 
 struct WaterState;
@@ -33,16 +35,13 @@ void computeAlkalinityTerms(WaterState& water);
 /// the previous computation, then five rounds that refresh pairs, ionic strength and constants.
 void speciate(WaterState& water);
 
+/// The speciations of several waters, each exactly as speciate() would compute it, their operations
+/// interleaved (up to four at a time). The fault flags must be clear before; returns false when a fault was
+/// raised or a carbonate is not finite, which speciate() would throw for, without telling whose it was.
+bool speciateTogether(std::span<WaterState* const> waters);
+
 /// pH at water.temp from dic, mValue and the totals, by bisection on the alkalinity balance between
 /// pH 1 and 13 (tolerance 1e-10 mol/l). Leaves the full speciation in the water.
 SearchResult solvePh(WaterState& water);
-
-/// Capacity to the end point pHx at temperature tx (K), in mol/l: stored in capPoint1 and returned.
-/// KS(4,3) is minus the capacity at (4.3, tKs); KB(8,2) is the capacity at (8.2, tKb).
-double capacityAt(WaterState& water, double pHx, double tx);
-
-/// The method-specific part of an evaluation (methods 1 to 7 and 9): finds dic, mValue and the
-/// quantities the method does not take. Throws EngineError for another method number.
-SearchResult solveMethod(WaterState& water, int method);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "engine/Solver.h"
 
 #include "engine/EngineError.h"
+#include "engine/EngineSteps.h"
 #include "Near.h"
 #include "Waters.h"
 
@@ -106,9 +107,9 @@ TEST(Solver, GivenPhStaysAndComputedPhReplacesIt) {
 TEST(Solver, Method6TakesTheAlkalinityOfTheGivenPh) {
     EngineState e;
     storeAnalysisInput(e.water, sampleWaters()[0].input, 6);
-    solveMethod(e.water, 6);
+    runAlone(solveMethodSteps(e.water, 6));
     EXPECT_EQ(e.water.pHPoint1, 7.0);
-    // solveMethod moves on to the capacities; the m-value is what the one-point solve left.
+    // The method moves on to the capacities; the m-value is what the one-point solve left.
     WaterState w = e.water;
     w.temp = w.tPh;
     w.pH = w.pHm;
