@@ -11,10 +11,6 @@ namespace velmora {
 
 namespace {
 
-// Four lanes overlap best: two speciations together take 0.7 times, four 0.45 times as long as one after
-// the other.
-constexpr std::size_t laneCount = 4;
-
 struct Lane {
     EngineJob job;
     EngineState start; ///< the records as the job began, for running it again alone
@@ -34,8 +30,8 @@ public:
         for (Lane& lane : lanes)
             fill(lane);
         for (;;) {
-            std::array<WaterState*, laneCount> waters{};
-            std::array<Lane*, laneCount> waiting{};
+            std::array<WaterState*, speciationLanes> waters{};
+            std::array<Lane*, speciationLanes> waiting{};
             std::size_t count = 0;
             for (Lane& lane : lanes) {
                 if (lane.run) {
@@ -110,7 +106,7 @@ private:
 
     const std::function<bool(EngineJob&)>& next;
     const std::function<void(const EngineJob&, const SearchResult&, std::exception_ptr)>& finished;
-    std::array<Lane, laneCount> lanes;
+    std::array<Lane, speciationLanes> lanes;
 };
 
 } // namespace

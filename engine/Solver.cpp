@@ -216,7 +216,7 @@ void computeAlkalinityTerms(WaterState& w) {
     w.ohMinusH = w.oh - w.hActivity;
 }
 
-void speciate(WaterState& w) {
+[[gnu::flatten]] void speciate(WaterState& w) {
     ArithmeticFaultScope faults;
     WaterState* const lane = &w;
     speciateLanes<1>(&lane);
@@ -224,22 +224,20 @@ void speciate(WaterState& w) {
 }
 
 bool speciateTogether(std::span<WaterState* const> waters) {
-    switch (waters.size()) {
-    case 1:
-        speciateLanes<1>(waters.data());
+    std::size_t done = 0;
+    for (; waters.size() - done >= speciationLanes; done += speciationLanes)
+        speciateLanes<speciationLanes>(waters.data() + done);
+    static_assert(speciationLanes == 4);
+    switch (waters.size() - done) {
+    case 3:
+        speciateLanes<3>(waters.data() + done);
         break;
     case 2:
-        speciateLanes<2>(waters.data());
+        speciateLanes<2>(waters.data() + done);
         break;
-    case 3:
-        speciateLanes<3>(waters.data());
+    case 1:
+        speciateLanes<1>(waters.data() + done);
         break;
-    case 4:
-        speciateLanes<4>(waters.data());
-        break;
-    default:
-        for (WaterState* water : waters)
-            speciateLanes<1>(&water);
     }
     if (arithmeticFaultRaised())
         return false;
