@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/Solver.h"
-
 #include <string_view>
 
 namespace velmora {
