@@ -69,11 +69,11 @@ private:
     }
     void take(const EngineJob& job, const SearchResult& search, std::exception_ptr error) {
         BatchResult& result = results[job.index];
-        result.converged = search.converged;
-        if (!error)
+        if (!error) {
+            result.converged = search.converged;
             return;
+        }
         result.engine.reset();
-        result.converged = false;
         try {
             std::rethrow_exception(error);
         } catch (const EngineError&) {
