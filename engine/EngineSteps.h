@@ -31,6 +31,10 @@ struct PromiseBase {
     std::exception_ptr error;
 
     std::suspend_always initial_suspend() noexcept { return {}; }
+    void rethrowError() const {
+        if (error)
+            std::rethrow_exception(error);
+    }
 
     // A step that ends inside its awaiter's co_await returns there; one resumed by a run's driver goes on
     // with the step that awaited it.
@@ -55,8 +59,7 @@ struct Promise : PromiseBase {
     Steps<T> get_return_object();
     void return_value(T v) { value = std::move(v); }
     T take() {
-        if (error)
-            std::rethrow_exception(error);
+        rethrowError();
         return std::move(*value);
     }
 };
@@ -65,10 +68,7 @@ template <>
 struct Promise<void> : PromiseBase {
     Steps<void> get_return_object();
     void return_void() {}
-    void take() {
-        if (error)
-            std::rethrow_exception(error);
-    }
+    void take() { rethrowError(); }
 };
 
 } // namespace steps_detail
@@ -92,7 +92,6 @@ public:
     /// Makes the run wait at each speciation instead of speciating in place.
     void attach(SpeciationWait& wait) { handle.promise().wait = &wait; }
     std::coroutine_handle<> start() const { return handle; }
-    bool done() const { return handle.done(); }
     /// The value the ended run returned, or the exception that ended it, thrown.
     T result() { return handle.promise().take(); }
 

@@ -77,29 +77,27 @@ private:
     }
 
     void end(Lane& lane) {
-        SearchResult result;
-        std::exception_ptr error;
-        try {
-            result = lane.run->result();
-        } catch (...) {
-            error = std::current_exception();
-        }
-        lane.run.reset();
-        clearArithmeticFaults();
-        finished(lane.job, result, error);
+        endWith(lane, [&lane] { return lane.run->result(); });
     }
 
     void runAgainAlone(Lane& lane) {
         lane.run.reset();
         *lane.job.engine = lane.start;
         clearArithmeticFaults();
+        endWith(lane, [&lane] { return runEngine(*lane.job.engine, lane.job.method); });
+    }
+
+    // Hands the job to `finished` with what `ending` returns or throws, and leaves the lane idle.
+    template <typename Ending>
+    void endWith(Lane& lane, Ending ending) {
         SearchResult result;
         std::exception_ptr error;
         try {
-            result = runEngine(*lane.job.engine, lane.job.method);
+            result = ending();
         } catch (...) {
             error = std::current_exception();
         }
+        lane.run.reset();
         clearArithmeticFaults();
         finished(lane.job, result, error);
     }
